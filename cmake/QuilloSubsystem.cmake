@@ -1,0 +1,33 @@
+# Each subsystem folder src/<name> holds a toolkit-free core in core/ (target
+# quillo_<name>_core, standard library only) and its Qt code beside it (target
+# quillo_<name>). Dependencies are declared here, so the build enforces the
+# layering: skin <- io <- effects <- app, skin <- media <- app.
+function(quillo_subsystem name)
+  cmake_parse_arguments(ARG "" "" "CORE_DEPS;QT_DEPS;QT_LIBS" ${ARGN})
+  file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/core/*.cpp)
+  if(core_sources)
+    add_library(quillo_${name}_core STATIC ${core_sources})
+  else()
+    add_library(quillo_${name}_core INTERFACE)
+  endif()
+  get_target_property(kind quillo_${name}_core TYPE)
+  if(kind STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(quillo_${name}_core INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(quillo_${name}_core INTERFACE ${ARG_CORE_DEPS})
+  else()
+    target_include_directories(quillo_${name}_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(quillo_${name}_core PUBLIC ${ARG_CORE_DEPS})
+  endif()
+
+  if(NOT QUILLO_CORE_ONLY)
+    file(GLOB qt_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    list(FILTER qt_sources EXCLUDE REGEX "/main\\.cpp$")
+    if(qt_sources)
+      add_library(quillo_${name} STATIC ${qt_sources})
+      target_link_libraries(quillo_${name} PUBLIC quillo_${name}_core ${ARG_QT_DEPS} ${ARG_QT_LIBS})
+    else()
+      add_library(quillo_${name} INTERFACE)
+      target_link_libraries(quillo_${name} INTERFACE quillo_${name}_core ${ARG_QT_DEPS} ${ARG_QT_LIBS})
+    endif()
+  endif()
+endfunction()
