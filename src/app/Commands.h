@@ -1,0 +1,15 @@
+#pragma once
+// The command-line renderers: `quillo mirror ...` and `quillo morph ...` run
+// without a display and write a picture file. Each returns the process's
+// exit code: 0 on success, 2 for bad input (after one line on stderr).
+#include <QStringList>
+
+namespace quillo {
+
+constexpr int kExitBadInput = 2;
+
+// args: the words after the sub-command's name.
+int RunMirrorCommand(const QStringList& args);
+int RunMorphCommand(const QStringList& args);
+
+}  // namespace quillo

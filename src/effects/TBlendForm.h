@@ -1,0 +1,23 @@
+#pragma once
+// The blend screen's controller: holds the two faces and the blend picture
+// and the handlers the main window lends its controls on the Blending screen.
+#include <QWidget>
+
+#include "skin/core/Bitmap.h"
+
+namespace quillo {
+
+class TBlendForm : public QWidget {
+  Q_OBJECT
+ public:
+  TBlendForm() = default;
+
+  // Loads the two default faces and starts the blend picture from the left one.
+  void LoadDefaultFaces(const std::string& leftPath, const std::string& rightPath);
+
+  Bitmap BlendBitmap{290, 290};
+  Bitmap LeftFace;
+  Bitmap RightFace;
+};
+
+}  // namespace quillo

@@ -1,0 +1,22 @@
+#include "BitmapFile.h"
+
+#include "BmpCodec.h"
+#include "FileBytes.h"
+#include "skin/core/Error.h"
+
+namespace quillo {
+
+Bitmap LoadBitmapFile(const std::string& path) {
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+  try {
+    return DecodeBmp(bytes).bitmap;
+  } catch (const Error&) {
+    throw Error(std::string(kInvalidBitmap) + ": " + path);
+  }
+}
+
+void SaveBitmapFile(const std::string& path, const Bitmap& bitmap, int bitsPerPixel) {
+  WriteFileAtomically(path, EncodeBmp(bitmap, bitsPerPixel));
+}
+
+}  // namespace quillo
