@@ -1,0 +1,48 @@
+#pragma once
+// The mirror window's state and renderer, without any toolkit: the face as
+// loaded, the displacement field and the rendered view. One renderer serves
+// the warp field and the four mirrors in two qualities (bilinear and a
+// nearest-pixel preview).
+#include <vector>
+
+#include "MirrorKind.h"
+#include "skin/core/Bitmap.h"
+
+namespace quillo {
+
+// Passed as warp scale or mirror strength: take the current slider instead.
+constexpr double UseSliderValue = 13.0;
+
+constexpr int kFaceSize = 320;
+// The mirror window's client area.
+constexpr int kWarpWindowWidth = 320;
+constexpr int kWarpWindowHeight = 307;
+
+class WarpModel {
+ public:
+  WarpModel();
+
+  // Installs a new face: fits the picture into the 320 x 320 face on white
+  // and clears the displacement field.
+  void SetFacePicture(const Bitmap& picture);
+
+  // Renders the rectangle of ViewBitmap (which must lie inside the face)
+  // from FaceBitmap. UseSliderValue as warpScale means rightSlider x 0.1, as
+  // mirrorStrength leftSlider x 0.1.
+  void RenderDistorted(Rect rect, double warpScale, double mirrorStrength, int leftSlider,
+                       int rightSlider);
+
+  bool Dragging = false;
+  int CenterX = 0;
+  int CenterY = 0;
+  std::vector<double> ShiftX;  // row-major, index y x 320 + x
+  std::vector<double> ShiftY;
+  Bitmap FaceBitmap;
+  Bitmap ViewBitmap;
+  bool Smooth = true;
+  int BrushRadius = 30;
+  double BrushStrength = 0.25;
+  int Tag = WarpField;
+};
+
+}  // namespace quillo
