@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <random>
+
+#include "effects/core/RenderRows.h"
+
 namespace quillo {
 namespace {
 
@@ -200,6 +205,41 @@ TEST(SetFacePicture, LeavesNothingOfThePreviousFaceBelowTheWindow) {
   m.SetFacePicture(Bitmap(300, 400, 0));  // portrait: fills rows 0 to 319
   m.SetFacePicture(Bitmap(640, 480, 0));  // landscape: rows 40 to 279
   for (int y = 280; y < kFaceSize; ++y) ASSERT_EQ(m.FaceBitmap.At(100, y), kWhite) << y;
+}
+
+}  // namespace
+}  // namespace quillo
+
+namespace quillo {
+namespace {
+
+// The vector kernels must give exactly the pixels of the scalar ones.
+TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
+  if (!__builtin_cpu_supports("avx2")) GTEST_SKIP() << "no AVX2 on this processor";
+  std::mt19937 random(7);
+  const Bitmap face = Pattern();
+  std::vector<double> sx(kFaceSize * kFaceSize), sy(sx.size());
+  // Shifts of every kind: tiny, half-way, whole, zero, far outside, not a number.
+  const double specials[] = {0.0, -0.0, 0.5, -0.5, 1e-12, 318.6, -400.0, 0.499, 1.0,
+                             std::numeric_limits<double>::quiet_NaN()};
+  std::uniform_real_distribution<double> spread(-30.0, 30.0);
+  for (std::size_t i = 0; i < sx.size(); ++i) {
+    const unsigned pick = random() % 16;
+    sx[i] = pick < 10 ? specials[pick] : spread(random);
+    sy[i] = random() % 3 == 0 ? 0.0 : spread(random);
+  }
+  for (int tag = 0; tag <= Squeeze; ++tag)
+    for (bool smooth : {true, false})
+      for (double strength : {1.0, -1.0, 0.37}) {
+        Bitmap scalarView(kFaceSize, kFaceSize), vectorView(kFaceSize, kFaceSize);
+        const render::Frame a{face, scalarView, kFaceSize, kFaceSize, smooth, 90, 200,
+                              strength, strength, sx.data(), sy.data()};
+        const render::Frame b{face, vectorView, kFaceSize, kFaceSize, smooth, 90, 200,
+                              strength, strength, sx.data(), sy.data()};
+        render::RenderRectBaseline(a, tag, {3, 1, 317, 320});
+        render::RenderRectAvx2(b, tag, {3, 1, 317, 320});
+        ASSERT_EQ(scalarView, vectorView) << "tag " << tag << " smooth " << smooth;
+      }
 }
 
 }  // namespace

@@ -1,0 +1,64 @@
+// Speed of the mirror window's renderer over the whole 320 x 320 frame and of
+// the smooth stretch used to place pictures.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "effects/core/WarpModel.h"
+#include "skin/core/SmoothDraw.h"
+
+namespace quillo {
+namespace {
+
+Bitmap Noise(int w, int h, unsigned seed) {
+  std::mt19937 random(seed);
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.At(x, y) = static_cast<Pixel>(random());
+  return b;
+}
+
+WarpModel Model(int tag, bool smooth) {
+  WarpModel m;
+  m.SetFacePicture(Noise(512, 512, 1));
+  m.Tag = tag;
+  m.Smooth = smooth;
+  m.CenterX = m.CenterY = 160;
+  // A random field of the size warping produces: a few pixels each way.
+  std::mt19937 random(2);
+  std::uniform_real_distribution<double> shift(-12.0, 12.0);
+  for (std::size_t i = 0; i < m.ShiftX.size(); ++i) {
+    m.ShiftX[i] = shift(random);
+    m.ShiftY[i] = shift(random);
+  }
+  return m;
+}
+
+void BM_RenderDistorted(benchmark::State& state) {
+  WarpModel m = Model(static_cast<int>(state.range(0)), state.range(1) != 0);
+  for (auto _ : state) {
+    m.RenderDistorted({0, 0, kFaceSize, kFaceSize}, UseSliderValue, UseSliderValue, 10, 10);
+    benchmark::DoNotOptimize(m.ViewBitmap.Data());
+  }
+  state.SetLabel(std::string(state.range(1) ? "bilinear" : "nearest"));
+}
+// Tag 0 (random field), Horizontal, Vertical, Radial, Squeeze; bilinear and nearest.
+BENCHMARK(BM_RenderDistorted)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {1, 0}})
+    ->ArgNames({"tag", "smooth"})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_SmoothDraw(benchmark::State& state) {
+  const int from = static_cast<int>(state.range(0));
+  const int to = static_cast<int>(state.range(1));
+  const Bitmap source = Noise(from, from, 3);
+  Bitmap canvas(to, to);
+  for (auto _ : state) {
+    SmoothDraw(canvas, {0, 0, to, to}, source);
+    benchmark::DoNotOptimize(canvas.Data());
+  }
+}
+BENCHMARK(BM_SmoothDraw)->Args({145, 290})->Args({512, 320})->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace quillo

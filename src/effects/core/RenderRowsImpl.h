@@ -1,0 +1,198 @@
+#pragma once
+// Body of the row kernels, included by one source file per instruction set.
+#include <vector>
+
+#include "MirrorKind.h"
+#include "RenderRows.h"
+#if defined(__AVX2__)
+#include <immintrin.h>
+#endif
+
+namespace quillo::render {
+namespace {
+
+// The view pixel (x, y) shows the face at (x + dx, y + dy).
+inline Pixel SamplePixel(const Frame& f, int x, int y, double dx, double dy) {
+  if (dx == 0.0 && dy == 0.0) return f.face.Row(y)[x];
+  const double px = x + dx;
+  const double py = y + dy;
+  // Written as "not inside" so that a field gone to infinity (NaN) is white too.
+  if (!(px >= 0 && px <= f.w - 1 && py >= 0 && py <= f.h - 1)) return kWhite;
+  if (!f.smooth) {
+    const int ix = static_cast<int>(px + 0.499);
+    const int iy = static_cast<int>(py + 0.499);
+    return f.face.Row(iy)[ix];
+  }
+  int ix = static_cast<int>(px);
+  int iy = static_cast<int>(py);
+  double fx = px - ix;
+  double fy = py - iy;
+  if (ix >= f.w - 2) {
+    ix = f.w - 2;
+    fx = 0;
+  }
+  if (iy >= f.h - 2) {
+    iy = f.h - 2;
+    fy = 0;
+  }
+  const Pixel* upper = f.face.Row(iy) + ix;
+  const Pixel* lower = f.face.Row(iy + 1) + ix;
+  Pixel result = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const double p00 = (upper[0] >> shift) & 0xFF;
+    const double p10 = (upper[1] >> shift) & 0xFF;
+    const double p01 = (lower[0] >> shift) & 0xFF;
+    const double p11 = (lower[1] >> shift) & 0xFF;
+    const double v = (p00 * (1 - fx) + p10 * fx) * (1 - fy) + (p01 * (1 - fx) + p11 * fx) * fy;
+    result |= static_cast<Pixel>(static_cast<int>(v) & 0xFF) << shift;
+  }
+  return result;
+}
+
+#if defined(__AVX2__)
+// Four neighbouring pixels of a row at once; x is the first column.
+inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const double* dys,
+                       Pixel* out) {
+  const __m256d dx = _mm256_loadu_pd(dxs);
+  const __m256d dy = _mm256_loadu_pd(dys);
+  const __m256d zero = _mm256_setzero_pd();
+  const __m256d xs = _mm256_add_pd(_mm256_set1_pd(x), _mm256_set_pd(3, 2, 1, 0));
+  const __m256d px = _mm256_add_pd(xs, dx);
+  const __m256d py = _mm256_add_pd(_mm256_set1_pd(y), dy);
+  const __m256d still =
+      _mm256_and_pd(_mm256_cmp_pd(dx, zero, _CMP_EQ_OQ), _mm256_cmp_pd(dy, zero, _CMP_EQ_OQ));
+  const __m256d inside = _mm256_and_pd(
+      _mm256_and_pd(_mm256_cmp_pd(px, zero, _CMP_GE_OQ),
+                    _mm256_cmp_pd(px, _mm256_set1_pd(f.w - 1), _CMP_LE_OQ)),
+      _mm256_and_pd(_mm256_cmp_pd(py, zero, _CMP_GE_OQ),
+                    _mm256_cmp_pd(py, _mm256_set1_pd(f.h - 1), _CMP_LE_OQ)));
+  // 64-bit lane masks narrowed to 32-bit lanes.
+  auto narrow = [](__m256d m) {
+    const __m256 s = _mm256_castpd_ps(m);
+    return _mm_castps_si128(
+        _mm_shuffle_ps(_mm256_castps256_ps128(s), _mm256_extractf128_ps(s, 1), 0x88));
+  };
+  const __m128i stillMask = narrow(still);
+  const __m128i sampleMask = _mm_andnot_si128(stillMask, narrow(inside));
+  const auto* face = reinterpret_cast<const int*>(f.face.Data());
+  const __m128i width = _mm_set1_epi32(f.w);
+  __m128i result;
+  if (!f.smooth) {
+    const __m256d half = _mm256_set1_pd(0.499);
+    const __m128i ix = _mm256_cvttpd_epi32(_mm256_add_pd(px, half));
+    const __m128i iy = _mm256_cvttpd_epi32(_mm256_add_pd(py, half));
+    const __m128i index =
+        _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), sampleMask);
+    result = _mm_i32gather_epi32(face, index, 4);
+  } else {
+    __m128i ix = _mm256_cvttpd_epi32(px);
+    __m128i iy = _mm256_cvttpd_epi32(py);
+    __m256d fx = _mm256_sub_pd(px, _mm256_cvtepi32_pd(ix));
+    __m256d fy = _mm256_sub_pd(py, _mm256_cvtepi32_pd(iy));
+    const __m128i lastX = _mm_set1_epi32(f.w - 2);
+    const __m128i lastY = _mm_set1_epi32(f.h - 2);
+    const __m128i clampX = _mm_cmpgt_epi32(ix, _mm_sub_epi32(lastX, _mm_set1_epi32(1)));
+    const __m128i clampY = _mm_cmpgt_epi32(iy, _mm_sub_epi32(lastY, _mm_set1_epi32(1)));
+    ix = _mm_blendv_epi8(ix, lastX, clampX);
+    iy = _mm_blendv_epi8(iy, lastY, clampY);
+    fx = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampX)), fx);
+    fy = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampY)), fy);
+    const __m128i i00 = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), sampleMask);
+    const __m128i one = _mm_set1_epi32(1);
+    const __m128i p00 = _mm_i32gather_epi32(face, i00, 4);
+    const __m128i p10 = _mm_i32gather_epi32(face, _mm_add_epi32(i00, one), 4);
+    const __m128i p01 = _mm_i32gather_epi32(face, _mm_add_epi32(i00, width), 4);
+    const __m128i p11 = _mm_i32gather_epi32(face, _mm_add_epi32(_mm_add_epi32(i00, width), one), 4);
+    const __m256d onePd = _mm256_set1_pd(1.0);
+    const __m256d gx = _mm256_sub_pd(onePd, fx);
+    const __m256d gy = _mm256_sub_pd(onePd, fy);
+    const __m128i byte = _mm_set1_epi32(0xFF);
+    result = _mm_setzero_si128();
+    for (int shift = 0; shift < 24; shift += 8) {
+      auto channel = [&](__m128i p) {
+        return _mm256_cvtepi32_pd(_mm_and_si128(_mm_srli_epi32(p, shift), byte));
+      };
+      const __m256d top = _mm256_add_pd(_mm256_mul_pd(channel(p00), gx), _mm256_mul_pd(channel(p10), fx));
+      const __m256d bottom =
+          _mm256_add_pd(_mm256_mul_pd(channel(p01), gx), _mm256_mul_pd(channel(p11), fx));
+      const __m256d v = _mm256_add_pd(_mm256_mul_pd(top, gy), _mm256_mul_pd(bottom, fy));
+      const __m128i c = _mm_and_si128(_mm256_cvttpd_epi32(v), byte);
+      result = _mm_or_si128(result, _mm_slli_epi32(c, shift));
+    }
+  }
+  // Still pixels copy their own four bytes; samples outside the picture are white.
+  const __m128i copied = _mm_loadu_si128(reinterpret_cast<const __m128i*>(face + (y * f.w + x)));
+  result = _mm_blendv_epi8(_mm_set1_epi32(-1), result, sampleMask);
+  result = _mm_blendv_epi8(result, copied, stillMask);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), result);
+}
+#endif
+
+// Samples one row from the displacements of its columns left..right-1.
+inline void SampleRow(const Frame& f, int y, int left, int right, const double* dx,
+                      const double* dy) {
+  Pixel* out = f.view.Row(y);
+  int x = left;
+#if defined(__AVX2__)
+  for (; x + 4 <= right; x += 4) SampleFour(f, x, y, dx + x, dy + x, out + x);
+#endif
+  for (; x < right; ++x) out[x] = SamplePixel(f, x, y, dx[x], dy[x]);
+}
+
+inline void RenderRect(const Frame& f, int tag, Rect r) {
+  const int cx = f.cx;
+  const int cy = f.cy;
+  const double b = f.b;
+  const double s = f.s;
+  const int qw = f.w * f.w / 4;
+  const int qh = f.h * f.h / 4;
+  std::vector<double> column(f.w), dx(f.w), dy(f.w);
+  for (int x = r.left; x < r.right; ++x)
+    column[x] = static_cast<double>((x - cx) * (x - cx) - qw) / f.w / f.w * b;
+
+  for (int y = r.top; y < r.bottom; ++y) {
+    const double row = static_cast<double>((y - cy) * (y - cy) - qh) / (f.h * f.h) * b;
+    switch (tag) {
+      case WarpField: {
+        const double* sx = f.shiftX + static_cast<std::size_t>(y) * f.w;
+        const double* sy = f.shiftY + static_cast<std::size_t>(y) * f.w;
+        for (int x = r.left; x < r.right; ++x) {
+          dx[x] = sx[x] * s;
+          dy[x] = sy[x] * s;
+        }
+        break;
+      }
+      case Horizontal:
+        for (int x = r.left; x < r.right; ++x) {
+          dx[x] = (x - cx) * row;
+          dy[x] = 0.0;
+        }
+        break;
+      case Vertical:
+        for (int x = r.left; x < r.right; ++x) {
+          dx[x] = 0.0;
+          dy[x] = (y - cy) * column[x];
+        }
+        break;
+      case Radial:
+        for (int x = r.left; x < r.right; ++x) {
+          const double k = b / (0.0001 * ((cx - x) * (cx - x) + (cy - y) * (cy - y)) + 1);
+          dx[x] = (cx - x) * k;
+          dy[x] = (cy - y) * k;
+        }
+        break;
+      case Squeeze:
+        for (int x = r.left; x < r.right; ++x) {
+          dx[x] = (cx - x) * row;
+          dy[x] = (cy - y) * column[x];
+        }
+        break;
+      default:
+        return;
+    }
+    SampleRow(f, y, r.left, r.right, dx.data(), dy.data());
+  }
+}
+
+}  // namespace
+}  // namespace quillo::render
