@@ -1,5 +1,7 @@
 #include "SmoothDraw.h"
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace quillo {
@@ -46,23 +48,32 @@ void SmoothDraw(Bitmap& canvas, Rect rect, const Bitmap& picture) {
   const std::vector<Tap> cols = Taps(sw, dw, false);
   const std::vector<Tap> rows = Taps(sh, dh, true);
 
+  // Byte values as doubles, so that the inner loop does no conversions.
+  static const auto kByte = [] {
+    std::array<double, 256> t{};
+    for (int i = 0; i < 256; ++i) t[i] = i;
+    return t;
+  }();
+
   for (int y = visible.top - rect.top; y < visible.bottom - rect.top; ++y) {
     const Tap& ty = rows[y];
-    const Pixel* upper = picture.Row(ty.near);
-    const Pixel* lower = picture.Row(ty.far);
+    const auto* upper = reinterpret_cast<const std::uint8_t*>(picture.Row(ty.near));
+    const auto* lower = reinterpret_cast<const std::uint8_t*>(picture.Row(ty.far));
     const double wy = ty.w;
+    const double gy = 1 - wy;
     Pixel* out = canvas.Row(rect.top + y);
     for (int x = visible.left - rect.left; x < visible.right - rect.left; ++x) {
       const Tap& tx = cols[x];
       const double wx = tx.w;
-      const Pixel u0 = upper[tx.near], u1 = upper[tx.far];
-      const Pixel l0 = lower[tx.near], l1 = lower[tx.far];
+      const double gx = 1 - wx;
+      const std::uint8_t* u0 = upper + 4 * tx.near;
+      const std::uint8_t* u1 = upper + 4 * tx.far;
+      const std::uint8_t* l0 = lower + 4 * tx.near;
+      const std::uint8_t* l1 = lower + 4 * tx.far;
       int channel[3];
       for (int c = 0; c < 3; ++c) {
-        const int shift = 8 * c;
-        const double a = (u0 >> shift) & 0xFF, b = (u1 >> shift) & 0xFF;
-        const double d = (l0 >> shift) & 0xFF, e = (l1 >> shift) & 0xFF;
-        const double v = (1 - wy) * ((1 - wx) * a + wx * b) + wy * ((1 - wx) * d + wx * e);
+        const double v = gy * (gx * kByte[u0[c]] + wx * kByte[u1[c]]) +
+                         wy * (gx * kByte[l0[c]] + wx * kByte[l1[c]]);
         channel[c] = static_cast<int>(v);
       }
       out[rect.left + x] = MakePixel(channel[2], channel[1], channel[0]);
