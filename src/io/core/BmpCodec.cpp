@@ -116,19 +116,21 @@ BmpPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
       palette[i] = MakePixel(e[2], e[1], e[0]);
     }
     pos += count * entry;
-  } else if (colorsUsed != 0 && headerSize >= 40) {
-    // A colour table may be present but is not used for direct colours.
+  }
+  // Direct colours may be followed by a colour table that nothing uses; it is
+  // optional, so a colour count alone does not prove that one is present.
+  std::size_t tableEnd = pos;
+  if (bits > 8 && colorsUsed != 0 && headerSize >= 40) {
     const std::uint64_t tableBytes = static_cast<std::uint64_t>(colorsUsed) * 4;
-    if (tableBytes > size - pos) Invalid();
-    pos += tableBytes;
+    if (tableBytes <= size - pos) tableEnd = pos + tableBytes;
   }
 
   const std::uint64_t rowBytes = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
   const std::uint64_t pixelBytes = rowBytes * static_cast<std::uint64_t>(height);
-  // Pixels follow the headers and colour table, unless the file header's
-  // offset leaves a gap before them.
+  // Pixels follow the headers and colour table, or begin where the file
+  // header's offset says when that lies beyond the headers.
   const std::uint32_t offBits = U32(d + 10);
-  const std::size_t start = offBits > pos && offBits < size ? offBits : pos;
+  const std::size_t start = offBits >= pos && offBits < size ? offBits : tableEnd;
   if (pixelBytes > size - start) Invalid();
 
   BmpPicture out;

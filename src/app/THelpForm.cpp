@@ -1,0 +1,10 @@
+#include "THelpForm.h"
+
+namespace quillo {
+
+THelpForm::THelpForm() {
+  setObjectName("HelpForm");
+  setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
+}
+
+}  // namespace quillo

@@ -1,0 +1,54 @@
+#include "TWarpWindow.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+
+#include "skin/BitmapImage.h"
+#include "skin/TGraphicSlider.h"
+
+namespace quillo {
+
+TWarpWindow::TWarpWindow(QWidget* mainWindow, const TGraphicSlider& leftSlider,
+                         TGraphicSlider& rightSlider)
+    : QWidget(mainWindow), leftSlider_(leftSlider), rightSlider_(rightSlider) {
+  setObjectName("WarpWindow");
+  setGeometry(155, 58, kWarpWindowWidth, kWarpWindowHeight);
+  // The ellipse inscribed in (0, -160)-(320, 467): only its middle slice falls
+  // inside the window, which gives the barrel shape.
+  setMask(QRegion(0, -160, 320, 627, QRegion::Ellipse));
+  // The view covers the whole window: no background is erased beneath it.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  hide();
+}
+
+void TWarpWindow::SetFacePicture(const Bitmap& picture) {
+  model_.SetFacePicture(picture);
+  rightSlider_.SetValue(10);
+  update();
+}
+
+void TWarpWindow::RenderDistorted(Rect rect, double warpScale, double mirrorStrength) {
+  model_.RenderDistorted(rect, warpScale, mirrorStrength, leftSlider_.Value(),
+                         rightSlider_.Value());
+}
+
+void TWarpWindow::RenderForSave(int percent) {
+  const double t = percent * 0.01;
+  model_.Smooth = true;
+  RenderDistorted({0, 0, kFaceSize, kFaceSize}, rightSlider_.Value() * t * 0.1,
+                  t * leftSlider_.Value() * 0.1);
+}
+
+void TWarpWindow::paintEvent(QPaintEvent* event) {
+  if (model_.FaceBitmap.Empty()) return;
+  const QRect u = event->rect();
+  const Rect r = Rect{u.left(), u.top(), u.right() + 1, u.bottom() + 1}.ClampedTo(
+      model_.FaceBitmap.Width(), model_.FaceBitmap.Height());
+  RenderDistorted(r, UseSliderValue, UseSliderValue);
+  QPainter painter(this);
+  painter.drawImage(0, 0, WrapImage(model_.ViewBitmap));
+}
+
+}  // namespace quillo

@@ -1,0 +1,41 @@
+#pragma once
+// The elliptic mirror window: a borderless child of the main window that
+// shows the face through the warp field or one of the mirrors. It renders
+// exactly the part that needs painting, with the sliders' current values.
+#include <QWidget>
+
+#include "core/WarpModel.h"
+
+namespace quillo {
+
+class TGraphicSlider;
+
+class TWarpWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // The two sliders are the main window's; the renderer reads them on every paint.
+  TWarpWindow(QWidget* mainWindow, const TGraphicSlider& leftSlider, TGraphicSlider& rightSlider);
+
+  // Installs a new face, sets the right slider to 10 and repaints.
+  void SetFacePicture(const Bitmap& picture);
+
+  // Renders a rectangle of the view; UseSliderValue takes a slider instead.
+  void RenderDistorted(Rect rect, double warpScale, double mirrorStrength);
+
+  // The whole frame at p percent of the current distortion, bilinear, into
+  // ViewBitmap (the save dialog's frames).
+  void RenderForSave(int percent);
+
+  WarpModel& Model() { return model_; }
+  const WarpModel& Model() const { return model_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  WarpModel model_;
+  const TGraphicSlider& leftSlider_;
+  TGraphicSlider& rightSlider_;
+};
+
+}  // namespace quillo

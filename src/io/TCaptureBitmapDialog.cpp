@@ -1,0 +1,10 @@
+#include "TCaptureBitmapDialog.h"
+
+namespace quillo {
+
+TCaptureBitmapDialog::TCaptureBitmapDialog() {
+  setObjectName("CaptureBitmapDialog");
+  setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
+}
+
+}  // namespace quillo

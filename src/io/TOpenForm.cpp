@@ -1,0 +1,10 @@
+#include "TOpenForm.h"
+
+namespace quillo {
+
+TOpenForm::TOpenForm() {
+  setObjectName("OpenForm");
+  setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
+}
+
+}  // namespace quillo

@@ -1,0 +1,10 @@
+#include "TOpenMorphForm.h"
+
+namespace quillo {
+
+TOpenMorphForm::TOpenMorphForm() {
+  setObjectName("OpenMorphForm");
+  setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
+}
+
+}  // namespace quillo

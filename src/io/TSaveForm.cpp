@@ -1,0 +1,10 @@
+#include "TSaveForm.h"
+
+namespace quillo {
+
+TSaveForm::TSaveForm() {
+  setObjectName("SaveForm");
+  setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
+}
+
+}  // namespace quillo
