@@ -1,0 +1,168 @@
+// Start-up as the user sees it: the windows, the data folder, the first show
+// and the end of the run, driven offscreen with null services.
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/QuilloApplication.h"
+#include "app/QuilloWindows.h"
+#include "app/Services.h"
+#include "effects/core/WarpModel.h"
+#include "io/core/Folders.h"
+#include "skin/BitmapImage.h"
+#include "skin/TGraphicSlider.h"
+#include "support/TestFolder.h"
+
+namespace quillo {
+namespace {
+
+// Runs the program's start-up with a data folder and a current directory.
+class Startup : public ::testing::Test {
+ protected:
+  void Start(const testing::DataFolder& data) {
+    ProgramFolder = data.Path();
+    StartFolder.clear();
+    services_ = Services::Null();
+    app()->SetErrorBoxes(services_.messages.get());
+    windows_ = std::make_unique<QuilloWindows>(services_);
+    windows_->JumpForm->show();
+    QCoreApplication::processEvents();
+  }
+  void TearDown() override {
+    windows_.reset();
+    app()->SetErrorBoxes(nullptr);
+    ProgramFolder.clear();
+    StartFolder.clear();
+  }
+  static QuilloApplication* app() { return static_cast<QuilloApplication*>(qApp); }
+  QStringList Errors() const {
+    return static_cast<NullMessageBoxes&>(*services_.messages).errors;
+  }
+
+  Services services_;
+  std::unique_ptr<QuilloWindows> windows_;
+};
+
+TEST_F(Startup, ShowsTheArtAndTheDefaultFaceInTheBarrelShapedMirror) {
+  const testing::DataFolder data;
+  Start(data);
+  ASSERT_TRUE(Errors().isEmpty()) << Errors().join("\n").toStdString();
+
+  TJumpForm& form = *windows_->JumpForm;
+  EXPECT_EQ(form.size(), QSize(640, 480));
+  EXPECT_EQ(form.BackgroundBitmap.Width(), 640);
+  EXPECT_EQ(form.Resource.Width(), 698);  // found as "resource/Resource.BMP"
+  EXPECT_EQ(form.StartPicture.Width(), 358);
+  EXPECT_EQ(windows_->BlendForm->LeftFace.Width(), 290);
+  const auto& played = static_cast<NullSoundPlayer&>(*services_.sound).played;
+  ASSERT_EQ(played.size(), 1u);
+  EXPECT_TRUE(QString::fromStdString(played[0]).endsWith("/start.wav"));
+
+  TWarpWindow& mirror = *windows_->WarpWindow;
+  EXPECT_EQ(mirror.parentWidget(), form.Client());
+  EXPECT_EQ(mirror.geometry(), QRect(155, 58, 320, 307));
+  EXPECT_TRUE(mirror.isVisible());
+  WarpModel expected;
+  expected.SetFacePicture(data.DefaultFace());
+  EXPECT_EQ(mirror.Model().FaceBitmap, expected.FaceBitmap);
+  EXPECT_EQ(form.RightSlider->Value(), 10);
+  EXPECT_EQ(form.LeftSlider->Value(), 5);
+
+  // Through the main window's eyes: the view inside the ellipse, the art outside.
+  const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QPoint origin(5 + 155, 5 + 58);
+  auto shown = [&](int x, int y) { return ColourBits(shot.pixel(origin + QPoint(x, y))); };
+  EXPECT_EQ(shown(160, 150), ColourBits(expected.FaceBitmap.At(160, 150)));
+  EXPECT_EQ(shown(160, 0), ColourBits(expected.FaceBitmap.At(160, 0)));
+  EXPECT_EQ(shown(0, 0), MakePixel(0, 64, 128));    // the barrel's corner shows the art
+  EXPECT_EQ(shown(0, 153), ColourBits(expected.FaceBitmap.At(0, 153)));  // full width at mid-height
+  EXPECT_EQ(ColourBits(shot.pixel(2, 2)) == MakePixel(0, 64, 128), false);  // the frame
+}
+
+TEST_F(Startup, PaintingRendersOnlyTheInvalidPartWithTheSlidersOfTheMainWindow) {
+  const testing::DataFolder data;
+  Start(data);
+  TWarpWindow& mirror = *windows_->WarpWindow;
+  WarpModel& model = mirror.Model();
+  mirror.repaint();
+  // Rows below the window are never painted, so never rendered.
+  EXPECT_EQ(model.ViewBitmap.At(100, 310), 0u);
+
+  model.Tag = Radial;
+  model.CenterX = model.CenterY = 160;
+  windows_->JumpForm->LeftSlider->SetValue(10);  // strength 1.0, read at paint time
+  mirror.repaint(QRect(150, 150, 20, 20));
+  WarpModel expected = model;
+  expected.RenderDistorted({0, 0, 320, 320}, 0.0, 1.0, 0, 0);
+  EXPECT_EQ(model.ViewBitmap.At(155, 155), expected.ViewBitmap.At(155, 155));
+  EXPECT_EQ(model.ViewBitmap.At(169, 169), expected.ViewBitmap.At(169, 169));
+  EXPECT_EQ(model.ViewBitmap.At(140, 140), model.FaceBitmap.At(140, 140));  // not repainted
+}
+
+TEST_F(Startup, AMissingRequiredFileIsReportedAndTheProgramGoesOn) {
+  const testing::DataFolder data({"main.bmp"});
+  Start(data);
+  ASSERT_EQ(Errors().size(), 1);
+  EXPECT_TRUE(Errors()[0].contains("main.bmp")) << Errors()[0].toStdString();
+  // The rest of the show handler was skipped: no face, no start sound.
+  EXPECT_EQ(windows_->WarpWindow->Model().FaceBitmap, Bitmap(320, 320, kWhite));
+  EXPECT_TRUE(static_cast<NullSoundPlayer&>(*services_.sound).played.empty());
+  EXPECT_TRUE(windows_->JumpForm->isVisible());
+  windows_->JumpForm->repaint();  // still paints, without its art
+  QCoreApplication::processEvents();
+}
+
+TEST_F(Startup, DamagedArtIsReportedByName) {
+  testing::DataFolder data({"Quillo.bmp"});
+  QFile bad(QString::fromStdString(data.Path()) + "resource/quillo.bmp");
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("BM this is not a picture");
+  bad.close();
+  Start(data);
+  ASSERT_EQ(Errors().size(), 1);
+  EXPECT_TRUE(Errors()[0].startsWith("Bitmap image is not valid")) << Errors()[0].toStdString();
+  EXPECT_TRUE(Errors()[0].contains("quillo.bmp"));
+}
+
+TEST_F(Startup, FoldersComeFromTheProgramAndTheCurrentDirectoryAndPlayUrlOpensAtExit) {
+  const testing::DataFolder data;
+  QTemporaryDir elsewhere;
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+  Start(data);
+  EXPECT_EQ(StartFolder, QDir::currentPath().toStdString() + "/");
+  EXPECT_EQ(ProgramFolder, data.Path());
+  EXPECT_TRUE(Errors().isEmpty());
+
+  // Without play.url nothing is opened at exit.
+  auto& shell = static_cast<NullShell&>(*services_.shell);
+  windows_.reset();
+  EXPECT_TRUE(shell.opened.isEmpty());
+
+  QFile url("play.url");
+  ASSERT_TRUE(url.open(QIODevice::WriteOnly));
+  url.write("[InternetShortcut]\r\nURL=https://example.org/play\r\n");
+  url.close();
+  Start(data);
+  auto& shell2 = static_cast<NullShell&>(*services_.shell);
+  windows_.reset();
+  ASSERT_EQ(shell2.opened.size(), 1);
+  EXPECT_EQ(shell2.opened[0], QUrl("https://example.org/play"));
+  QDir::setCurrent(previous);
+}
+
+TEST_F(Startup, TheTenWindowsExistFromTheStart) {
+  const testing::DataFolder data;
+  Start(data);
+  const QuilloWindows& w = *windows_;
+  const QObject* all[] = {w.JumpForm.get(), w.WarpWindow,          w.BlendForm.get(),
+                          w.MorphForm.get(), w.OpenForm.get(),     w.HelpForm.get(),
+                          w.CaptureBitmapDialog.get(), w.SaveForm.get(),
+                          w.OpenMorphForm.get(),       w.ServerForm.get()};
+  for (const QObject* o : all) EXPECT_NE(o, nullptr);
+  EXPECT_EQ(QApplication::applicationDisplayName(), "Quillo");
+}
+
+}  // namespace
+}  // namespace quillo
