@@ -1,11 +1,41 @@
 #include "TMorphForm.h"
 
+#include "effects/core/MorphDisplay.h"
+#include "effects/core/MorphFile.h"
 #include "io/MessageBoxes.h"
+#include "skin/core/Error.h"
 
 namespace quillo {
 
+namespace {
+
+constexpr int kSliderMax = 100;
+
+}  // namespace
+
 TMorphForm::TMorphForm(MessageBoxes& messages) : messages_(messages) {}
 
-void TMorphForm::LoadStartMorph(const std::string& path) { (void)path; }
+void TMorphForm::LoadStartMorph(const std::string& path) {
+  try {
+    Morph = ReadMorphFile(path);
+  } catch (const Error& e) {
+    Morph = MorphModel();
+    messages_.ShowError(QString::fromStdString(e.what()));
+  }
+  DrawMorphDisplay(DisplayBitmap, Morph.SourceBitmap1);
+}
+
+void TMorphForm::LoadMorphFile(const std::string& path) {
+  Morph = ReadMorphFile(path);
+  ShowFrame(0, kSliderMax);
+}
+
+void TMorphForm::WriteMorphFile(const std::string& path) const {
+  quillo::WriteMorphFile(path, Morph);
+}
+
+void TMorphForm::ShowFrame(int value, int max) {
+  ShowMorphFrame(Morph, value, max, DisplayBitmap);
+}
 
 }  // namespace quillo

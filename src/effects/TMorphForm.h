@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <string>
 
+#include "effects/core/MorphModel.h"
 #include "skin/core/Bitmap.h"
 
 namespace quillo {
@@ -16,8 +17,25 @@ class TMorphForm : public QWidget {
   explicit TMorphForm(MessageBoxes& messages);
 
   // Reads the start-up morph and draws its first picture into DisplayBitmap.
+  // When the file is missing or damaged the morph is two blank faces without
+  // lines, and the error is shown once.
   void LoadStartMorph(const std::string& path);
 
+  // Reads a morph file (bLoadClick) and shows its position 0. The file is
+  // checked completely first: on failure quillo::Error is thrown and the
+  // current morph stays exactly as it was.
+  void LoadMorphFile(const std::string& path);
+
+  // Writes the current morph; a failed save keeps the file that was there.
+  void WriteMorphFile(const std::string& path) const;
+
+  // A slider change: computes the frame for position value of max and draws
+  // it into DisplayBitmap.
+  void ShowFrame(int value, int max);
+
+  // Lines, LineCount, SourceBitmap1, SourceBitmap2 and FrameBitmap.
+  MorphModel Morph;
+  // The frame or picture 1 at twice its size, shown in the centre box.
   Bitmap DisplayBitmap{290, 290};
 
  private:
