@@ -51,7 +51,7 @@ Launch RunCommandLine(int argc, char** argv) {
     // Picture readers need the application object, but no display.
     QCoreApplication app(argc, argv);
     // Decoders' warnings about harmless quirks would break the one-line rule.
-    QLoggingCategory::setFilterRules("qt.gui.imageio.warning=false");
+    QLoggingCategory::setFilterRules("qt.gui.imageio=false");
     QStringList args;
     for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     return {std::strcmp(first, "mirror") == 0 ? RunMirrorCommand(args) : RunMorphCommand(args), {}};
