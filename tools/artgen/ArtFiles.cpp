@@ -1,0 +1,31 @@
+#include "ArtFiles.h"
+
+#include <filesystem>
+
+#include "Background.h"
+#include "ImageBridge.h"
+#include "MainArt.h"
+#include "SkinSheet.h"
+#include "io/core/BmpCodec.h"
+#include "io/core/FileBytes.h"
+
+namespace art {
+
+namespace {
+
+void WriteBmp(const std::filesystem::path& path, const quillo::Bitmap& bitmap) {
+  quillo::WriteFileAtomically(path.string(), quillo::EncodeBmp(bitmap, 24));
+}
+
+}  // namespace
+
+void WriteArtFiles(const std::string& assetsFolder, const std::string& outFolder) {
+  (void)assetsFolder;
+  const std::filesystem::path resource = std::filesystem::path(outFolder) / "Resource";
+  std::filesystem::create_directories(resource);
+  const QImage ground = PaintGround();
+  WriteBmp(resource / "main.bmp", ToBitmap(PaintMainArt(ground)));
+  WriteBmp(resource / "resource.bmp", PaintSkinSheet(ground));
+}
+
+}  // namespace art
