@@ -100,6 +100,28 @@ TEST_F(Startup, PaintingRendersOnlyTheInvalidPartWithTheSlidersOfTheMainWindow) 
   EXPECT_EQ(model.ViewBitmap.At(140, 140), model.FaceBitmap.At(140, 140));  // not repainted
 }
 
+TEST_F(Startup, RenderForSaveScalesTheDistortionByThePercentage) {
+  const testing::DataFolder data;
+  Start(data);
+  TWarpWindow& mirror = *windows_->WarpWindow;
+  WarpModel& model = mirror.Model();
+  model.Tag = Horizontal;
+  model.CenterX = model.CenterY = 160;
+  model.Smooth = false;
+  windows_->JumpForm->LeftSlider->SetValue(8);
+  mirror.RenderForSave(0);
+  EXPECT_EQ(model.ViewBitmap, model.FaceBitmap);  // the undistorted face, all four bytes
+  EXPECT_TRUE(model.Smooth);
+  mirror.RenderForSave(50);
+  WarpModel half = model;
+  half.RenderDistorted({0, 0, 320, 320}, 0.0, 0.5 * 8 * 0.1, 0, 0);
+  EXPECT_EQ(model.ViewBitmap, half.ViewBitmap);
+  mirror.RenderForSave(100);
+  WarpModel full = model;
+  full.RenderDistorted({0, 0, 320, 320}, UseSliderValue, UseSliderValue, 8, 10);
+  EXPECT_EQ(model.ViewBitmap, full.ViewBitmap);
+}
+
 TEST_F(Startup, AMissingRequiredFileIsReportedAndTheProgramGoesOn) {
   const testing::DataFolder data({"main.bmp"});
   Start(data);

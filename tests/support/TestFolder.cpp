@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "effects/core/MorphFile.h"
 #include "io/core/BitmapFile.h"
 
 namespace quillo::testing {
@@ -29,6 +30,7 @@ DataFolder::DataFolder(const std::set<std::string>& omit) : defaultFace_(TestFac
   };
   for (const auto& f : files)
     if (!omit.count(f.name)) SaveBitmapFile(folder + f.name, f.picture, 24);
+  if (!omit.count("morph.mph")) WriteMorphFile(folder + "Morph.mph", MorphModel{});
 }
 
 std::string DataFolder::Path() const { return dir_.path().toStdString() + "/"; }

@@ -1,0 +1,45 @@
+#include "skin/core/Bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include "skin/core/Error.h"
+
+namespace quillo {
+namespace {
+
+TEST(Bitmap, ClipsDrawingFillingAndCopying) {
+  Bitmap canvas(4, 3, 0);
+  Bitmap stamp(3, 3, 7);
+  canvas.Draw(2, -1, stamp);  // hangs over the right and top edges
+  EXPECT_EQ(canvas.At(1, 0), 0u);
+  EXPECT_EQ(canvas.At(2, 0), 7u);
+  EXPECT_EQ(canvas.At(3, 1), 7u);
+  EXPECT_EQ(canvas.At(3, 2), 0u);
+  canvas.FillRect({-5, 2, 2, 10}, 9);
+  EXPECT_EQ(canvas.At(0, 2), 9u);
+  EXPECT_EQ(canvas.At(1, 2), 9u);
+  EXPECT_EQ(canvas.At(2, 2), 0u);
+  EXPECT_EQ(canvas.Copy({3, 0, 9, 2}), Bitmap(1, 2, 7));
+  EXPECT_TRUE(canvas.Copy({5, 5, 9, 9}).Empty());
+}
+
+TEST(Bitmap, ConvertsTo24BitsAndBackDroppingTheFourthByte) {
+  Bitmap b(2, 1);
+  b.At(0, 0) = MakePixel(1, 2, 3, 0xAA);
+  b.At(1, 0) = MakePixel(250, 251, 252, 0xBB);
+  const auto rgb = ToRgb24(b);
+  EXPECT_EQ(rgb, (std::vector<std::uint8_t>{3, 2, 1, 252, 251, 250}));
+  const Bitmap back = FromRgb24(rgb.data(), 2, 1);
+  EXPECT_EQ(back.At(0, 0), MakePixel(1, 2, 3));
+  EXPECT_EQ(back.At(1, 0), MakePixel(250, 251, 252));
+}
+
+TEST(Bitmap, RefusesSizesBeyondTheLimits) {
+  EXPECT_THROW(Bitmap(kMaxPictureSide + 1, 1), Error);
+  EXPECT_THROW(Bitmap(20000, 20000), Error);
+  EXPECT_THROW(Bitmap(-1, 5), Error);
+  EXPECT_NO_THROW(Bitmap(0, 0));
+}
+
+}  // namespace
+}  // namespace quillo
