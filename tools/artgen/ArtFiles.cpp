@@ -4,7 +4,9 @@
 
 #include "Background.h"
 #include "ImageBridge.h"
+#include "HomePicture.h"
 #include "MainArt.h"
+#include "Photos.h"
 #include "SkinSheet.h"
 #include "io/core/BmpCodec.h"
 #include "io/core/FileBytes.h"
@@ -20,12 +22,16 @@ void WriteBmp(const std::filesystem::path& path, const quillo::Bitmap& bitmap) {
 }  // namespace
 
 void WriteArtFiles(const std::string& assetsFolder, const std::string& outFolder) {
-  (void)assetsFolder;
   const std::filesystem::path resource = std::filesystem::path(outFolder) / "Resource";
   std::filesystem::create_directories(resource);
   const QImage ground = PaintGround();
   WriteBmp(resource / "main.bmp", ToBitmap(PaintMainArt(ground)));
   WriteBmp(resource / "resource.bmp", PaintSkinSheet(ground));
+  const Photos photos = LoadPhotos(assetsFolder);
+  WriteBmp(resource / "quillo.bmp", ToBitmap(PaintHomePicture(ground, photos.astronaut)));
+  WriteBmp(resource / "default.bmp", DefaultFace(photos));
+  WriteBmp(resource / "white.bmp", BlendFace(photos.astronaut));
+  WriteBmp(resource / "black.bmp", BlendFace(photos.cat));
 }
 
 }  // namespace art

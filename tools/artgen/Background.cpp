@@ -121,15 +121,14 @@ void TitleStrip(QPainter& p) {
   // Gold studs along the strip.
   p.save();
   p.setPen(Qt::NoPen);
-  for (int i = 0; i < 6; ++i) {
-    for (double x : {InArt(40, 0, 0, 0).x() + i * 26.0, InArt(532, 0, 0, 0).x() - i * 26.0}) {
-      if (i == 5 && x > 500) continue;
-      QRadialGradient stud(QPointF(x - 1, strip.center().y() - 1), 3.5);
-      stud.setColorAt(0, kGoldLight);
-      stud.setColorAt(1, kGoldDeep);
-      p.setBrush(stud);
-      p.drawEllipse(QPointF(x, strip.center().y()), 2.6, 2.6);
-    }
+  // Studs on both sides, clear of the nameplate and the window buttons.
+  for (int i = 0; i < 9; ++i) {
+    const double x = kFrame + (i < 5 ? 70 + 26 * i : 448 + 26 * (i - 5));
+    QRadialGradient stud(QPointF(x - 1, strip.center().y() - 1), 3.5);
+    stud.setColorAt(0, kGoldLight);
+    stud.setColorAt(1, kGoldDeep);
+    p.setBrush(stud);
+    p.drawEllipse(QPointF(x, strip.center().y()), 2.6, 2.6);
   }
   p.restore();
 }

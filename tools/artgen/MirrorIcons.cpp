@@ -52,7 +52,7 @@ Fetch MirrorFetch(int kind, double w, double h) {
       };
     default:
       return [=](double x, double y) {
-        return QPointF(x + (cx - x) * rowFactor(y) * 1.4, y + (cy - y) * colFactor(x) * 1.4);
+        return QPointF(x + (cx - x) * rowFactor(y) * 0.8, y + (cy - y) * colFactor(x) * 0.8);
       };
   }
 }

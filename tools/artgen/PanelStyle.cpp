@@ -15,7 +15,7 @@ void DrawPanelBody(QPainter& p, const QPainterPath& shape) {
   const QPainterPath rim = Deflate(shape, 1.5);
   const QPainterPath glass = Deflate(shape, 5);
   GoldFill(p, rim);
-  GlossFill(p, glass, kPurple, 0.7);
+  GlossFill(p, glass, kPurple, 0.4);
   p.restore();
 }
 
