@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "Background.h"
-#include "ImageBridge.h"
 #include "HomePicture.h"
+#include "ImageBridge.h"
 #include "MainArt.h"
 #include "Photos.h"
 #include "SkinSheet.h"
@@ -22,12 +22,13 @@ void WriteBmp(const std::filesystem::path& path, const quillo::Bitmap& bitmap) {
 }  // namespace
 
 void WriteArtFiles(const std::string& assetsFolder, const std::string& outFolder) {
+  // The photographs first: a missing one stops the run before anything is written.
+  const Photos photos = LoadPhotos(assetsFolder);
   const std::filesystem::path resource = std::filesystem::path(outFolder) / "Resource";
   std::filesystem::create_directories(resource);
   const QImage ground = PaintGround();
   WriteBmp(resource / "main.bmp", ToBitmap(PaintMainArt(ground)));
   WriteBmp(resource / "resource.bmp", PaintSkinSheet(ground));
-  const Photos photos = LoadPhotos(assetsFolder);
   WriteBmp(resource / "quillo.bmp", ToBitmap(PaintHomePicture(ground, photos.astronaut)));
   WriteBmp(resource / "default.bmp", DefaultFace(photos));
   WriteBmp(resource / "white.bmp", BlendFace(photos.astronaut));

@@ -1,0 +1,169 @@
+// The art generator's output in the build folder: sizes the program relies
+// on, the key colours that cut the skin's cells to shape, alignment of lit
+// cells with the background, and byte-identical output on every run.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <string>
+
+#include "io/core/BmpCodec.h"
+#include "io/core/FileBytes.h"
+#include "skin/core/SkinLayout.h"
+
+namespace quillo {
+namespace {
+
+const char* const kArtFiles[] = {"main.bmp",    "resource.bmp", "quillo.bmp",
+                                 "default.bmp", "white.bmp",    "black.bmp"};
+
+std::string Resource(const std::string& name) {
+  return std::string(QUILLO_BUILD_DIR) + "/Resource/" + name;
+}
+
+BmpPicture ReadArt(const std::string& name) {
+  return DecodeBmp(ReadFileBytes(Resource(name)));
+}
+
+const Pixel kAquaPixel = ColorRefToPixel(kAqua);
+const Pixel kSliderKeyPixel = ColorRefToPixel(kSliderKey);
+
+// How many pixels of the rectangle have exactly the colour.
+int CountColour(const Bitmap& b, Rect r, Pixel colour) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) n += ColourBits(b.At(x, y)) == colour;
+  return n;
+}
+
+class ArtFilesTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { sheet_ = new BmpPicture(ReadArt("resource.bmp")); }
+  static void TearDownTestSuite() {
+    delete sheet_;
+    sheet_ = nullptr;
+  }
+  static const Bitmap& Sheet() { return sheet_->bitmap; }
+  static BmpPicture* sheet_;
+};
+BmpPicture* ArtFilesTest::sheet_ = nullptr;
+
+TEST_F(ArtFilesTest, PicturesHaveTheSizesTheProgramDrawsThemAt) {
+  EXPECT_EQ(sheet_->bitsPerPixel, 24);
+  EXPECT_EQ(Sheet().Width(), kSkinSheetWidth);
+  EXPECT_EQ(Sheet().Height(), kSkinSheetHeight);
+  struct Expected {
+    const char* name;
+    int width, height;
+  };
+  for (const Expected& e : {Expected{"main.bmp", 640, 480}, Expected{"quillo.bmp", 358, 317},
+                            Expected{"white.bmp", 290, 290}, Expected{"black.bmp", 290, 290}}) {
+    const BmpPicture picture = ReadArt(e.name);
+    EXPECT_EQ(picture.bitsPerPixel, 24) << e.name;
+    EXPECT_EQ(picture.bitmap.Width(), e.width) << e.name;
+    EXPECT_EQ(picture.bitmap.Height(), e.height) << e.name;
+  }
+  const Bitmap face = ReadArt("default.bmp").bitmap;
+  EXPECT_EQ(face.Width(), face.Height());
+  EXPECT_GE(face.Width(), 320);
+}
+
+// Aqua-keyed cells are cut to shape: each must have both cut-out and art.
+// Cells without a key are drawn opaque, so aqua there would show.
+TEST_F(ArtFilesTest, KeyedCellsHaveShapeAndUnkeyedCellsNoAqua) {
+  for (const SkinCell& cell : SkinCells()) {
+    for (int i = 0; i < cell.cellCount; ++i) {
+      const Rect r = cell.Cell(i);
+      const int aqua = CountColour(Sheet(), r, kAquaPixel);
+      const std::string what = std::string(cell.control) + " cell " + std::to_string(i);
+      if (cell.key == kAqua) {
+        EXPECT_GT(aqua, 0) << what;
+        EXPECT_LT(aqua, r.Width() * r.Height() / 2) << what << " is mostly cut away";
+      } else {
+        EXPECT_EQ(aqua, 0) << what;
+      }
+    }
+  }
+}
+
+TEST_F(ArtFilesTest, ThumbFramesAreKeyedByTheirLowerLeftPixel) {
+  for (int k = 0; k < kThumbFrames; ++k) {
+    for (const Rect r : {LeftThumbCell(k), RightThumbCell(k)}) {
+      EXPECT_EQ(ColourBits(Sheet().At(r.left, r.bottom - 1)), kSliderKeyPixel) << "frame " << k;
+      const int key = CountColour(Sheet(), r, kSliderKeyPixel);
+      EXPECT_GT(key, r.Width() * r.Height() / 3) << "frame " << k << " has little background";
+      EXPECT_LT(key, r.Width() * r.Height()) << "frame " << k << " has no knob";
+    }
+  }
+}
+
+TEST_F(ArtFilesTest, ChosenMirrorIconsDifferFromNormalOnes) {
+  for (const MirrorIcon& icon : kMirrorIcons) {
+    const Bitmap normal = Sheet().Copy(icon.Cell(false));
+    const Bitmap chosen = Sheet().Copy(icon.Cell(true));
+    EXPECT_NE(normal, chosen) << icon.name;
+    EXPECT_EQ(CountColour(Sheet(), icon.Cell(false), kAquaPixel), 0) << icon.name;
+  }
+}
+
+// Hovering shows a button's cell instead of the background: both must agree
+// at the cell's corner, and the lit look must differ from the quiet one.
+TEST_F(ArtFilesTest, LitButtonsSitSeamlesslyOnTheBackground) {
+  const Bitmap main = ReadArt("main.bmp").bitmap;
+  struct Place {
+    const char* control;
+    int clientX, clientY;
+  };
+  for (const Place& place : {Place{"GraphicButton1", 21, 70}, Place{"GraphicButton2", 21, 251},
+                             Place{"GraphicButton3", 495, 70}, Place{"GraphicButton4", 498, 253},
+                             Place{"GraphicButton5", 180, 398}}) {
+    const SkinCell& cell = SkinCellOf(place.control);
+    const Rect lit = cell.Cell(0);
+    const Rect behind = RectOfSize(place.clientX + 5, place.clientY + 5, lit.Width(), lit.Height());
+    EXPECT_EQ(ColourBits(Sheet().At(lit.left, lit.top)),
+              ColourBits(main.At(behind.left, behind.top)))
+        << place.control;
+    EXPECT_NE(Sheet().Copy(lit), main.Copy(behind)) << place.control;
+    EXPECT_NE(Sheet().Copy(lit), Sheet().Copy(cell.Cell(1))) << place.control << " pressed";
+  }
+}
+
+TEST(ArtGeneratorTest, WritesTheSameBytesOnEveryRun) {
+  const QString generator = QStringLiteral(QUILLO_BUILD_DIR "/tools/artgen/artgen");
+  QTemporaryDir first, second;
+  ASSERT_TRUE(first.isValid() && second.isValid());
+  for (const QTemporaryDir* dir : {&first, &second}) {
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    run.setProcessEnvironment(env);
+    run.start(generator, {QStringLiteral(QUILLO_SOURCE_DIR "/assets"), dir->path()});
+    ASSERT_TRUE(run.waitForFinished(120000));
+    ASSERT_EQ(run.exitStatus(), QProcess::NormalExit);
+    ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+  }
+  for (const char* name : kArtFiles) {
+    const auto a = ReadFileBytes(first.path().toStdString() + "/Resource/" + name);
+    const auto b = ReadFileBytes(second.path().toStdString() + "/Resource/" + name);
+    EXPECT_FALSE(a.empty()) << name;
+    EXPECT_TRUE(a == b) << name << " differs between two runs";
+    EXPECT_TRUE(a == ReadFileBytes(Resource(name))) << name << " differs from the build's copy";
+  }
+}
+
+TEST(ArtGeneratorTest, FailsWithAMessageWithoutItsPhotographs) {
+  QTemporaryDir empty, out;
+  QProcess run;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  run.setProcessEnvironment(env);
+  run.start(QStringLiteral(QUILLO_BUILD_DIR "/tools/artgen/artgen"), {empty.path(), out.path()});
+  ASSERT_TRUE(run.waitForFinished(120000));
+  EXPECT_NE(run.exitCode(), 0);
+  EXPECT_TRUE(run.readAllStandardError().contains("astronaut.png"));
+}
+
+}  // namespace
+}  // namespace quillo
