@@ -84,20 +84,28 @@ void MergingFaces(QPainter& painter, const QRectF& s) {
 void HandMirror(QPainter& painter, const QRectF& s) {
   const double side = s.width();
   painter.save();
-  // Handle.
   painter.translate(s.topLeft());
+  // A straight handle below an upright oval frame, like a vanity mirror.
   QPainterPath handle;
-  handle.moveTo(side * 0.60, side * 0.66);
-  handle.lineTo(side * 0.90, side * 0.96);
-  handle.lineTo(side * 0.98, side * 0.88);
-  handle.lineTo(side * 0.68, side * 0.58);
+  handle.moveTo(side * 0.44, side * 0.70);
+  handle.lineTo(side * 0.40, side * 0.97);
+  handle.quadTo(side * 0.5, side * 1.02, side * 0.60, side * 0.97);
+  handle.lineTo(side * 0.56, side * 0.70);
   handle.closeSubpath();
   GoldFill(painter, handle);
-  // Frame and glass.
-  const QRectF frame(side * 0.04, side * 0.02, side * 0.68, side * 0.74);
+  const QRectF frame(side * 0.16, side * 0.0, side * 0.68, side * 0.76);
   QPainterPath ring;
   ring.addEllipse(frame);
   GoldFill(painter, ring);
+  // Beads around the frame.
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kGoldLight);
+  for (int i = 0; i < 12; ++i) {
+    const double a = i * M_PI / 6;
+    painter.drawEllipse(QPointF(frame.center().x() + std::cos(a) * frame.width() * 0.455,
+                                frame.center().y() + std::sin(a) * frame.height() * 0.455),
+                        side * 0.018, side * 0.018);
+  }
   const QRectF glass = frame.adjusted(side * 0.06, side * 0.06, -side * 0.06, -side * 0.06);
   QPainterPath glassPath;
   glassPath.addEllipse(glass);
