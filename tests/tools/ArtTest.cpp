@@ -9,9 +9,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "io/core/BmpCodec.h"
-#include "io/core/FileBytes.h"
-#include "skin/core/SkinLayout.h"
+#include "ArtSupport.h"
 
 namespace quillo {
 namespace {
@@ -19,24 +17,15 @@ namespace {
 const char* const kArtFiles[] = {"main.bmp",    "resource.bmp", "quillo.bmp",
                                  "default.bmp", "white.bmp",    "black.bmp"};
 
+using testing::CountColour;
+using testing::kAquaPixel;
+using testing::ReadArt;
+
 std::string Resource(const std::string& name) {
-  return std::string(QUILLO_BUILD_DIR) + "/Resource/" + name;
+  return testing::ArtPath(name);
 }
 
-BmpPicture ReadArt(const std::string& name) {
-  return DecodeBmp(ReadFileBytes(Resource(name)));
-}
-
-const Pixel kAquaPixel = ColorRefToPixel(kAqua);
 const Pixel kSliderKeyPixel = ColorRefToPixel(kSliderKey);
-
-// How many pixels of the rectangle have exactly the colour.
-int CountColour(const Bitmap& b, Rect r, Pixel colour) {
-  int n = 0;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) n += ColourBits(b.At(x, y)) == colour;
-  return n;
-}
 
 class ArtFilesTest : public ::testing::Test {
  protected:
