@@ -11,61 +11,67 @@ namespace quillo {
 namespace {
 
 constexpr int kLast = kMorphSize - 1;
-constexpr double kStepFraction = 1.0 / kGridStep;
+constexpr int kCells = kGridNodes - 1;
 
-// The source places of the ten node columns for all 145 rows: the nodes, and
-// between them the linear interpolation along y.
+// s / 16 for s = 0..15, the weights of the interpolation between nodes.
+constexpr std::array<double, kGridStep> kFractions = [] {
+  std::array<double, kGridStep> f{};
+  for (int s = 0; s < kGridStep; ++s) f[s] = s * 0.0625;
+  return f;
+}();
+
+// One coordinate of one map at the ten node columns, for all 145 rows.
+using NodeColumns = std::array<std::array<double, kMorphSize>, kGridNodes>;
+
+// The source places along the node columns: the nodes, and between them the
+// linear interpolation along y.
 struct ColumnMaps {
-  std::array<std::array<RealPoint, kMorphSize>, kGridNodes> map1;
-  std::array<std::array<RealPoint, kMorphSize>, kGridNodes> map2;
+  NodeColumns x1, y1, x2, y2;
 };
 
-RealPoint Between(RealPoint a, RealPoint b, double f) {
-  return {a.x + (b.x - a.x) * f, a.y + (b.y - a.y) * f};
-}
-
-void FillColumn(std::array<RealPoint, kMorphSize>& column) {
-  for (int cell = 0; cell < kGridNodes - 1; ++cell) {
-    const RealPoint top = column[kGridStep * cell];
-    const RealPoint bottom = column[kGridStep * (cell + 1)];
+void FillColumn(std::array<double, kMorphSize>& column) {
+  for (int cell = 0; cell < kCells; ++cell) {
+    const double top = column[kGridStep * cell];
+    const double bottom = column[kGridStep * (cell + 1)];
     for (int s = 1; s < kGridStep; ++s)
-      column[kGridStep * cell + s] = Between(top, bottom, s * kStepFraction);
+      column[kGridStep * cell + s] = top + (bottom - top) * kFractions[s];
   }
 }
 
 ColumnMaps FillAlongY(const NodeMaps& nodes) {
-  ColumnMaps columns;
+  ColumnMaps c;
   for (int k = 0; k < kGridNodes; ++k) {
     for (int j = 0; j < kGridNodes; ++j) {
-      columns.map1[k][kGridStep * j] = nodes.map1[j][k];
-      columns.map2[k][kGridStep * j] = nodes.map2[j][k];
+      c.x1[k][kGridStep * j] = nodes.map1[j][k].x;
+      c.y1[k][kGridStep * j] = nodes.map1[j][k].y;
+      c.x2[k][kGridStep * j] = nodes.map2[j][k].x;
+      c.y2[k][kGridStep * j] = nodes.map2[j][k].y;
     }
-    FillColumn(columns.map1[k]);
-    FillColumn(columns.map2[k]);
+    for (NodeColumns* columns : {&c.x1, &c.y1, &c.x2, &c.y2}) FillColumn((*columns)[k]);
   }
-  return columns;
+  return c;
 }
 
-// The source place of pixel column x in row y: the node column itself for
-// x = 144, otherwise interpolated between the node columns around x.
-RealPoint AlongX(const std::array<std::array<RealPoint, kMorphSize>, kGridNodes>& columns, int x,
-                 int y) {
-  const int a = x / kGridStep;
-  const int s = x % kGridStep;
-  if (x == kLast) return columns[a][y];
-  return Between(columns[a][y], columns[a + 1][y], s * kStepFraction);
+// One coordinate of the source places of row y, as whole pixels: the node
+// columns' values, interpolated along x except for column 144, which is a
+// node column itself; then truncated toward zero. The clamped nodes already
+// keep the places within 0..144; the bound only guards the fetch.
+void RowPlaces(const NodeColumns& columns, int y, std::array<int, kMorphSize>& out) {
+  std::array<double, kMorphSize> v;
+  for (int a = 0; a < kCells; ++a) {
+    const double left = columns[a][y];
+    const double step = columns[a + 1][y] - left;
+    for (int s = 0; s < kGridStep; ++s) v[kGridStep * a + s] = left + step * kFractions[s];
+  }
+  v[kLast] = columns[kCells][y];
+  for (int x = 0; x < kMorphSize; ++x) out[x] = static_cast<int>(std::min(v[x], double{kLast}));
 }
 
-// Whole pixels, truncated toward zero. The clamped nodes already keep the
-// places within 0..144; the bound only guards the fetch against rounding.
-int PixelIndex(double v) {
-  return std::min(static_cast<int>(v), kLast);
-}
-
-int Channel(Pixel p1, Pixel p2, int shift, double keep, double t) {
-  const double c1 = (p1 >> shift) & 0xFF;
-  const double c2 = (p2 >> shift) & 0xFF;
-  return static_cast<int>(c1 * keep + c2 * t);
+// c x f for every channel value c: the two terms of the cross-dissolve.
+std::array<double, 256> Scaled(double f) {
+  std::array<double, 256> table;
+  for (int c = 0; c < 256; ++c) table[c] = c * f;
+  return table;
 }
 
 }  // namespace
@@ -101,15 +107,24 @@ void ComputeFrame(MorphModel& morph, int value, int max) {
   const ColumnMaps columns =
       FillAlongY(ComputeNodeMaps(std::span<const MorphLine>(morph.Lines.data(), count)));
 
+  const std::array<double, 256> kept = Scaled(keep), taken = Scaled(t);
+  const Pixel* one = morph.SourceBitmap1.Data();
+  const Pixel* two = morph.SourceBitmap2.Data();
+  std::array<int, kMorphSize> x1, y1, x2, y2;
   for (int y = 0; y < kMorphSize; ++y) {
+    RowPlaces(columns.x1, y, x1);
+    RowPlaces(columns.y1, y, y1);
+    RowPlaces(columns.x2, y, x2);
+    RowPlaces(columns.y2, y, y2);
     Pixel* out = morph.FrameBitmap.Row(y);
     for (int x = 0; x < kMorphSize; ++x) {
-      const RealPoint m1 = AlongX(columns.map1, x, y);
-      const RealPoint m2 = AlongX(columns.map2, x, y);
-      const Pixel p1 = morph.SourceBitmap1.At(PixelIndex(m1.x), PixelIndex(m1.y));
-      const Pixel p2 = morph.SourceBitmap2.At(PixelIndex(m2.x), PixelIndex(m2.y));
-      out[x] = MakePixel(Channel(p1, p2, 16, keep, t), Channel(p1, p2, 8, keep, t),
-                         Channel(p1, p2, 0, keep, t));
+      const Pixel p1 = one[y1[x] * kMorphSize + x1[x]];
+      const Pixel p2 = two[y2[x] * kMorphSize + x2[x]];
+      // trunc(c1 x (1 - t) + c2 x t) for blue, green and red.
+      const int blue = static_cast<int>(kept[p1 & 0xFF] + taken[p2 & 0xFF]);
+      const int green = static_cast<int>(kept[(p1 >> 8) & 0xFF] + taken[(p2 >> 8) & 0xFF]);
+      const int red = static_cast<int>(kept[(p1 >> 16) & 0xFF] + taken[(p2 >> 16) & 0xFF]);
+      out[x] = MakePixel(red, green, blue);
     }
   }
 }
