@@ -47,6 +47,8 @@ std::optional<PreparedLine> Prepare(const MorphLine& line) {
   p.rootLength = std::sqrt(p.length);
   p.one = ToPictureLine(line.Start1, line.End1);
   p.two = ToPictureLine(line.Start2, line.End2);
+  // Ends so close that the length underflows to 0 would divide by zero too.
+  if (p.one.length == 0.0 || p.two.length == 0.0) return std::nullopt;
   return p;
 }
 

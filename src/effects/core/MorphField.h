@@ -29,7 +29,9 @@ struct LineInfluence {
 // The influence of a line at a node, from its in-between ends StartNow and
 // EndNow. None for a line that is not usable, and none when its in-between
 // segment has no length (its direction reverses between the pictures): the
-// quantities would divide by zero, so such a line sits out that frame.
+// quantities would divide by zero, so such a line sits out that frame. So
+// does a line whose ends lie too close together for their distance to be
+// represented (differences below about 1e-154).
 std::optional<LineInfluence> InfluenceOf(const MorphLine& line, RealPoint node);
 
 // Source places of the nodes, indexed [j][k] for the node (16k, 16j).

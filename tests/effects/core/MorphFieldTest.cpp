@@ -86,6 +86,10 @@ TEST(MorphField, HorizontalVerticalAndCollapsedLinesTakeNoPart) {
   l = WorkedLine();
   l.EndNow = l.StartNow;  // direction reversed between the pictures, met half-way
   EXPECT_FALSE(InfluenceOf(l, {0, 0}));
+  l = WorkedLine();
+  l.Start2 = {1e-200, 1e-200};  // differing ends whose distance underflows to 0
+  l.End2 = {2e-200, 3e-200};
+  EXPECT_FALSE(InfluenceOf(l, {0, 0}));
   EXPECT_TRUE(InfluenceOf(WorkedLine(), {0, 0}));
 }
 
