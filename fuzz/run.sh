@@ -1,0 +1,41 @@
+#!/bin/bash
+# fuzz/run.sh BUILD_DIR SECONDS [EXTRA LIBFUZZER OPTIONS...]
+# Configures BUILD_DIR with clang, ASan and UBSan, builds every fuzz target
+# and runs each for SECONDS on its seed corpus. A target is
+# fuzz/<name>_fuzzer.cpp with seeds in fuzz/corpus/<name>/ and an optional
+# dictionary fuzz/<name>.dict; new targets need nothing else. Inputs found
+# on the way go to BUILD_DIR/fuzz-work/<name>/corpus (the seeds in the
+# repository are only read), crashes to BUILD_DIR/fuzz-work/<name>/crashes.
+# Exits non-zero when a target crashes or cannot be built.
+set -euo pipefail
+
+if [ $# -lt 2 ]; then
+  echo "usage: $0 BUILD_DIR SECONDS [LIBFUZZER OPTIONS...]" >&2
+  exit 2
+fi
+build=$1
+seconds=$2
+shift 2
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+
+cmake -S "$source_dir" -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLO_CORE_ONLY=ON -DQUILLO_TESTS=OFF -DQUILLO_FUZZ=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+
+status=0
+for source in "$source_dir"/fuzz/*_fuzzer.cpp; do
+  target=$(basename "$source" .cpp)
+  name=${target%_fuzzer}
+  work=$build/fuzz-work/$name
+  mkdir -p "$work/corpus" "$work/crashes"
+  options=(-max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$work/crashes/")
+  if [ -f "$source_dir/fuzz/$name.dict" ]; then options+=(-dict="$source_dir/fuzz/$name.dict"); fi
+  seeds=()
+  if [ -d "$source_dir/fuzz/corpus/$name" ]; then seeds+=("$source_dir/fuzz/corpus/$name"); fi
+  echo "== $target for $seconds s"
+  if ! "$build/fuzz/$target" "${options[@]}" "$@" "$work/corpus" "${seeds[@]}"; then
+    echo "== $target FAILED; see $work/crashes" >&2
+    status=1
+  fi
+done
+exit $status
