@@ -86,11 +86,12 @@ BmpPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) Invalid();
   if (compression != kRgb && !(compression == kBitFields && (bits == 16 || bits == 32))) Invalid();
 
-  // Masks of bit-field pictures follow a 40-byte header; larger headers hold them.
+  // Masks of bit-field pictures follow a header too short to hold them (the
+  // 40-byte one); headers of 52 bytes and more hold them.
   std::size_t pos = 14 + headerSize;
   std::uint32_t masks[3] = {0, 0, 0};
   if (compression == kBitFields) {
-    if (headerSize == 40) {
+    if (headerSize < 52) {
       if (size < pos + 12) Invalid();
       for (int i = 0; i < 3; ++i) masks[i] = U32(d + pos + 4 * i);
       pos += 12;
