@@ -165,6 +165,14 @@ TEST(MorphFile, DamagedFilesAreRefusedWithTheirReason) {
   ExpectInvalid(cut(SecondPicture(2)), kInvalidBitmap);            // picture 2 missing
   ExpectInvalid(cut(SecondPicture(2) - 100), kInvalidBitmap);      // picture 1 cut short
 
+  // A 44-byte header with bit-field masks, the file ending after the header.
+  Bytes masks(4, 0);
+  const Bytes picture = EncodeBmp(Bitmap(2, 2), 32);
+  masks.insert(masks.end(), picture.begin(), picture.begin() + 58);
+  masks[4 + 14] = 44;
+  masks[4 + 30] = 3;
+  ExpectInvalid(masks, kInvalidBitmap);
+
   Bytes longer = good;
   longer.insert(longer.end(), {1, 2, 3});  // bytes after picture 2 are ignored
   EXPECT_EQ(ParseMorphFile(longer).SourceBitmap2, Sample(2).SourceBitmap2);
