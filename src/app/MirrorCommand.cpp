@@ -37,8 +37,7 @@ int RunMirrorCommand(const QStringList& args) {
     model.Tag = KindOf(*kind);
     double strength = 0.5;
     if (const auto s = parsed.Option("strength")) strength = ParseNumber(*s, "strength");
-    if (!(strength >= -1.0 && strength <= 1.0))
-      throw Error("strength must lie between -1 and 1");
+    if (!(strength >= -1.0 && strength <= 1.0)) throw Error("strength must lie between -1 and 1");
     model.CenterX = model.CenterY = 160;
     if (const auto c = parsed.Option("center")) {
       const auto comma = c->find(',');

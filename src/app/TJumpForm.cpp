@@ -55,7 +55,9 @@ TJumpForm::TJumpForm(Services& services) : services_(services) {
   FormCreate();
 }
 
-TJumpForm::~TJumpForm() { FormDestroy(); }
+TJumpForm::~TJumpForm() {
+  FormDestroy();
+}
 
 void TJumpForm::Attach(TWarpWindow* warpWindow, TBlendForm* blendForm, TMorphForm* morphForm) {
   warpWindow_ = warpWindow;
@@ -123,7 +125,9 @@ void TJumpForm::FormDestroy() {
     services_.shell->Open(QUrl(QString::fromStdString(*url)));
 }
 
-void TJumpForm::PlayCue(const std::string& path) { services_.sound->PlayCue(path); }
+void TJumpForm::PlayCue(const std::string& path) {
+  services_.sound->PlayCue(path);
+}
 
 void TJumpForm::paintEvent(QPaintEvent*) {
   // The frame: a raised dialog edge around a sunken client edge, 5 pixels in all.

@@ -39,6 +39,8 @@ Bitmap DecodePicture(std::span<const std::uint8_t> bytes, const std::string& nam
   return ToBitmap(image);
 }
 
-Bitmap LoadPictureFile(const std::string& path) { return DecodePicture(ReadFileBytes(path), path); }
+Bitmap LoadPictureFile(const std::string& path) {
+  return DecodePicture(ReadFileBytes(path), path);
+}
 
 }  // namespace quillo

@@ -4,6 +4,8 @@
 
 namespace quillo {
 
-void QtShell::Open(const QUrl& url) { QDesktopServices::openUrl(url); }
+void QtShell::Open(const QUrl& url) {
+  QDesktopServices::openUrl(url);
+}
 
 }  // namespace quillo

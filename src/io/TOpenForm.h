@@ -1,6 +1,6 @@
 #pragma once
-// The picture source dialog: obtains a face from a file, the clipboard, the scanner, the camera or the clip-art folder.
-// Created once at start-up and hidden; its screens are built out step by step.
+// The picture source dialog: obtains a face from a file, the clipboard, the scanner, the camera or
+// the clip-art folder. Created once at start-up and hidden; its screens are built out step by step.
 #include <QWidget>
 
 namespace quillo {

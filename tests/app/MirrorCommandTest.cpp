@@ -1,9 +1,11 @@
 // The real quillo binary rendering mirrors headless, compared with the
 // renderer called directly, and its answers to bad input.
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "support/RunQuillo.h"
 
 #include "effects/core/WarpModel.h"
 #include "io/core/BitmapFile.h"
@@ -15,24 +17,10 @@
 namespace quillo {
 namespace {
 
-struct ProcessResult {
-  int exitCode;
-  QString out;
-  QString err;
-};
+using testing::Outcome;
 
-// Runs quillo without any display.
-ProcessResult Quillo(const QStringList& args) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.remove("DISPLAY");
-  env.remove("WAYLAND_DISPLAY");
-  env.remove("QT_QPA_PLATFORM");
-  p.setProcessEnvironment(env);
-  p.start(QUILLO_BUILD_DIR "/quillo", args);
-  EXPECT_TRUE(p.waitForFinished(30000));
-  return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
-          QString::fromLocal8Bit(p.readAllStandardError())};
+Outcome Quillo(const QStringList& args) {
+  return testing::RunQuillo(args);
 }
 
 class MirrorCommand : public ::testing::Test {
@@ -58,7 +46,7 @@ TEST_F(MirrorCommand, WritesExactlyTheFrameTheRendererMakes) {
       {{"--kind", "squeeze", "--quality", "nearest"}, Squeeze, 0.5, 160, 160, false},
   };
   for (const Case& c : cases) {
-    const ProcessResult run = Quillo(QStringList{"mirror"} << c.args << In("face.bmp") << In("out.bmp"));
+    const Outcome run = Quillo(QStringList{"mirror"} << c.args << In("face.bmp") << In("out.bmp"));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     WarpModel m;
     m.SetFacePicture(face);
@@ -76,7 +64,7 @@ TEST_F(MirrorCommand, ReadsOtherPictureFormats) {
   QImage png(40, 30, QImage::Format_RGB32);
   png.fill(QColor(10, 200, 30));
   ASSERT_TRUE(png.save(In("face.png")));
-  const ProcessResult run = Quillo({"mirror", "--kind", "radial", In("face.png"), In("out.bmp")});
+  const Outcome run = Quillo({"mirror", "--kind", "radial", In("face.png"), In("out.bmp")});
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
   const Bitmap out = DecodeBmp(ReadFileBytes(In("out.bmp").toStdString())).bitmap;
   EXPECT_EQ(out.Width(), 320);
@@ -114,7 +102,7 @@ TEST_F(MirrorCommand, BadInputGetsOneLineExitCodeTwoAndWritesNothing) {
       {"--frobnicate"},
   };
   for (const QStringList& args : bad) {
-    const ProcessResult run = Quillo(args);
+    const Outcome run = Quillo(args);
     EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
@@ -124,11 +112,11 @@ TEST_F(MirrorCommand, BadInputGetsOneLineExitCodeTwoAndWritesNothing) {
 }
 
 TEST_F(MirrorCommand, HelpAndVersion) {
-  const ProcessResult help = Quillo({"--help"});
+  const Outcome help = Quillo({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_TRUE(help.out.contains("quillo mirror --kind"));
   EXPECT_TRUE(help.out.contains("quillo morph --position"));
-  const ProcessResult version = Quillo({"--version"});
+  const Outcome version = Quillo({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_TRUE(version.out.startsWith("Quillo "));
 }

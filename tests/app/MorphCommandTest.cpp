@@ -1,8 +1,10 @@
 // `quillo morph` as a user runs it: the real program, no display.
 #include <gtest/gtest.h>
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include "support/RunQuillo.h"
 
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphFile.h"
@@ -13,24 +15,10 @@
 namespace quillo {
 namespace {
 
-struct Outcome {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
+using testing::Outcome;
 
 Outcome Quillo(const QStringList& args) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.remove("DISPLAY");
-  env.remove("WAYLAND_DISPLAY");
-  env.remove("QT_QPA_PLATFORM");
-  p.setProcessEnvironment(env);
-  p.start(QUILLO_BUILD_DIR "/quillo", args);
-  p.waitForFinished(30000);
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-          QString::fromLocal8Bit(p.readAllStandardOutput()),
-          QString::fromLocal8Bit(p.readAllStandardError())};
+  return testing::RunQuillo(args);
 }
 
 MorphModel Sample() {

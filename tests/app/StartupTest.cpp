@@ -1,9 +1,9 @@
 // Start-up as the user sees it: the windows, the data folder, the first show
 // and the end of the run, driven offscreen with null services.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/QuilloApplication.h"
 #include "app/QuilloWindows.h"
@@ -36,9 +36,7 @@ class Startup : public ::testing::Test {
     StartFolder.clear();
   }
   static QuilloApplication* app() { return static_cast<QuilloApplication*>(qApp); }
-  QStringList Errors() const {
-    return static_cast<NullMessageBoxes&>(*services_.messages).errors;
-  }
+  QStringList Errors() const { return static_cast<NullMessageBoxes&>(*services_.messages).errors; }
 
   Services services_;
   std::unique_ptr<QuilloWindows> windows_;
@@ -75,7 +73,7 @@ TEST_F(Startup, ShowsTheArtAndTheDefaultFaceInTheBarrelShapedMirror) {
   auto shown = [&](int x, int y) { return ColourBits(shot.pixel(origin + QPoint(x, y))); };
   EXPECT_EQ(shown(160, 150), ColourBits(expected.FaceBitmap.At(160, 150)));
   EXPECT_EQ(shown(160, 0), ColourBits(expected.FaceBitmap.At(160, 0)));
-  EXPECT_EQ(shown(0, 0), MakePixel(0, 64, 128));    // the barrel's corner shows the art
+  EXPECT_EQ(shown(0, 0), MakePixel(0, 64, 128));  // the barrel's corner shows the art
   EXPECT_EQ(shown(0, 153), ColourBits(expected.FaceBitmap.At(0, 153)));  // full width at mid-height
   EXPECT_EQ(ColourBits(shot.pixel(2, 2)) == MakePixel(0, 64, 128), false);  // the frame
 }
@@ -178,10 +176,10 @@ TEST_F(Startup, TheTenWindowsExistFromTheStart) {
   const testing::DataFolder data;
   Start(data);
   const QuilloWindows& w = *windows_;
-  const QObject* all[] = {w.JumpForm.get(), w.WarpWindow,          w.BlendForm.get(),
-                          w.MorphForm.get(), w.OpenForm.get(),     w.HelpForm.get(),
-                          w.CaptureBitmapDialog.get(), w.SaveForm.get(),
-                          w.OpenMorphForm.get(),       w.ServerForm.get()};
+  const QObject* all[] = {
+      w.JumpForm.get(),      w.WarpWindow,      w.BlendForm.get(),           w.MorphForm.get(),
+      w.OpenForm.get(),      w.HelpForm.get(),  w.CaptureBitmapDialog.get(), w.SaveForm.get(),
+      w.OpenMorphForm.get(), w.ServerForm.get()};
   for (const QObject* o : all) EXPECT_NE(o, nullptr);
   EXPECT_EQ(QApplication::applicationDisplayName(), "Quillo");
 }

@@ -33,6 +33,8 @@ DataFolder::DataFolder(const std::set<std::string>& omit) : defaultFace_(TestFac
   if (!omit.count("morph.mph")) WriteMorphFile(folder + "Morph.mph", MorphModel{});
 }
 
-std::string DataFolder::Path() const { return dir_.path().toStdString() + "/"; }
+std::string DataFolder::Path() const {
+  return dir_.path().toStdString() + "/";
+}
 
 }  // namespace quillo::testing

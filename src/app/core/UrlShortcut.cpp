@@ -15,7 +15,8 @@ std::string_view Trim(std::string_view s) {
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
   });
 }
 
@@ -32,7 +33,8 @@ std::optional<std::string> ShortcutUrl(std::string_view text) {
       continue;
     }
     const auto eq = line.find('=');
-    if (inSection && eq != std::string_view::npos && EqualsIgnoringCase(Trim(line.substr(0, eq)), "URL")) {
+    if (inSection && eq != std::string_view::npos &&
+        EqualsIgnoringCase(Trim(line.substr(0, eq)), "URL")) {
       const std::string_view url = Trim(line.substr(eq + 1));
       if (!url.empty()) return std::string(url);
     }

@@ -5,9 +5,13 @@
 namespace quillo::render {
 
 #if defined(__AVX2__)
-void RenderRectAvx2(const Frame& f, int tag, Rect r) { RenderRect(f, tag, r); }
+void RenderRectAvx2(const Frame& f, int tag, Rect r) {
+  RenderRect(f, tag, r);
+}
 #else
-void RenderRectAvx2(const Frame& f, int tag, Rect r) { RenderRectBaseline(f, tag, r); }
+void RenderRectAvx2(const Frame& f, int tag, Rect r) {
+  RenderRectBaseline(f, tag, r);
+}
 #endif
 
 }  // namespace quillo::render

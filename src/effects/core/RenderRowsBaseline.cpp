@@ -3,6 +3,8 @@
 
 namespace quillo::render {
 
-void RenderRectBaseline(const Frame& f, int tag, Rect r) { RenderRect(f, tag, r); }
+void RenderRectBaseline(const Frame& f, int tag, Rect r) {
+  RenderRect(f, tag, r);
+}
 
 }  // namespace quillo::render

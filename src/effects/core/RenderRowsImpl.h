@@ -61,11 +61,11 @@ inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const do
   const __m256d py = _mm256_add_pd(_mm256_set1_pd(y), dy);
   const __m256d still =
       _mm256_and_pd(_mm256_cmp_pd(dx, zero, _CMP_EQ_OQ), _mm256_cmp_pd(dy, zero, _CMP_EQ_OQ));
-  const __m256d inside = _mm256_and_pd(
-      _mm256_and_pd(_mm256_cmp_pd(px, zero, _CMP_GE_OQ),
-                    _mm256_cmp_pd(px, _mm256_set1_pd(f.w - 1), _CMP_LE_OQ)),
-      _mm256_and_pd(_mm256_cmp_pd(py, zero, _CMP_GE_OQ),
-                    _mm256_cmp_pd(py, _mm256_set1_pd(f.h - 1), _CMP_LE_OQ)));
+  const __m256d inside =
+      _mm256_and_pd(_mm256_and_pd(_mm256_cmp_pd(px, zero, _CMP_GE_OQ),
+                                  _mm256_cmp_pd(px, _mm256_set1_pd(f.w - 1), _CMP_LE_OQ)),
+                    _mm256_and_pd(_mm256_cmp_pd(py, zero, _CMP_GE_OQ),
+                                  _mm256_cmp_pd(py, _mm256_set1_pd(f.h - 1), _CMP_LE_OQ)));
   // 64-bit lane masks narrowed to 32-bit lanes.
   auto narrow = [](__m256d m) {
     const __m256 s = _mm256_castpd_ps(m);
@@ -81,8 +81,7 @@ inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const do
     const __m256d half = _mm256_set1_pd(0.499);
     const __m128i ix = _mm256_cvttpd_epi32(_mm256_add_pd(px, half));
     const __m128i iy = _mm256_cvttpd_epi32(_mm256_add_pd(py, half));
-    const __m128i index =
-        _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), sampleMask);
+    const __m128i index = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), sampleMask);
     result = _mm_i32gather_epi32(face, index, 4);
   } else {
     __m128i ix = _mm256_cvttpd_epi32(px);
@@ -112,7 +111,8 @@ inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const do
       auto channel = [&](__m128i p) {
         return _mm256_cvtepi32_pd(_mm_and_si128(_mm_srli_epi32(p, shift), byte));
       };
-      const __m256d top = _mm256_add_pd(_mm256_mul_pd(channel(p00), gx), _mm256_mul_pd(channel(p10), fx));
+      const __m256d top =
+          _mm256_add_pd(_mm256_mul_pd(channel(p00), gx), _mm256_mul_pd(channel(p10), fx));
       const __m256d bottom =
           _mm256_add_pd(_mm256_mul_pd(channel(p01), gx), _mm256_mul_pd(channel(p11), fx));
       const __m256d v = _mm256_add_pd(_mm256_mul_pd(top, gy), _mm256_mul_pd(bottom, fy));

@@ -7,7 +7,6 @@
 
 namespace quillo {
 
-
 WarpModel::WarpModel()
     : ShiftX(kFaceSize * kFaceSize, 0.0),
       ShiftY(kFaceSize * kFaceSize, 0.0),
@@ -30,8 +29,8 @@ void WarpModel::SetFacePicture(const Bitmap& picture) {
   std::fill(ShiftY.begin(), ShiftY.end(), 0.0);
 }
 
-void WarpModel::RenderDistorted(Rect rect, double warpScale, double mirrorStrength,
-                                int leftSlider, int rightSlider) {
+void WarpModel::RenderDistorted(Rect rect, double warpScale, double mirrorStrength, int leftSlider,
+                                int rightSlider) {
   const double s = warpScale == UseSliderValue ? rightSlider * 0.1 : warpScale;
   const double b = mirrorStrength == UseSliderValue ? leftSlider * 0.1 : mirrorStrength;
   const int w = FaceBitmap.Width();
@@ -40,8 +39,8 @@ void WarpModel::RenderDistorted(Rect rect, double warpScale, double mirrorStreng
   const Rect r = rect.ClampedTo(w, h);
   if (r.IsEmpty()) return;
 
-  const render::Frame frame{FaceBitmap, ViewBitmap, w,        h,  Smooth, CenterX, CenterY,
-                            s,          b,          ShiftX.data(), ShiftY.data()};
+  const render::Frame frame{FaceBitmap,    ViewBitmap,   w, h, Smooth, CenterX, CenterY, s, b,
+                            ShiftX.data(), ShiftY.data()};
   static const bool avx2 = __builtin_cpu_supports("avx2");
   if (avx2)
     render::RenderRectAvx2(frame, Tag, r);

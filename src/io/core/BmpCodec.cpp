@@ -9,11 +9,15 @@ namespace quillo {
 
 namespace {
 
-std::uint32_t U16(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
+std::uint32_t U16(const std::uint8_t* p) {
+  return p[0] | (p[1] << 8);
+}
 std::uint32_t U32(const std::uint8_t* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-std::int32_t S32(const std::uint8_t* p) { return static_cast<std::int32_t>(U32(p)); }
+std::int32_t S32(const std::uint8_t* p) {
+  return static_cast<std::int32_t>(U32(p));
+}
 
 void Put16(std::uint8_t* p, std::uint32_t v) {
   p[0] = v & 0xFF;
@@ -23,7 +27,9 @@ void Put32(std::uint8_t* p, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = (v >> (8 * i)) & 0xFF;
 }
 
-[[noreturn]] void Invalid() { throw Error(kInvalidBitmap); }
+[[noreturn]] void Invalid() {
+  throw Error(kInvalidBitmap);
+}
 
 constexpr std::uint32_t kRgb = 0;
 constexpr std::uint32_t kBitFields = 3;
@@ -150,15 +156,23 @@ BmpPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
     for (std::int64_t x = 0; x < width; ++x) {
       Pixel p = 0;
       switch (bits) {
-        case 1: p = palette[(src[x >> 3] >> (7 - (x & 7))) & 1]; break;
-        case 4: p = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF]; break;
-        case 8: p = palette[src[x]]; break;
+        case 1:
+          p = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
+          break;
+        case 4:
+          p = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF];
+          break;
+        case 8:
+          p = palette[src[x]];
+          break;
         case 16: {
           const std::uint32_t v = U16(src + 2 * x);
           p = MakePixel(red.Get(v), green.Get(v), blue.Get(v));
           break;
         }
-        case 24: p = MakePixel(src[3 * x + 2], src[3 * x + 1], src[3 * x]); break;
+        case 24:
+          p = MakePixel(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
+          break;
         case 32: {
           const std::uint32_t v = U32(src + 4 * x);
           p = compression == kBitFields ? MakePixel(red.Get(v), green.Get(v), blue.Get(v)) : v;

@@ -68,8 +68,10 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   while (ok && done < bytes.size()) {
     const ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else done += static_cast<std::size_t>(n);
+    if (n <= 0)
+      ok = false;
+    else
+      done += static_cast<std::size_t>(n);
   }
   // New files get the usual permissions, as a plain create would give them.
   const mode_t mask = ::umask(0);

@@ -84,6 +84,8 @@ std::string ResolveIn(const std::string& folder, std::string_view literal) {
   return path;
 }
 
-std::string DataFile(std::string_view literal) { return ResolveIn(ProgramFolder, literal); }
+std::string DataFile(std::string_view literal) {
+  return ResolveIn(ProgramFolder, literal);
+}
 
 }  // namespace quillo

@@ -11,7 +11,9 @@ bool IsAcceptableSize(std::int64_t width, std::int64_t height) {
          width * height <= kMaxPicturePixels;
 }
 
-Bitmap::Bitmap(int width, int height, Pixel fill) { SetSize(width, height, fill); }
+Bitmap::Bitmap(int width, int height, Pixel fill) {
+  SetSize(width, height, fill);
+}
 
 void Bitmap::SetSize(int width, int height, Pixel fill) {
   if (!IsAcceptableSize(width, height)) throw Error("Picture size out of range");
@@ -20,7 +22,9 @@ void Bitmap::SetSize(int width, int height, Pixel fill) {
   pixels_.assign(static_cast<std::size_t>(width) * height, fill);
 }
 
-void Bitmap::Fill(Pixel p) { std::fill(pixels_.begin(), pixels_.end(), p); }
+void Bitmap::Fill(Pixel p) {
+  std::fill(pixels_.begin(), pixels_.end(), p);
+}
 
 void Bitmap::FillRect(Rect r, Pixel p) {
   const Rect c = r.ClampedTo(width_, height_);

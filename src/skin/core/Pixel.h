@@ -13,11 +13,21 @@ constexpr Pixel MakePixel(int red, int green, int blue, int fourth = 0) {
   return (static_cast<Pixel>(fourth & 0xFF) << 24) | (static_cast<Pixel>(red & 0xFF) << 16) |
          (static_cast<Pixel>(green & 0xFF) << 8) | static_cast<Pixel>(blue & 0xFF);
 }
-constexpr int Blue(Pixel p) { return static_cast<int>(p & 0xFF); }
-constexpr int Green(Pixel p) { return static_cast<int>((p >> 8) & 0xFF); }
-constexpr int Red(Pixel p) { return static_cast<int>((p >> 16) & 0xFF); }
-constexpr int Fourth(Pixel p) { return static_cast<int>(p >> 24); }
-constexpr Pixel ColourBits(Pixel p) { return p & 0x00FFFFFFu; }
+constexpr int Blue(Pixel p) {
+  return static_cast<int>(p & 0xFF);
+}
+constexpr int Green(Pixel p) {
+  return static_cast<int>((p >> 8) & 0xFF);
+}
+constexpr int Red(Pixel p) {
+  return static_cast<int>((p >> 16) & 0xFF);
+}
+constexpr int Fourth(Pixel p) {
+  return static_cast<int>(p >> 24);
+}
+constexpr Pixel ColourBits(Pixel p) {
+  return p & 0x00FFFFFFu;
+}
 
 // The platform's colour value: red in the low byte, then green, then blue.
 using ColorRef = std::uint32_t;

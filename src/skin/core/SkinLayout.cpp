@@ -47,7 +47,9 @@ constexpr SkinCell kCells[] = {
 
 }  // namespace
 
-std::span<const SkinCell> SkinCells() { return kCells; }
+std::span<const SkinCell> SkinCells() {
+  return kCells;
+}
 
 const SkinCell& SkinCellOf(std::string_view control) {
   for (const SkinCell& c : kCells)

@@ -9,9 +9,9 @@ namespace quillo {
 namespace {
 
 struct Tap {
-  int near;   // source index of the left or upper neighbour
-  int far;    // source index of the right or lower neighbour
-  double w;   // weight of the far neighbour
+  int near;  // source index of the left or upper neighbour
+  int far;   // source index of the right or lower neighbour
+  double w;  // weight of the far neighbour
 };
 
 // Source positions of every destination column or row: (size × i) / count with
@@ -97,9 +97,10 @@ void CenterDraw(Bitmap& canvas, Rect rect, const Bitmap& picture, Pixel brush) {
   canvas.FillRect(rect, brush);
   if (rect.IsEmpty()) return;
   const Rect fit = CenterRect(rect.Width(), rect.Height(), picture.Width(), picture.Height());
-  SmoothDraw(canvas,
-             {rect.left + fit.left, rect.top + fit.top, rect.left + fit.right, rect.top + fit.bottom},
-             picture);
+  SmoothDraw(
+      canvas,
+      {rect.left + fit.left, rect.top + fit.top, rect.left + fit.right, rect.top + fit.bottom},
+      picture);
 }
 
 }  // namespace quillo

@@ -189,8 +189,8 @@ TEST(SetFacePicture, FitsPicturesIntoTheSquareAndClearsTheField) {
     m.SetFacePicture(Bitmap(c.w, c.h, MakePixel(9, 8, 7)));
     for (int y = 0; y < kFaceSize; ++y)
       for (int x = 0; x < kFaceSize; ++x) {
-        const bool inside = x >= c.drawn.left && x < c.drawn.right && y >= c.drawn.top &&
-                            y < c.drawn.bottom;
+        const bool inside =
+            x >= c.drawn.left && x < c.drawn.right && y >= c.drawn.top && y < c.drawn.bottom;
         ASSERT_EQ(m.FaceBitmap.At(x, y), inside ? MakePixel(9, 8, 7) : kWhite)
             << c.w << "x" << c.h << " at " << x << "," << y;
       }
@@ -220,8 +220,8 @@ TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
   const Bitmap face = Pattern();
   std::vector<double> sx(kFaceSize * kFaceSize), sy(sx.size());
   // Shifts of every kind: tiny, half-way, whole, zero, far outside, not a number.
-  const double specials[] = {0.0, -0.0, 0.5, -0.5, 1e-12, 318.6, -400.0, 0.499, 1.0,
-                             std::numeric_limits<double>::quiet_NaN()};
+  const double specials[] = {0.0,   -0.0,   0.5,   -0.5, 1e-12,
+                             318.6, -400.0, 0.499, 1.0,  std::numeric_limits<double>::quiet_NaN()};
   std::uniform_real_distribution<double> spread(-30.0, 30.0);
   for (std::size_t i = 0; i < sx.size(); ++i) {
     const unsigned pick = random() % 16;
@@ -232,10 +232,10 @@ TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
     for (bool smooth : {true, false})
       for (double strength : {1.0, -1.0, 0.37}) {
         Bitmap scalarView(kFaceSize, kFaceSize), vectorView(kFaceSize, kFaceSize);
-        const render::Frame a{face, scalarView, kFaceSize, kFaceSize, smooth, 90, 200,
-                              strength, strength, sx.data(), sy.data()};
-        const render::Frame b{face, vectorView, kFaceSize, kFaceSize, smooth, 90, 200,
-                              strength, strength, sx.data(), sy.data()};
+        const render::Frame a{face, scalarView, kFaceSize, kFaceSize, smooth,   90,
+                              200,  strength,   strength,  sx.data(), sy.data()};
+        const render::Frame b{face, vectorView, kFaceSize, kFaceSize, smooth,   90,
+                              200,  strength,   strength,  sx.data(), sy.data()};
         render::RenderRectBaseline(a, tag, {3, 1, 317, 320});
         render::RenderRectAvx2(b, tag, {3, 1, 317, 320});
         ASSERT_EQ(scalarView, vectorView) << "tag " << tag << " smooth " << smooth;

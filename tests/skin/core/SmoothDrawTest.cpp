@@ -42,7 +42,9 @@ TEST(SmoothDraw, MatchesTheFormulaOnEveryPixelAndWritesFourthByteZero) {
       const double wx = fx - x0;
       const int x1 = x0 == 12 ? x0 : x0 + 1;
       for (int shift : {0, 8, 16}) {
-        auto c = [&](int px, int py) { return static_cast<double>((src.At(px, py) >> shift) & 0xFF); };
+        auto c = [&](int px, int py) {
+          return static_cast<double>((src.At(px, py) >> shift) & 0xFF);
+        };
         const double v = (1 - wy) * ((1 - wx) * c(x0, y0) + wx * c(x1, y0)) +
                          wy * ((1 - wx) * c(x0, y1) + wx * c(x1, y1));
         ASSERT_EQ(static_cast<int>((dst.At(x, y) >> shift) & 0xFF), static_cast<int>(v))
@@ -76,9 +78,9 @@ TEST(CenterDraw, FitsLandscapeAndPortraitAndFillsTheBands) {
   Bitmap dst(300, 300, kWhite);
   const Pixel brush = MakePixel(1, 2, 3);
   CenterDraw(dst, {5, 5, 295, 295}, src, brush);
-  EXPECT_EQ(dst.At(4, 4), kWhite);               // outside the rectangle
-  EXPECT_EQ(dst.At(5, 5), brush);                // band above
-  EXPECT_EQ(dst.At(150, 5 + 35), brush);         // last row of the band
+  EXPECT_EQ(dst.At(4, 4), kWhite);        // outside the rectangle
+  EXPECT_EQ(dst.At(5, 5), brush);         // band above
+  EXPECT_EQ(dst.At(150, 5 + 35), brush);  // last row of the band
   EXPECT_EQ(dst.At(150, 5 + 36), MakePixel(10, 20, 30));
   EXPECT_EQ(dst.At(150, 5 + 252), MakePixel(10, 20, 30));
   EXPECT_EQ(dst.At(150, 5 + 253), brush);
