@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <random>
 
+#include "base/FileBytes.h"
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphEngine.h"
 #include "effects/core/MorphFile.h"
-#include "io/core/FileBytes.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace quillo {

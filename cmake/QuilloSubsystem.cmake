@@ -1,33 +1,65 @@
-# Each subsystem folder src/<name> holds a toolkit-free core in core/ (target
-# quillo_<name>_core, standard library only) and its Qt code beside it (target
-# quillo_<name>). Dependencies are declared here, so the build enforces the
-# layering: skin <- io <- effects <- app, skin <- media <- app.
-function(quillo_subsystem name)
-  cmake_parse_arguments(ARG "" "" "CORE_DEPS;QT_DEPS;QT_LIBS" ${ARGN})
-  file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/core/*.cpp)
-  if(core_sources)
-    add_library(quillo_${name}_core STATIC ${core_sources})
-  else()
-    add_library(quillo_${name}_core INTERFACE)
+# The layering, enforced by the compiler: src/base at the bottom, then the five
+# subsystems skin, io, media, effects and app. Each library target is given an
+# include folder of its own in the build tree, holding a link to its source
+# folder only, under the path its headers are included by ("base/Bitmap.h",
+# "skin/core/SmoothDraw.h"). A target sees its own headers and those of the
+# targets it links, nothing else, so an include that runs up the layers (or
+# from a core into the Qt code beside it) does not compile.
+
+# Gives target the include folder that shows src/<subpath> as <subpath>.
+function(quillo_include_view target subpath)
+  set(view ${CMAKE_BINARY_DIR}/include-views/${target})
+  get_filename_component(parent ${view}/${subpath} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  if(NOT IS_SYMLINK ${view}/${subpath})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${subpath} ${view}/${subpath} SYMBOLIC)
   endif()
-  get_target_property(kind quillo_${name}_core TYPE)
+  get_target_property(kind ${target} TYPE)
   if(kind STREQUAL "INTERFACE_LIBRARY")
-    target_include_directories(quillo_${name}_core INTERFACE ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(quillo_${name}_core INTERFACE ${ARG_CORE_DEPS})
+    target_include_directories(${target} INTERFACE ${view})
   else()
-    target_include_directories(quillo_${name}_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(quillo_${name}_core PUBLIC ${ARG_CORE_DEPS})
+    target_include_directories(${target} PUBLIC ${view})
   endif()
+endfunction()
+
+# A library of the sources given, or an interface library when there are none.
+function(quillo_library target)
+  if(ARGN)
+    add_library(${target} STATIC ${ARGN})
+  else()
+    add_library(${target} INTERFACE)
+  endif()
+endfunction()
+
+# Links a library to what it depends on, whatever kind of library it is.
+function(quillo_link target)
+  get_target_property(kind ${target} TYPE)
+  if(kind STREQUAL "INTERFACE_LIBRARY")
+    target_link_libraries(${target} INTERFACE ${ARGN})
+  else()
+    target_link_libraries(${target} PUBLIC ${ARGN})
+  endif()
+endfunction()
+
+# Each subsystem folder src/<name> holds a toolkit-free core in core/ (target
+# quillo_<name>_core: the standard library and the cores it names) and its Qt
+# code beside it and in the folders named by QT_DIRS (target quillo_<name>).
+function(quillo_subsystem name)
+  cmake_parse_arguments(ARG "" "" "CORE_DEPS;QT_DEPS;QT_LIBS;QT_DIRS" ${ARGN})
+  file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/core/*.cpp)
+  quillo_library(quillo_${name}_core ${core_sources})
+  quillo_include_view(quillo_${name}_core ${name}/core)
+  quillo_link(quillo_${name}_core quillo_base ${ARG_CORE_DEPS})
 
   if(NOT QUILLO_CORE_ONLY)
     file(GLOB qt_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    foreach(dir ${ARG_QT_DIRS})
+      file(GLOB dir_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+      list(APPEND qt_sources ${dir_sources})
+    endforeach()
     list(FILTER qt_sources EXCLUDE REGEX "/main\\.cpp$")
-    if(qt_sources)
-      add_library(quillo_${name} STATIC ${qt_sources})
-      target_link_libraries(quillo_${name} PUBLIC quillo_${name}_core ${ARG_QT_DEPS} ${ARG_QT_LIBS})
-    else()
-      add_library(quillo_${name} INTERFACE)
-      target_link_libraries(quillo_${name} INTERFACE quillo_${name}_core ${ARG_QT_DEPS} ${ARG_QT_LIBS})
-    endif()
+    quillo_library(quillo_${name} ${qt_sources})
+    quillo_include_view(quillo_${name} ${name})
+    quillo_link(quillo_${name} quillo_${name}_core ${ARG_QT_DEPS} ${ARG_QT_LIBS})
   endif()
 endfunction()

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include "base/Error.h"
 #include "effects/core/MorphEngine.h"
 #include "effects/core/MorphFile.h"
-#include "skin/core/Error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quillo;

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "ShadowLabel.h"
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace quillo {
 

@@ -1,10 +1,10 @@
 // Quillo: a desktop toy for playing with portraits.
 #include <exception>
 
-#include "CommandLine.h"
 #include "QuilloApplication.h"
 #include "QuilloWindows.h"
 #include "Services.h"
+#include "cli/CommandLine.h"
 #include "io/PictureFile.h"
 
 int main(int argc, char** argv) {

@@ -3,7 +3,7 @@
 // and the handlers the main window lends its controls on the Blending screen.
 #include <QWidget>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace quillo {
 

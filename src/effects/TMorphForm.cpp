@@ -1,9 +1,9 @@
 #include "TMorphForm.h"
 
+#include "base/Error.h"
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphFile.h"
 #include "io/MessageBoxes.h"
-#include "skin/core/Error.h"
 
 namespace quillo {
 

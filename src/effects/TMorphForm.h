@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <string>
 
+#include "base/Bitmap.h"
 #include "effects/core/MorphModel.h"
-#include "skin/core/Bitmap.h"
 
 namespace quillo {
 

@@ -4,10 +4,10 @@
 #include <QByteArray>
 #include <QImageReader>
 
+#include "base/Error.h"
+#include "base/FileBytes.h"
 #include "core/BmpCodec.h"
-#include "core/FileBytes.h"
 #include "skin/BitmapImage.h"
-#include "skin/core/Error.h"
 
 namespace quillo {
 

@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace quillo {
 

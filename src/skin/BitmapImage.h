@@ -2,7 +2,7 @@
 // Bridges between core bitmaps and Qt images.
 #include <QImage>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace quillo {
 

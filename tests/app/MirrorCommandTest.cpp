@@ -7,10 +7,10 @@
 
 #include "support/RunQuillo.h"
 
+#include "base/FileBytes.h"
 #include "effects/core/WarpModel.h"
 #include "io/core/BitmapFile.h"
 #include "io/core/BmpCodec.h"
-#include "io/core/FileBytes.h"
 #include "skin/BitmapImage.h"
 #include "support/TestFolder.h"
 

@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include "support/RunQuillo.h"
 
+#include "base/FileBytes.h"
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphFile.h"
 #include "io/core/BitmapFile.h"
 #include "io/core/BmpCodec.h"
-#include "io/core/FileBytes.h"
 
 namespace quillo {
 namespace {

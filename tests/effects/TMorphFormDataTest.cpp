@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 #include <QDir>
 
+#include "base/FileBytes.h"
 #include "effects/TMorphForm.h"
 #include "effects/core/MorphFile.h"
 #include "io/MessageBoxes.h"
-#include "io/core/FileBytes.h"
 
 namespace quillo {
 namespace {

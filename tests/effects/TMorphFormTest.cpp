@@ -7,12 +7,12 @@
 
 #include <fstream>
 
+#include "base/Error.h"
+#include "base/FileBytes.h"
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphEngine.h"
 #include "effects/core/MorphFile.h"
 #include "io/MessageBoxes.h"
-#include "io/core/FileBytes.h"
-#include "skin/core/Error.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace quillo {

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace quillo::testing {
 

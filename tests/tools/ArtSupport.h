@@ -2,8 +2,8 @@
 // Reading the generated art from the build folder, and measuring it.
 #include <string>
 
+#include "base/FileBytes.h"
 #include "io/core/BmpCodec.h"
-#include "io/core/FileBytes.h"
 #include "skin/core/SkinLayout.h"
 
 namespace quillo::testing {

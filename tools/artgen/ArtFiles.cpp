@@ -8,8 +8,8 @@
 #include "MainArt.h"
 #include "Photos.h"
 #include "SkinSheet.h"
+#include "base/FileBytes.h"
 #include "io/core/BmpCodec.h"
-#include "io/core/FileBytes.h"
 
 namespace art {
 

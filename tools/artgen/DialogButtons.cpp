@@ -8,7 +8,7 @@
 #include "ImageBridge.h"
 #include "Palette.h"
 #include "ToolIcons.h"
-#include "skin/core/Error.h"
+#include "base/Error.h"
 
 namespace art {
 

@@ -3,7 +3,7 @@
 // candy-like glass with an icon and a caption.
 #include <string_view>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace art {
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <map>
 
-#include "skin/core/Error.h"
+#include "base/Error.h"
 
 namespace art {
 

@@ -5,7 +5,7 @@
 // "Quillo" in big glossy letters.
 #include <QImage>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace art {
 

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QImage>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace art {
 

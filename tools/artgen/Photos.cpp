@@ -3,7 +3,7 @@
 #include <QImage>
 
 #include "ImageBridge.h"
-#include "skin/core/Error.h"
+#include "base/Error.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace art {

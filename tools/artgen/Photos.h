@@ -2,7 +2,7 @@
 // The faces of the data folder, cut from the free photographs in assets/.
 #include <string>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace art {
 

@@ -19,7 +19,7 @@
 #include "Thumbs.h"
 #include "WindowButtons.h"
 #include "WindowPlaces.h"
-#include "skin/core/Error.h"
+#include "base/Error.h"
 #include "skin/core/SkinLayout.h"
 
 namespace art {

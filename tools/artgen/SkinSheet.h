@@ -2,7 +2,7 @@
 // resource.bmp: every cell of the skin layout table painted at its place.
 #include <QImage>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace art {
 

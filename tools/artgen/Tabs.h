@@ -3,7 +3,7 @@
 // three cells: resting, hovered and pressed.
 #include <vector>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace art {
 

@@ -2,7 +2,7 @@
 // The sliders' thumbs: eleven frames each for the two mirror sliders (a glossy
 // knob with a gold pointer on the sliders' key colour) and the morph slider's
 // small thumb on aqua.
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace art {
 

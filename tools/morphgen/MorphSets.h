@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Bitmap.h"
 #include "effects/core/MorphLine.h"
-#include "skin/core/Bitmap.h"
 
 namespace morphgen {
 

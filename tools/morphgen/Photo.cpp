@@ -1,7 +1,7 @@
 #include "Photo.h"
 
+#include "base/Error.h"
 #include "effects/core/MorphModel.h"
-#include "skin/core/Error.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace morphgen {

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <string>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace morphgen {
 

@@ -10,9 +10,9 @@
 
 #include "MorphSets.h"
 #include "Photo.h"
+#include "base/Error.h"
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphFile.h"
-#include "skin/core/Error.h"
 
 namespace {
 

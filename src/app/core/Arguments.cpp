@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "skin/core/Error.h"
+#include "base/Error.h"
 
 namespace quillo {
 

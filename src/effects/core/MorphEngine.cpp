@@ -4,7 +4,7 @@
 #include <span>
 
 #include "MorphField.h"
-#include "skin/core/Error.h"
+#include "base/Error.h"
 
 namespace quillo {
 

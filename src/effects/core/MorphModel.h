@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "MorphLine.h"
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace quillo {
 

@@ -41,11 +41,14 @@ void WarpModel::RenderDistorted(Rect rect, double warpScale, double mirrorStreng
 
   const render::Frame frame{FaceBitmap,    ViewBitmap,   w, h, Smooth, CenterX, CenterY, s, b,
                             ShiftX.data(), ShiftY.data()};
+#if defined(__x86_64__)
   static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2)
+  if (avx2) {
     render::RenderRectAvx2(frame, Tag, r);
-  else
-    render::RenderRectBaseline(frame, Tag, r);
+    return;
+  }
+#endif
+  render::RenderRectBaseline(frame, Tag, r);
 }
 
 }  // namespace quillo

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "MirrorKind.h"
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace quillo {
 

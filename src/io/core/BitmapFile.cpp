@@ -1,8 +1,8 @@
 #include "BitmapFile.h"
 
 #include "BmpCodec.h"
-#include "FileBytes.h"
-#include "skin/core/Error.h"
+#include "base/Error.h"
+#include "base/FileBytes.h"
 
 namespace quillo {
 

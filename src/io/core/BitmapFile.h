@@ -2,7 +2,7 @@
 // Loading and saving BMP files by name, with the file named in every error.
 #include <string>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace quillo {
 

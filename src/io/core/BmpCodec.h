@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace quillo {
 

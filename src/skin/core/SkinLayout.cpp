@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Error.h"
+#include "base/Error.h"
 
 namespace quillo {
 

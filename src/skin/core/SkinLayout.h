@@ -6,8 +6,8 @@
 #include <span>
 #include <string_view>
 
-#include "Pixel.h"
-#include "Rect.h"
+#include "base/Pixel.h"
+#include "base/Rect.h"
 
 namespace quillo {
 

@@ -3,7 +3,7 @@
 // (SmoothDraw) and an aspect-keeping, centred fit on a filled rectangle
 // (CenterDraw). Both draw 24-bit colour: the fourth byte of every pixel they
 // write is 0.
-#include "Bitmap.h"
+#include "base/Bitmap.h"
 
 namespace quillo {
 

@@ -2,7 +2,7 @@
 
 #include "app/core/Arguments.h"
 #include "app/core/UrlShortcut.h"
-#include "skin/core/Error.h"
+#include "base/Error.h"
 
 namespace quillo {
 namespace {

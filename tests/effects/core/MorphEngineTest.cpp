@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "skin/core/Error.h"
+#include "base/Error.h"
 
 namespace quillo {
 namespace {

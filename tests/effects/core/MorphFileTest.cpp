@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/Error.h"
+#include "base/FileBytes.h"
 #include "io/core/BmpCodec.h"
-#include "io/core/FileBytes.h"
-#include "skin/core/Error.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace quillo {

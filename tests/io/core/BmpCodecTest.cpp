@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "skin/core/Error.h"
+#include "base/Error.h"
 
 namespace quillo {
 namespace {

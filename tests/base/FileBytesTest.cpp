@@ -1,4 +1,4 @@
-#include "io/core/FileBytes.h"
+#include "base/FileBytes.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/Error.h"
 #include "io/core/Folders.h"
-#include "skin/core/Error.h"
 
 namespace quillo {
 namespace {

@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "Commands.h"
-#include "core/Arguments.h"
+#include "app/core/Arguments.h"
+#include "base/Error.h"
 #include "effects/core/WarpModel.h"
 #include "io/PictureFile.h"
 #include "io/core/BitmapFile.h"
-#include "skin/core/Error.h"
 
 namespace quillo {
 

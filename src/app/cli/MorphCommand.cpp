@@ -3,11 +3,11 @@
 #include <cstdio>
 
 #include "Commands.h"
-#include "core/Arguments.h"
+#include "app/core/Arguments.h"
+#include "base/Error.h"
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphFile.h"
 #include "io/core/BitmapFile.h"
-#include "skin/core/Error.h"
 
 namespace quillo {
 

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "skin/core/Error.h"
+#include "base/Error.h"
 
 namespace quillo {
 

@@ -1,8 +1,8 @@
-#include "skin/core/Bitmap.h"
+#include "base/Bitmap.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/core/Error.h"
+#include "base/Error.h"
 
 namespace quillo {
 namespace {
