@@ -1,5 +1,6 @@
 #include "QuilloApplication.h"
 
+#include <QThread>
 #include <cstdio>
 #include <exception>
 
@@ -11,9 +12,20 @@ QuilloApplication::QuilloApplication(int& argc, char** argv) : QApplication(argc
   setApplicationName("Quillo");
   setApplicationDisplayName("Quillo");
   setOrganizationName("Tessaray");
+  previousSink_ = SetErrorSink(
+      [this](const std::string& message) { ShowError(QString::fromStdString(message)); });
+}
+
+QuilloApplication::~QuilloApplication() {
+  SetErrorSink(std::move(previousSink_));
 }
 
 void QuilloApplication::ShowError(const QString& text) {
+  if (QThread::currentThread() != thread()) {
+    QMetaObject::invokeMethod(
+        this, [this, text] { ShowError(text); }, Qt::QueuedConnection);
+    return;
+  }
   if (boxes_)
     boxes_->ShowError(text);
   else

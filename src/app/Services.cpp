@@ -4,20 +4,12 @@
 
 namespace quillo {
 
-Services Services::Null() {
+Services Services::Load() {
+  const bool forced = qEnvironmentVariableIntValue("QUILLO_NULL_SERVICES") == 1;
   Services s;
-  s.messages = std::make_unique<NullMessageBoxes>();
-  s.shell = std::make_unique<NullShell>();
-  s.sound = std::make_unique<NullSoundPlayer>();
-  return s;
-}
-
-Services Services::Create() {
-  if (qEnvironmentVariableIntValue("QUILLO_NULL_SERVICES") == 1) return Null();
-  Services s;
-  s.messages = std::make_unique<QtMessageBoxes>();
-  s.shell = std::make_unique<QtShell>();
-  s.sound = std::make_unique<NullSoundPlayer>();  // sound output arrives with the cue player
+  s.messages = LoadMessageBoxes(forced);
+  s.shell = LoadShell(forced);
+  s.sound = LoadSoundPlayer(forced);
   return s;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The platform services the windows use, chosen in one place: the real ones,
-// or null ones that record what they were asked (QUILLO_NULL_SERVICES=1, and
-// the tests) so that every screen can run without a person or a sound card.
+// The platform services the windows use, loaded in one place: each loader
+// gives the real adapter when it works on this machine, or an unavailable one
+// that says why. QUILLO_NULL_SERVICES=1 makes them all unavailable, for tests
+// that run the real program; the tests' recording doubles live in tests/support.
 #include <memory>
 
 #include "io/MessageBoxes.h"
@@ -15,9 +16,7 @@ struct Services {
   std::unique_ptr<Shell> shell;
   std::unique_ptr<SoundPlayer> sound;
 
-  // Real services, unless QUILLO_NULL_SERVICES is set to 1.
-  static Services Create();
-  static Services Null();
+  static Services Load();
 };
 
 }  // namespace quillo

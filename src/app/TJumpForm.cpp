@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "Services.h"
+#include "base/Handler.h"
 #include "core/UrlShortcut.h"
 #include "effects/TBlendForm.h"
 #include "effects/TMorphForm.h"
@@ -97,7 +98,7 @@ void TJumpForm::showEvent(QShowEvent* event) {
   // Centred on the screen at first show.
   if (const QScreen* screen = this->screen())
     move(screen->availableGeometry().center() - rect().center());
-  FormShow();
+  RunHandler([this] { FormShow(); });
 }
 
 void TJumpForm::FormShow() {
@@ -117,12 +118,13 @@ void TJumpForm::FormShow() {
 }
 
 void TJumpForm::FormDestroy() {
-  // "play.url" in the current directory is opened when the program ends.
+  // "play.url" in the current directory is opened when the program ends,
+  // when it names a web address; anything else it names is ignored.
   QFile shortcut("play.url");
   if (!shortcut.exists() || !shortcut.open(QIODevice::ReadOnly)) return;
   const QByteArray text = shortcut.read(64 * 1024);
-  if (const auto url = ShortcutUrl(std::string_view(text.constData(), text.size())))
-    services_.shell->Open(QUrl(QString::fromStdString(*url)));
+  const auto url = ShortcutUrl(std::string_view(text.constData(), text.size()));
+  if (url && IsWebAddress(*url)) services_.shell->Open(QUrl(QString::fromStdString(*url)));
 }
 
 void TJumpForm::PlayCue(const std::string& path) {

@@ -4,6 +4,7 @@
 #include "QuilloApplication.h"
 #include "QuilloWindows.h"
 #include "Services.h"
+#include "base/Handler.h"
 #include "cli/CommandLine.h"
 #include "io/PictureFile.h"
 
@@ -12,21 +13,22 @@ int main(int argc, char** argv) {
   if (launch.exitCode) return *launch.exitCode;
 
   quillo::QuilloApplication app(argc, argv);
-  quillo::Services services = quillo::Services::Create();
+  quillo::Services services = quillo::Services::Load();
   app.SetErrorBoxes(services.messages.get());
   try {
     quillo::QuilloWindows windows(services);
     windows.JumpForm->show();
     if (!launch.faceFile.empty()) {
-      try {
-        windows.WarpWindow->SetFacePicture(quillo::LoadPictureFile(launch.faceFile));
-      } catch (const std::exception& e) {
-        app.ShowError(QString::fromUtf8(e.what()));
-      }
+      quillo::RunHandler(
+          [&] { windows.WarpWindow->SetFacePicture(quillo::LoadPictureFile(launch.faceFile)); });
     }
-    return app.exec();
+    const int code = app.exec();
+    app.SetErrorBoxes(nullptr);
+    return code;
   } catch (const std::exception& e) {
+    // The program could not start at all: say why and fail.
     app.ShowError(QString::fromUtf8(e.what()));
+    app.SetErrorBoxes(nullptr);
+    return 1;
   }
-  return 0;
 }

@@ -7,12 +7,6 @@
 
 namespace quillo {
 
-namespace {
-
-constexpr int kSliderMax = 100;
-
-}  // namespace
-
 TMorphForm::TMorphForm(MessageBoxes& messages) : messages_(messages) {}
 
 void TMorphForm::LoadStartMorph(const std::string& path) {

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "ScreenCheck.h"
+
 namespace quillo {
 
 void QtMessageBoxes::ShowError(const QString& text) {
@@ -12,9 +14,15 @@ void QtMessageBoxes::ShowError(const QString& text) {
   box.exec();
 }
 
-void NullMessageBoxes::ShowError(const QString& text) {
-  errors << text;
+void UnavailableMessageBoxes::ShowError(const QString& text) {
   std::fprintf(stderr, "quillo: %s\n", qPrintable(text));
+}
+
+std::unique_ptr<MessageBoxes> LoadMessageBoxes(bool forceUnavailable) {
+  if (forceUnavailable) return std::make_unique<UnavailableMessageBoxes>(kForcedUnavailable);
+  if (const std::string why = WhyNoScreen(); !why.empty())
+    return std::make_unique<UnavailableMessageBoxes>(why);
+  return std::make_unique<QtMessageBoxes>();
 }
 
 }  // namespace quillo

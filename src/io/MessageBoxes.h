@@ -1,18 +1,21 @@
 #pragma once
-// Message boxes as a platform service, so that tests can drive every screen
-// without a person: the real one shows a box, the null one records the text.
+// Message boxes as a platform service, so that every screen can be driven
+// without a person: the real one shows a box; the unavailable one (no screen
+// to show it on, or forced for tests) writes the message to standard error.
 #include <QString>
-#include <QStringList>
+#include <memory>
 
-class QWidget;
+#include "base/PlatformService.h"
 
 namespace quillo {
 
-class MessageBoxes {
+class MessageBoxes : public PlatformService {
  public:
-  virtual ~MessageBoxes() = default;
   // The application's error box: a message and an OK button.
   virtual void ShowError(const QString& text) = 0;
+
+ protected:
+  using PlatformService::PlatformService;
 };
 
 class QtMessageBoxes final : public MessageBoxes {
@@ -20,11 +23,13 @@ class QtMessageBoxes final : public MessageBoxes {
   void ShowError(const QString& text) override;
 };
 
-// Records every message and prints it on standard error.
-class NullMessageBoxes final : public MessageBoxes {
+class UnavailableMessageBoxes final : public MessageBoxes {
  public:
+  explicit UnavailableMessageBoxes(std::string why) : MessageBoxes(std::move(why)) {}
   void ShowError(const QString& text) override;
-  QStringList errors;
 };
+
+// The real message boxes when the toolkit has a screen to show them on.
+std::unique_ptr<MessageBoxes> LoadMessageBoxes(bool forceUnavailable);
 
 }  // namespace quillo

@@ -1,15 +1,19 @@
 #pragma once
-// The desktop's "open" verb as a platform service: internet addresses and
-// written files are handed to the user's preferred program.
-#include <QList>
+// The desktop's "open" verb as a platform service: web addresses and written
+// files are handed to the user's preferred program.
 #include <QUrl>
+#include <memory>
+
+#include "base/PlatformService.h"
 
 namespace quillo {
 
-class Shell {
+class Shell : public PlatformService {
  public:
-  virtual ~Shell() = default;
   virtual void Open(const QUrl& url) = 0;
+
+ protected:
+  using PlatformService::PlatformService;
 };
 
 class QtShell final : public Shell {
@@ -17,11 +21,14 @@ class QtShell final : public Shell {
   void Open(const QUrl& url) override;
 };
 
-// Records what would have been opened.
-class NullShell final : public Shell {
+// Opens nothing.
+class UnavailableShell final : public Shell {
  public:
-  void Open(const QUrl& url) override { opened << url; }
-  QList<QUrl> opened;
+  explicit UnavailableShell(std::string why) : Shell(std::move(why)) {}
+  void Open(const QUrl&) override {}
 };
+
+// The desktop's "open" when there is a desktop to hand things to.
+std::unique_ptr<Shell> LoadShell(bool forceUnavailable);
 
 }  // namespace quillo

@@ -1,23 +1,30 @@
 #pragma once
 // Sound cues as a platform service. Playing never reports an error: a
 // missing file or a machine without sound simply stays silent.
+#include <memory>
 #include <string>
-#include <vector>
+
+#include "base/PlatformService.h"
 
 namespace quillo {
 
-class SoundPlayer {
+class SoundPlayer : public PlatformService {
  public:
-  virtual ~SoundPlayer() = default;
   // Plays a wave file given by its full path, cutting off the previous cue.
   virtual void PlayCue(const std::string& path) = 0;
+
+ protected:
+  using PlatformService::PlatformService;
 };
 
-// Plays nothing; remembers what it was asked to play.
-class NullSoundPlayer final : public SoundPlayer {
+// Plays nothing.
+class UnavailableSoundPlayer final : public SoundPlayer {
  public:
-  void PlayCue(const std::string& path) override { played.push_back(path); }
-  std::vector<std::string> played;
+  explicit UnavailableSoundPlayer(std::string why) : SoundPlayer(std::move(why)) {}
+  void PlayCue(const std::string&) override {}
 };
+
+// The sound output of this machine, or a silent player that says why there is none.
+std::unique_ptr<SoundPlayer> LoadSoundPlayer(bool forceUnavailable);
 
 }  // namespace quillo

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/Handler.h"
+
 namespace quillo {
 
 TGraphicSlider::TGraphicSlider(QWidget* parent) : QWidget(parent) {}
@@ -21,7 +23,7 @@ void TGraphicSlider::SetMax(int v) {
 void TGraphicSlider::SetValue(int v) {
   if (v == value_) return;
   value_ = std::min(std::max(v, min_), max_);
-  if (OnChange) OnChange(this);
+  if (OnChange) RunHandler([this] { OnChange(this); });
   update();
 }
 

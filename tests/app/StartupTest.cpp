@@ -7,11 +7,11 @@
 
 #include "app/QuilloApplication.h"
 #include "app/QuilloWindows.h"
-#include "app/Services.h"
 #include "effects/core/WarpModel.h"
 #include "io/core/Folders.h"
 #include "skin/BitmapImage.h"
 #include "skin/TGraphicSlider.h"
+#include "support/RecordingServices.h"
 #include "support/TestFolder.h"
 
 namespace quillo {
@@ -23,9 +23,9 @@ class Startup : public ::testing::Test {
   void Start(const testing::DataFolder& data) {
     ProgramFolder = data.Path();
     StartFolder.clear();
-    services_ = Services::Null();
-    app()->SetErrorBoxes(services_.messages.get());
-    windows_ = std::make_unique<QuilloWindows>(services_);
+    recorded_ = std::make_unique<testing::RecordingServices>();
+    app()->SetErrorBoxes(&recorded_->messages);
+    windows_ = std::make_unique<QuilloWindows>(recorded_->services);
     windows_->JumpForm->show();
     QCoreApplication::processEvents();
   }
@@ -36,9 +36,9 @@ class Startup : public ::testing::Test {
     StartFolder.clear();
   }
   static QuilloApplication* app() { return static_cast<QuilloApplication*>(qApp); }
-  QStringList Errors() const { return static_cast<NullMessageBoxes&>(*services_.messages).errors; }
+  QStringList Errors() const { return recorded_->messages.errors; }
 
-  Services services_;
+  std::unique_ptr<testing::RecordingServices> recorded_;
   std::unique_ptr<QuilloWindows> windows_;
 };
 
@@ -53,7 +53,7 @@ TEST_F(Startup, ShowsTheArtAndTheDefaultFaceInTheBarrelShapedMirror) {
   EXPECT_EQ(form.Resource.Width(), 698);  // found as "resource/Resource.BMP"
   EXPECT_EQ(form.StartPicture.Width(), 358);
   EXPECT_EQ(windows_->BlendForm->LeftFace.Width(), 290);
-  const auto& played = static_cast<NullSoundPlayer&>(*services_.sound).played;
+  const auto& played = recorded_->sound.played;
   ASSERT_EQ(played.size(), 1u);
   EXPECT_TRUE(QString::fromStdString(played[0]).endsWith("/start.wav"));
 
@@ -127,7 +127,7 @@ TEST_F(Startup, AMissingRequiredFileIsReportedAndTheProgramGoesOn) {
   EXPECT_TRUE(Errors()[0].contains("main.bmp")) << Errors()[0].toStdString();
   // The rest of the show handler was skipped: no face, no start sound.
   EXPECT_EQ(windows_->WarpWindow->Model().FaceBitmap, Bitmap(320, 320, kWhite));
-  EXPECT_TRUE(static_cast<NullSoundPlayer&>(*services_.sound).played.empty());
+  EXPECT_TRUE(recorded_->sound.played.empty());
   EXPECT_TRUE(windows_->JumpForm->isVisible());
   windows_->JumpForm->repaint();  // still paints, without its art
   QCoreApplication::processEvents();
@@ -156,7 +156,7 @@ TEST_F(Startup, FoldersComeFromTheProgramAndTheCurrentDirectoryAndPlayUrlOpensAt
   EXPECT_TRUE(Errors().isEmpty());
 
   // Without play.url nothing is opened at exit.
-  auto& shell = static_cast<NullShell&>(*services_.shell);
+  auto& shell = recorded_->shell;
   windows_.reset();
   EXPECT_TRUE(shell.opened.isEmpty());
 
@@ -165,22 +165,43 @@ TEST_F(Startup, FoldersComeFromTheProgramAndTheCurrentDirectoryAndPlayUrlOpensAt
   url.write("[InternetShortcut]\r\nURL=https://example.org/play\r\n");
   url.close();
   Start(data);
-  auto& shell2 = static_cast<NullShell&>(*services_.shell);
+  auto& shell2 = recorded_->shell;
   windows_.reset();
   ASSERT_EQ(shell2.opened.size(), 1);
   EXPECT_EQ(shell2.opened[0], QUrl("https://example.org/play"));
+
+  // A shortcut to anything but a web address is ignored.
+  for (const char* address : {"file:///bin/sh", "/usr/bin/xterm", "javascript:alert(1)"}) {
+    ASSERT_TRUE(url.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    url.write(QByteArray("[InternetShortcut]\nURL=") + address + "\n");
+    url.close();
+    Start(data);
+    auto& shell3 = recorded_->shell;
+    windows_.reset();
+    EXPECT_TRUE(shell3.opened.isEmpty()) << address;
+  }
   QDir::setCurrent(previous);
 }
 
-TEST_F(Startup, TheTenWindowsExistFromTheStart) {
+TEST_F(Startup, OnlyTheMainWindowAndItsMirrorAreShownAndTheDialogsAreFrameless) {
   const testing::DataFolder data;
   Start(data);
   const QuilloWindows& w = *windows_;
-  const QObject* all[] = {
-      w.JumpForm.get(),      w.WarpWindow,      w.BlendForm.get(),           w.MorphForm.get(),
-      w.OpenForm.get(),      w.HelpForm.get(),  w.CaptureBitmapDialog.get(), w.SaveForm.get(),
-      w.OpenMorphForm.get(), w.ServerForm.get()};
-  for (const QObject* o : all) EXPECT_NE(o, nullptr);
+  EXPECT_TRUE(w.JumpForm->isWindow());
+  EXPECT_TRUE(w.JumpForm->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(w.WarpWindow->window(), w.JumpForm.get());
+  const QWidget* dialogs[] = {w.OpenForm.get(), w.HelpForm.get(),      w.CaptureBitmapDialog.get(),
+                              w.SaveForm.get(), w.OpenMorphForm.get(), w.ServerForm.get()};
+  const char* names[] = {"OpenForm", "HelpForm",      "CaptureBitmapDialog",
+                         "SaveForm", "OpenMorphForm", "ServerForm"};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(dialogs[i]->objectName(), names[i]);
+    EXPECT_FALSE(dialogs[i]->isVisible()) << names[i];
+    EXPECT_TRUE(dialogs[i]->windowFlags() & Qt::FramelessWindowHint) << names[i];
+  }
+  // The morph and blend controllers are never shown.
+  EXPECT_FALSE(w.MorphForm->isVisible());
+  EXPECT_FALSE(w.BlendForm->isVisible());
   EXPECT_EQ(QApplication::applicationDisplayName(), "Quillo");
 }
 

@@ -5,7 +5,7 @@
 #include "base/FileBytes.h"
 #include "effects/TMorphForm.h"
 #include "effects/core/MorphFile.h"
-#include "io/MessageBoxes.h"
+#include "support/RecordingServices.h"
 
 namespace quillo {
 namespace {
@@ -23,7 +23,7 @@ void ExpectHandMadeMorph(const std::string& path) {
 TEST(MorphData, StartMorphLoadsWithoutErrorAndHasHandPlacedLines) {
   const std::string path = QUILLO_BUILD_DIR "/Resource/morph.mph";
   ExpectHandMadeMorph(path);
-  NullMessageBoxes messages;
+  testing::RecordingMessageBoxes messages;
   TMorphForm form(messages);
   form.LoadStartMorph(path);
   EXPECT_TRUE(messages.errors.isEmpty());

@@ -12,8 +12,8 @@
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphEngine.h"
 #include "effects/core/MorphFile.h"
-#include "io/MessageBoxes.h"
 #include "skin/core/SmoothDraw.h"
+#include "support/RecordingServices.h"
 
 namespace quillo {
 namespace {
@@ -56,7 +56,7 @@ class MorphForm : public ::testing::Test {
   }
 
   QTemporaryDir dir_;
-  NullMessageBoxes messages_;
+  testing::RecordingMessageBoxes messages_;
   TMorphForm form_{messages_};
 };
 
@@ -82,7 +82,7 @@ TEST_F(MorphForm, MissingOrDamagedStartMorphGivesBlankFacesAndOneErrorBox) {
 
   std::vector<std::uint8_t> bytes = EncodeMorphFile(SampleMorph(1));
   bytes.resize(bytes.size() - 10);  // picture 2 cut short
-  NullMessageBoxes messages;
+  testing::RecordingMessageBoxes messages;
   TMorphForm form(messages);
   form.LoadStartMorph(WriteBytes("cut.mph", bytes));
   ASSERT_EQ(messages.errors.size(), 1);

@@ -11,12 +11,6 @@
 
 namespace quillo {
 
-namespace {
-
-constexpr int kSliderMax = 100;
-
-}  // namespace
-
 int RunMorphCommand(const QStringList& args) {
   try {
     std::vector<std::string> words;

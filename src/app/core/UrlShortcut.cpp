@@ -20,6 +20,10 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
+bool StartsIgnoringCase(std::string_view s, std::string_view prefix) {
+  return s.size() >= prefix.size() && EqualsIgnoringCase(s.substr(0, prefix.size()), prefix);
+}
+
 }  // namespace
 
 std::optional<std::string> ShortcutUrl(std::string_view text) {
@@ -40,6 +44,20 @@ std::optional<std::string> ShortcutUrl(std::string_view text) {
     }
   }
   return std::nullopt;
+}
+
+bool IsWebAddress(std::string_view url) {
+  for (const char c : url)
+    if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7F) return false;
+  std::string_view rest;
+  if (StartsIgnoringCase(url, "https://"))
+    rest = url.substr(8);
+  else if (StartsIgnoringCase(url, "http://"))
+    rest = url.substr(7);
+  else
+    return false;
+  const std::string_view host = rest.substr(0, rest.find_first_of("/?#\\"));
+  return !host.empty() && host.find('@') == std::string_view::npos;
 }
 
 }  // namespace quillo

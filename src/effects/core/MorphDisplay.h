@@ -6,6 +6,8 @@
 namespace quillo {
 
 constexpr int kDisplaySize = 290;
+// The morph slider runs from 0 (picture 1) to kSliderMax (picture 2).
+constexpr int kSliderMax = 100;
 
 // Draws the picture smoothly over all of the display (made 290 x 290).
 void DrawMorphDisplay(Bitmap& display, const Bitmap& picture);

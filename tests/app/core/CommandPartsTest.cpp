@@ -17,6 +17,18 @@ TEST(UrlShortcut, ReadsTheAddressOfTheShortcutSectionOnly) {
   EXPECT_EQ(ShortcutUrl(""), std::nullopt);
 }
 
+TEST(UrlShortcut, OnlyWebAddressesWithAHostMayBeOpened) {
+  for (const char* good :
+       {"https://example.org/play", "http://example.org", "HTTPS://Example.org?a=1"})
+    EXPECT_TRUE(IsWebAddress(good)) << good;
+  for (const char* bad :
+       {"file:///etc/passwd", "/usr/bin/xterm", "run.sh", "javascript:alert(1)", "smb://host/share",
+        "ftp://example.org", "https://", "https:///etc/passwd", "http:example.org",
+        "https://user@evil.example/", "https://example.org/a b", "https://exa\tmple.org",
+        "https://example.org/\n--flag", ""})
+    EXPECT_FALSE(IsWebAddress(bad)) << bad;
+}
+
 TEST(Arguments, ParsesOptionsFlagsAndPositionalWords) {
   const Arguments a =
       ParseArguments({"--kind", "radial", "in.bmp", "--strength=-0.5", "--frame", "out.bmp"},

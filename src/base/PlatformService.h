@@ -1,0 +1,29 @@
+#pragma once
+// What every platform service (message boxes, the desktop's "open", sound,
+// and later the scanner, camera and printer) tells about itself: whether it
+// works on this machine and, when it does not, why. Each service has a loader
+// that returns the real adapter when it works here, or an unavailable one
+// that says why, does nothing and answers what it supports; the controls
+// that need it fade on that answer.
+#include <string>
+#include <utility>
+
+namespace quillo {
+
+class PlatformService {
+ public:
+  virtual ~PlatformService() = default;
+
+  bool Available() const { return why_.empty(); }
+  // Why the service does not work here, fit to show the user; empty when it does.
+  const std::string& WhyUnavailable() const { return why_; }
+
+ protected:
+  PlatformService() = default;
+  explicit PlatformService(std::string whyUnavailable) : why_(std::move(whyUnavailable)) {}
+
+ private:
+  std::string why_;
+};
+
+}  // namespace quillo

@@ -1,0 +1,22 @@
+#include "RecordingServices.h"
+
+namespace quillo::testing {
+
+namespace {
+
+template <class T>
+T& Install(auto& slot) {
+  auto made = std::make_unique<T>();
+  T& ref = *made;
+  slot = std::move(made);
+  return ref;
+}
+
+}  // namespace
+
+RecordingServices::RecordingServices()
+    : messages(Install<RecordingMessageBoxes>(services.messages)),
+      shell(Install<RecordingShell>(services.shell)),
+      sound(Install<RecordingSoundPlayer>(services.sound)) {}
+
+}  // namespace quillo::testing

@@ -1,0 +1,45 @@
+#pragma once
+// Recording doubles of the platform services: they do nothing but remember
+// what they were asked, so that tests can drive every screen and check what
+// a person would have seen or heard.
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+#include <string>
+#include <vector>
+
+#include "app/Services.h"
+
+namespace quillo::testing {
+
+class RecordingMessageBoxes final : public MessageBoxes {
+ public:
+  void ShowError(const QString& text) override { errors << text; }
+  QStringList errors;
+};
+
+class RecordingShell final : public Shell {
+ public:
+  void Open(const QUrl& url) override { opened << url; }
+  QList<QUrl> opened;
+};
+
+class RecordingSoundPlayer final : public SoundPlayer {
+ public:
+  void PlayCue(const std::string& path) override { played.push_back(path); }
+  std::vector<std::string> played;
+};
+
+// A set of services made of recording doubles, with typed access to them.
+struct RecordingServices {
+  RecordingServices();
+  RecordingServices(const RecordingServices&) = delete;
+  RecordingServices& operator=(const RecordingServices&) = delete;
+
+  Services services;
+  RecordingMessageBoxes& messages;
+  RecordingShell& shell;
+  RecordingSoundPlayer& sound;
+};
+
+}  // namespace quillo::testing
