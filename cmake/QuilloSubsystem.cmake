@@ -6,6 +6,16 @@
 # targets it links, nothing else, so an include that runs up the layers (or
 # from a core into the Qt code beside it) does not compile.
 
+# The scope in which a library passes things on to the targets that link it.
+function(quillo_scope target out)
+  get_target_property(kind ${target} TYPE)
+  if(kind STREQUAL "INTERFACE_LIBRARY")
+    set(${out} INTERFACE PARENT_SCOPE)
+  else()
+    set(${out} PUBLIC PARENT_SCOPE)
+  endif()
+endfunction()
+
 # Gives target the include folder that shows src/<subpath> as <subpath>.
 function(quillo_include_view target subpath)
   set(view ${CMAKE_BINARY_DIR}/include-views/${target})
@@ -14,12 +24,8 @@ function(quillo_include_view target subpath)
   if(NOT IS_SYMLINK ${view}/${subpath})
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${subpath} ${view}/${subpath} SYMBOLIC)
   endif()
-  get_target_property(kind ${target} TYPE)
-  if(kind STREQUAL "INTERFACE_LIBRARY")
-    target_include_directories(${target} INTERFACE ${view})
-  else()
-    target_include_directories(${target} PUBLIC ${view})
-  endif()
+  quillo_scope(${target} scope)
+  target_include_directories(${target} ${scope} ${view})
 endfunction()
 
 # A library of the sources given, or an interface library when there are none.
@@ -33,12 +39,8 @@ endfunction()
 
 # Links a library to what it depends on, whatever kind of library it is.
 function(quillo_link target)
-  get_target_property(kind ${target} TYPE)
-  if(kind STREQUAL "INTERFACE_LIBRARY")
-    target_link_libraries(${target} INTERFACE ${ARGN})
-  else()
-    target_link_libraries(${target} PUBLIC ${ARGN})
-  endif()
+  quillo_scope(${target} scope)
+  target_link_libraries(${target} ${scope} ${ARGN})
 endfunction()
 
 # Each subsystem folder src/<name> holds a toolkit-free core in core/ (target

@@ -10,6 +10,9 @@
 
 namespace quillo {
 
+// Why a service is unavailable when a test turned it off (QUILLO_NULL_SERVICES=1).
+inline constexpr const char* kServiceTurnedOff = "Turned off for this run";
+
 class PlatformService {
  public:
   virtual ~PlatformService() = default;

@@ -19,10 +19,7 @@ void UnavailableMessageBoxes::ShowError(const QString& text) {
 }
 
 std::unique_ptr<MessageBoxes> LoadMessageBoxes(bool forceUnavailable) {
-  if (forceUnavailable) return std::make_unique<UnavailableMessageBoxes>(kForcedUnavailable);
-  if (const std::string why = WhyNoScreen(); !why.empty())
-    return std::make_unique<UnavailableMessageBoxes>(why);
-  return std::make_unique<QtMessageBoxes>();
+  return LoadScreenService<MessageBoxes, QtMessageBoxes, UnavailableMessageBoxes>(forceUnavailable);
 }
 
 }  // namespace quillo

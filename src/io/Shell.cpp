@@ -11,10 +11,7 @@ void QtShell::Open(const QUrl& url) {
 }
 
 std::unique_ptr<Shell> LoadShell(bool forceUnavailable) {
-  if (forceUnavailable) return std::make_unique<UnavailableShell>(kForcedUnavailable);
-  if (const std::string why = WhyNoScreen(); !why.empty())
-    return std::make_unique<UnavailableShell>(why);
-  return std::make_unique<QtShell>();
+  return LoadScreenService<Shell, QtShell, UnavailableShell>(forceUnavailable);
 }
 
 }  // namespace quillo
