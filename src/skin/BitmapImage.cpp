@@ -21,4 +21,15 @@ Bitmap ToBitmap(const QImage& image) {
   return out;
 }
 
+QImage ToImage(const Bitmap& bitmap) {
+  if (bitmap.Empty()) return {};
+  QImage image(bitmap.Width(), bitmap.Height(), QImage::Format_RGB32);
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    const Pixel* from = bitmap.Row(y);
+    std::transform(from, from + bitmap.Width(), reinterpret_cast<Pixel*>(image.scanLine(y)),
+                   [](Pixel p) { return 0xFF000000u | ColourBits(p); });
+  }
+  return image;
+}
+
 }  // namespace quillo

@@ -13,4 +13,9 @@ QImage WrapImage(const Bitmap& bitmap);
 // A copy of any QImage as a 32-bit bitmap (fourth byte 0); alpha is dropped.
 Bitmap ToBitmap(const QImage& image);
 
+// An opaque copy of the bitmap as a Format_RGB32 QImage: every pixel's alpha
+// is 0xFF whatever the bitmap's fourth bytes hold, so painting on it or
+// converting it never sees transparency.
+QImage ToImage(const Bitmap& bitmap);
+
 }  // namespace quillo

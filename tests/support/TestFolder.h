@@ -10,7 +10,9 @@
 namespace quillo::testing {
 
 // A data folder with every required file, in mixed letter case as a user's
-// copy might have it; the files named in `omit` are left out.
+// copy might have it. The files named in `omit` are left out: each is named by
+// its file name in any letter case ("quillo.bmp") or by the program's name for
+// it (quillo::kStartPictureFile).
 class DataFolder {
  public:
   explicit DataFolder(const std::set<std::string>& omit = {});

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ArtSupport.h"
+#include "skin/core/WindowPlaces.h"
 
 namespace quillo {
 namespace {
@@ -16,21 +17,19 @@ using testing::kAquaPixel;
 using testing::MeanLuma;
 using testing::ReadArt;
 
-// The art rectangle of a client rectangle: the art starts at the window's corner.
-Rect InArt(int x, int y, int w, int h) {
-  return RectOfSize(x + 5, y + 5, w, h);
-}
-
 // A rectangle inside a cell, in the cell's own pixels.
 Rect InCell(const Rect& cell, int x, int y, int w, int h) {
   return RectOfSize(cell.left + x, cell.top + y, w, h);
+}
+Rect InCell(const Rect& cell, const Rect& r) {
+  return InCell(cell, r.left, r.top, r.Width(), r.Height());
 }
 
 class ArtLayoutTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    sheet_ = new Bitmap(ReadArt("resource.bmp").bitmap);
-    main_ = new Bitmap(ReadArt("main.bmp").bitmap);
+    sheet_ = new Bitmap(ReadArt(kSkinSheetFile).bitmap);
+    main_ = new Bitmap(ReadArt(kMainBitmapFile).bitmap);
   }
   static void TearDownTestSuite() {
     delete sheet_;
@@ -42,6 +41,9 @@ class ArtLayoutTest : public ::testing::Test {
   static Rect PanelCell(const char* control) { return SkinCellOf(control).Cell(0); }
   static int AquaIn(const char* control, int x, int y, int w, int h) {
     return CountColour(Sheet(), InCell(PanelCell(control), x, y, w, h), kAquaPixel);
+  }
+  static int AquaIn(const char* control, const Rect& r) {
+    return CountColour(Sheet(), InCell(PanelCell(control), r), kAquaPixel);
   }
 
   static Bitmap* sheet_;
@@ -66,12 +68,12 @@ TEST_F(ArtLayoutTest, ParkedSidePanelsLeaveTheModeButtonsFree) {
 }
 
 TEST_F(ArtLayoutTest, ControlsOnThePanelsLieInsideTheirShapes) {
-  EXPECT_EQ(AquaIn("LeftPanel", 41, 40, 65, 245), 0) << "LeftSlider";
-  EXPECT_EQ(AquaIn("RightPanel", 33, 46, 80, 234), 0) << "RightSlider";
-  EXPECT_EQ(AquaIn("MorphLeftPanel", 11, 126, 145, 145), 0) << "PaintBox1";
-  EXPECT_EQ(AquaIn("MorphLeftPanel", 14, 21, 147, 84), 0) << "Load1";
-  EXPECT_EQ(AquaIn("MorphRightPanel", 30, 126, 145, 145), 0) << "PaintBox2";
-  EXPECT_EQ(AquaIn("MorphRightPanel", 31, 21, 147, 84), 0) << "Load2";
+  EXPECT_EQ(AquaIn("LeftPanel", kLeftSlider), 0) << "LeftSlider";
+  EXPECT_EQ(AquaIn("RightPanel", kRightSlider), 0) << "RightSlider";
+  EXPECT_EQ(AquaIn("MorphLeftPanel", kPaintBox1), 0) << "PaintBox1";
+  EXPECT_EQ(AquaIn("MorphLeftPanel", kLoad1), 0) << "Load1";
+  EXPECT_EQ(AquaIn("MorphRightPanel", kPaintBox2), 0) << "PaintBox2";
+  EXPECT_EQ(AquaIn("MorphRightPanel", kLoad2), 0) << "Load2";
 }
 
 // Slid in at x -10 and 446, the morph panels must not cover the picture area
@@ -92,14 +94,19 @@ TEST_F(ArtLayoutTest, ScalesAreWrittenOnLightWells) {
 // The title is written in yellow, the mode captions in silver, "Exit" in
 // yellow: the art under them must be dark.
 TEST_F(ArtLayoutTest, CaptionsOfTheProgramFallOnDarkGround) {
-  EXPECT_LT(MeanLuma(Main(), InArt(227, 13, 180, 17)), 40) << "title";
-  for (const Rect r : {InArt(23, 189, 105, 17), InArt(505, 188, 105, 17), InArt(25, 230, 105, 17),
-                       InArt(505, 229, 105, 17)})
+  EXPECT_LT(MeanLuma(Main(), InArt(kTitleLabel)), 40) << "title";
+  for (const ModePlace& place : kModePlaces) {
+    const Rect r = InArt(place.caption);
     EXPECT_LT(MeanLuma(Main(), r), 70) << "caption at " << r.left << ", " << r.top;
+  }
   const SkinCell& exit = SkinCellOf("GraphicButton5");
-  EXPECT_LT(MeanLuma(Main(), InArt(269, 418, 92, 17)), 120) << "quiet exit";
+  EXPECT_LT(MeanLuma(Main(), InArt(kExitLabel)), 120) << "quiet exit";
+  // The label in the exit button's own pixels, where its lit cells show it.
+  const Rect label =
+      RectOfSize(kExitLabel.left - kExitButton.left, kExitLabel.top - kExitButton.top,
+                 kExitLabel.Width(), kExitLabel.Height());
   for (int i = 0; i < 2; ++i)
-    EXPECT_LT(MeanLuma(Sheet(), InCell(exit.Cell(i), 89, 20, 92, 17)), 140) << "exit cell " << i;
+    EXPECT_LT(MeanLuma(Sheet(), InCell(exit.Cell(i), label)), 140) << "exit cell " << i;
 }
 
 // Load and Save cells are 66 x 66 but drawn squeezed into 66 x 60, while the
@@ -127,23 +134,27 @@ TEST_F(ArtLayoutTest, SqueezedTabsShowNoAquaInsideTheirShape) {
 // The home picture and the opaque shortcut buttons cover the background art:
 // their edges must continue it.
 TEST_F(ArtLayoutTest, OpaquePicturesContinueTheBackground) {
-  const Bitmap home = ReadArt("quillo.bmp").bitmap;
-  const Rect place = InArt(137, 53, 358, 317);
+  const Bitmap home = ReadArt(kStartPictureFile).bitmap;
+  const Rect place = InArt(kHomePicture);
+  const int right = place.Width() - 1, bottom = place.Height() - 1;
   for (const auto& [x, y] :
-       {std::pair{0, 0}, std::pair{357, 0}, std::pair{0, 316}, std::pair{357, 316}})
+       {std::pair{0, 0}, std::pair{right, 0}, std::pair{0, bottom}, std::pair{right, bottom}})
     EXPECT_EQ(ColourBits(home.At(x, y)), ColourBits(Main().At(place.left + x, place.top + y)))
         << "home picture corner " << x << ", " << y;
   struct Place {
     const char* control;
-    int x, y;
+    Rect client;
   };
-  for (const Place& p : {Place{"GraphicButton6", 431, 407}, Place{"GraphicButton7", 56, 377},
-                         Place{"GraphicButton8", 93, 417}, Place{"GraphicButton9", 139, 418},
-                         Place{"bnClose", 578, 12}, Place{"bnMinimize", 558, 12}}) {
+  for (const Place& p :
+       {Place{"GraphicButton6", kShortcuts[0]}, Place{"GraphicButton7", kShortcuts[1]},
+        Place{"GraphicButton8", kShortcuts[2]}, Place{"GraphicButton9", kShortcuts[3]},
+        Place{"bnClose", kCloseButton}, Place{"bnMinimize", kMinimizeButton}}) {
     const SkinCell& cell = SkinCellOf(p.control);
+    const Rect behind = InArt(p.client);
     for (int i = 0; i < cell.cellCount; ++i) {
       const Rect r = cell.Cell(i);
-      EXPECT_EQ(ColourBits(Sheet().At(r.left, r.top)), ColourBits(Main().At(p.x + 5, p.y + 5)))
+      EXPECT_EQ(ColourBits(Sheet().At(r.left, r.top)),
+                ColourBits(Main().At(behind.left, behind.top)))
           << p.control << " cell " << i;
     }
   }
@@ -156,7 +167,8 @@ TEST_F(ArtLayoutTest, MirrorIconsContinueTheRightPanel) {
   for (const MirrorIcon& icon : kMirrorIcons) {
     for (bool chosen : {false, true}) {
       const Rect r = icon.Cell(chosen);
-      const Pixel under = Sheet().At(panel.left + 33 + icon.sliderX, panel.top + 46 + icon.sliderY);
+      const Pixel under = Sheet().At(panel.left + kRightSlider.left + icon.sliderX,
+                                     panel.top + kRightSlider.top + icon.sliderY);
       EXPECT_EQ(ColourBits(Sheet().At(r.left, r.top)), ColourBits(under))
           << icon.name << (chosen ? " chosen" : "");
     }
@@ -165,8 +177,8 @@ TEST_F(ArtLayoutTest, MirrorIconsContinueTheRightPanel) {
 
 // The faces are photographs, not flat fills, and the two blend faces differ.
 TEST_F(ArtLayoutTest, FacesArePhotographs) {
-  const Bitmap white = ReadArt("white.bmp").bitmap;
-  const Bitmap black = ReadArt("black.bmp").bitmap;
+  const Bitmap white = ReadArt(kWhiteFaceFile).bitmap;
+  const Bitmap black = ReadArt(kBlackFaceFile).bitmap;
   EXPECT_NE(white, black);
   for (const Bitmap* face : {&white, &black}) {
     const Rect middle = RectOfSize(100, 100, 90, 90);

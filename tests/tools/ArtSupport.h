@@ -1,20 +1,30 @@
 #pragma once
 // Reading the generated art from the build folder, and measuring it.
 #include <string>
+#include <string_view>
 
 #include "base/FileBytes.h"
 #include "io/core/BmpCodec.h"
+#include "io/core/DataFiles.h"
+#include "io/core/Folders.h"
 #include "skin/core/SkinLayout.h"
 
 namespace quillo::testing {
 
-inline std::string ArtPath(const std::string& name) {
-  return std::string(QUILLO_BUILD_DIR) + "/Resource/" + name;
+// The build's data file of that name (io/core/DataFiles.h), found as the
+// program finds it.
+inline std::string ArtPath(std::string_view name) {
+  return ResolveIn(std::string(QUILLO_BUILD_DIR) + "/", name);
 }
 
-inline BmpPicture ReadArt(const std::string& name) {
+inline BmpPicture ReadArt(std::string_view name) {
   return DecodeBmp(ReadFileBytes(ArtPath(name)));
 }
+
+// The pictures the art generator writes.
+inline constexpr std::string_view kArtFiles[] = {kMainBitmapFile,   kSkinSheetFile,
+                                                 kStartPictureFile, kDefaultFaceFile,
+                                                 kWhiteFaceFile,    kBlackFaceFile};
 
 // How many pixels of the rectangle have exactly the colour.
 inline int CountColour(const Bitmap& b, Rect r, Pixel colour) {

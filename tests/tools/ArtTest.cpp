@@ -8,28 +8,25 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <string>
+#include <string_view>
 
 #include "ArtSupport.h"
+#include "skin/core/WindowPlaces.h"
 
 namespace quillo {
 namespace {
 
-const char* const kArtFiles[] = {"main.bmp",    "resource.bmp", "quillo.bmp",
-                                 "default.bmp", "white.bmp",    "black.bmp"};
-
+using testing::ArtPath;
 using testing::CountColour;
 using testing::kAquaPixel;
+using testing::kArtFiles;
 using testing::ReadArt;
-
-std::string Resource(const std::string& name) {
-  return testing::ArtPath(name);
-}
 
 const Pixel kSliderKeyPixel = ColorRefToPixel(kSliderKey);
 
 class ArtFilesTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { sheet_ = new BmpPicture(ReadArt("resource.bmp")); }
+  static void SetUpTestSuite() { sheet_ = new BmpPicture(ReadArt(kSkinSheetFile)); }
   static void TearDownTestSuite() {
     delete sheet_;
     sheet_ = nullptr;
@@ -44,17 +41,20 @@ TEST_F(ArtFilesTest, PicturesHaveTheSizesTheProgramDrawsThemAt) {
   EXPECT_EQ(Sheet().Width(), kSkinSheetWidth);
   EXPECT_EQ(Sheet().Height(), kSkinSheetHeight);
   struct Expected {
-    const char* name;
+    std::string_view name;
     int width, height;
   };
-  for (const Expected& e : {Expected{"main.bmp", 640, 480}, Expected{"quillo.bmp", 358, 317},
-                            Expected{"white.bmp", 290, 290}, Expected{"black.bmp", 290, 290}}) {
+  for (const Expected& e :
+       {Expected{kMainBitmapFile, kWindowWidth, kWindowHeight},
+        Expected{kStartPictureFile, kHomePicture.Width(), kHomePicture.Height()},
+        Expected{kWhiteFaceFile, kPictureArea.Width(), kPictureArea.Height()},
+        Expected{kBlackFaceFile, kPictureArea.Width(), kPictureArea.Height()}}) {
     const BmpPicture picture = ReadArt(e.name);
     EXPECT_EQ(picture.bitsPerPixel, 24) << e.name;
     EXPECT_EQ(picture.bitmap.Width(), e.width) << e.name;
     EXPECT_EQ(picture.bitmap.Height(), e.height) << e.name;
   }
-  const Bitmap face = ReadArt("default.bmp").bitmap;
+  const Bitmap face = ReadArt(kDefaultFaceFile).bitmap;
   EXPECT_EQ(face.Width(), face.Height());
   EXPECT_GE(face.Width(), 320);
 }
@@ -100,17 +100,20 @@ TEST_F(ArtFilesTest, ChosenMirrorIconsDifferFromNormalOnes) {
 // Hovering shows a button's cell instead of the background: both must agree
 // at the cell's corner, and the lit look must differ from the quiet one.
 TEST_F(ArtFilesTest, LitButtonsSitSeamlesslyOnTheBackground) {
-  const Bitmap main = ReadArt("main.bmp").bitmap;
+  const Bitmap main = ReadArt(kMainBitmapFile).bitmap;
   struct Place {
     const char* control;
-    int clientX, clientY;
+    Rect client;
   };
-  for (const Place& place : {Place{"GraphicButton1", 21, 70}, Place{"GraphicButton2", 21, 251},
-                             Place{"GraphicButton3", 495, 70}, Place{"GraphicButton4", 498, 253},
-                             Place{"GraphicButton5", 180, 398}}) {
+  for (const Place& place :
+       {Place{"GraphicButton1", kModePlaces[0].button},
+        Place{"GraphicButton2", kModePlaces[1].button},
+        Place{"GraphicButton3", kModePlaces[2].button},
+        Place{"GraphicButton4", kModePlaces[3].button}, Place{"GraphicButton5", kExitButton}}) {
     const SkinCell& cell = SkinCellOf(place.control);
     const Rect lit = cell.Cell(0);
-    const Rect behind = RectOfSize(place.clientX + 5, place.clientY + 5, lit.Width(), lit.Height());
+    const Rect art = InArt(place.client);
+    const Rect behind = RectOfSize(art.left, art.top, lit.Width(), lit.Height());
     EXPECT_EQ(ColourBits(Sheet().At(lit.left, lit.top)),
               ColourBits(main.At(behind.left, behind.top)))
         << place.control;
@@ -133,12 +136,12 @@ TEST(ArtGeneratorTest, WritesTheSameBytesOnEveryRun) {
     ASSERT_EQ(run.exitStatus(), QProcess::NormalExit);
     ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
   }
-  for (const char* name : kArtFiles) {
-    const auto a = ReadFileBytes(first.path().toStdString() + "/Resource/" + name);
-    const auto b = ReadFileBytes(second.path().toStdString() + "/Resource/" + name);
+  for (std::string_view name : kArtFiles) {
+    const auto a = ReadFileBytes(GeneratedFilePath(first.path().toStdString(), name));
+    const auto b = ReadFileBytes(GeneratedFilePath(second.path().toStdString(), name));
     EXPECT_FALSE(a.empty()) << name;
     EXPECT_TRUE(a == b) << name << " differs between two runs";
-    EXPECT_TRUE(a == ReadFileBytes(Resource(name))) << name << " differs from the build's copy";
+    EXPECT_TRUE(a == ReadFileBytes(ArtPath(name))) << name << " differs from the build's copy";
   }
 }
 

@@ -4,8 +4,9 @@
 
 namespace art {
 
-// Writes main.bmp, resource.bmp, quillo.bmp, default.bmp, white.bmp and
-// black.bmp into <outFolder>/Resource/, creating the folder when needed.
+// Writes the main window's art, the skin sheet, the home picture, the default
+// face and the blend screen's two faces below outFolder (at the places
+// quillo::GeneratedFilePath gives), creating the folder when needed.
 void WriteArtFiles(const std::string& assetsFolder, const std::string& outFolder);
 
 }  // namespace art

@@ -6,14 +6,22 @@
 #include <cstdint>
 
 #include "Gloss.h"
-#include "ImageBridge.h"
 #include "MirrorFrame.h"
 #include "Palette.h"
-#include "WindowPlaces.h"
+#include "common/Layers.h"
+#include "common/QtRect.h"
+#include "skin/core/WindowPlaces.h"
 
 namespace art {
 
 namespace {
+
+using quillo::InArt;
+using quillo::kFrame;
+using quillo::kWindowHeight;
+using quillo::kWindowWidth;
+using quillo::RectOfSize;
+using quillo::ToRectF;
 
 // A fixed-seed generator, so the scattered bubbles land in the same place every run.
 class Dice {
@@ -96,7 +104,7 @@ void Floor(QPainter& p) {
 }
 
 void TitleStrip(QPainter& p) {
-  const QRectF strip = InArt(12, 9, 606, 30);
+  const QRectF strip = ToRectF(InArt(RectOfSize(12, 9, 606, 30)));
   const QPainterPath bar = RoundRect(strip, 15);
   Shadow(p, bar, 2, 4);
   GlossFill(p, bar, QColor(22, 14, 70), 0.55);
@@ -107,7 +115,7 @@ void TitleStrip(QPainter& p) {
   p.restore();
 
   // The nameplate under the title, darker still so that yellow reads well.
-  const QRectF plate = InArt(210, 12, 214, 23);
+  const QRectF plate = ToRectF(InArt(RectOfSize(210, 12, 214, 23)));
   p.save();
   QLinearGradient well(plate.topLeft(), plate.bottomLeft());
   well.setColorAt(0, QColor(0, 0, 8));
@@ -135,8 +143,8 @@ void TitleStrip(QPainter& p) {
 
 // Quiet dark plates under the mode captions, which the program writes in silver.
 void CaptionPlates(QPainter& p) {
-  for (const ModePlace& place : kModePlaces) {
-    const QRectF r = place.caption.translated(kFrame, kFrame).adjusted(-2, -1, 2, 1);
+  for (const quillo::ModePlace& place : quillo::kModePlaces) {
+    const QRectF r = ToRectF(InArt(place.caption)).adjusted(-2, -1, 2, 1);
     p.save();
     p.setPen(QPen(QColor(140, 170, 255, 70), 1));
     p.setBrush(QColor(0, 12, 40, 170));
@@ -147,8 +155,8 @@ void CaptionPlates(QPainter& p) {
 
 // Sockets in which the mode buttons sit.
 void Sockets(QPainter& p) {
-  for (const ModePlace& place : kModePlaces) {
-    const QRectF b = place.button.translated(kFrame, kFrame);
+  for (const quillo::ModePlace& place : quillo::kModePlaces) {
+    const QRectF b = ToRectF(InArt(place.button));
     QPainterPath socket;
     socket.addEllipse(b.center(), 55, 55);
     p.save();
@@ -165,7 +173,7 @@ void Sockets(QPainter& p) {
 
 // The groove of the morph screen's slider under the mirror.
 void TrackGroove(QPainter& p) {
-  const QRectF track = kTrackBar.translated(kFrame, kFrame);
+  const QRectF track = ToRectF(InArt(quillo::kTrackBar));
   const QRectF groove(track.left() + 4, track.center().y() - 2.5, track.width() - 8, 5);
   p.save();
   p.setPen(QPen(QColor(120, 160, 255, 120), 1));
@@ -200,7 +208,7 @@ void WindowFrame(QPainter& p) {
 }  // namespace
 
 QImage PaintGround() {
-  QImage ground = NewCanvas(kWindowWidth, kWindowHeight, kGround);
+  QImage ground = quillo::NewCanvas(kWindowWidth, kWindowHeight, kGround);
   QPainter p(&ground);
   Smooth(p);
   Sky(p);

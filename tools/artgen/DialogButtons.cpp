@@ -5,10 +5,10 @@
 
 #include "Fonts.h"
 #include "Gloss.h"
-#include "ImageBridge.h"
 #include "Palette.h"
 #include "ToolIcons.h"
 #include "base/Error.h"
+#include "common/Layers.h"
 
 namespace art {
 
@@ -47,7 +47,7 @@ bool IsDialogButton(std::string_view control) {
 quillo::Bitmap PaintDialogButton(std::string_view control) {
   const DialogButton* button = Find(control);
   if (button == nullptr) throw quillo::Error("No dialog button " + std::string(control));
-  QImage layer = NewLayer(98, 66);
+  QImage layer = quillo::NewLayer(98, 66);
   QPainter p(&layer);
   Smooth(p);
   const QPainterPath shape = RoundRect(QRectF(2, 2, 94, 62), 18);
@@ -60,7 +60,7 @@ quillo::Bitmap PaintDialogButton(std::string_view control) {
   DrawCaption(p, button->caption, ArtFont(Face::SansBold, 13), QRectF(6, 38, 86, 18), Qt::white,
               QColor(0, 0, 40));
   p.end();
-  return KeyOut(layer, quillo::ColorRefToPixel(quillo::kAqua), kOutline);
+  return quillo::KeyOut(layer, quillo::ColorRefToPixel(quillo::kAqua), kOutline);
 }
 
 }  // namespace art

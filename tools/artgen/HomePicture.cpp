@@ -7,12 +7,13 @@
 
 #include "Fonts.h"
 #include "Gloss.h"
-#include "ImageBridge.h"
 #include "MirrorFrame.h"
 #include "Palette.h"
 #include "Warp.h"
-#include "WindowPlaces.h"
+#include "common/QtRect.h"
+#include "skin/BitmapImage.h"
 #include "skin/core/SmoothDraw.h"
+#include "skin/core/WindowPlaces.h"
 
 namespace art {
 
@@ -23,7 +24,7 @@ QImage FunHouseFace(const quillo::Bitmap& face) {
   quillo::Bitmap scaled(320, 320);
   quillo::SmoothDraw(scaled, quillo::RectOfSize(0, 0, 320, 320),
                      face.Copy(quillo::RectOfSize(8, 10, 240, 240)));
-  const QImage photo = ToImage(scaled);
+  const QImage photo = quillo::ToImage(scaled);
   const double cx = 160, cy = 130;
   return Warp(photo, [=](double x, double y) {
     const double d2 = (x - cx) * (x - cx) + (y - cy) * (y - cy);
@@ -88,7 +89,7 @@ void Title(QPainter& p, const QRectF& box) {
 }  // namespace
 
 QImage PaintHomePicture(const QImage& ground, const quillo::Bitmap& face) {
-  const QRectF place = kHome.translated(kFrame, kFrame);
+  const QRectF place = quillo::ToRectF(quillo::InArt(quillo::kHomePicture));
   QImage picture = ground.copy(place.toRect()).convertToFormat(QImage::Format_RGB32);
   QPainter p(&picture);
   Smooth(p);

@@ -5,9 +5,13 @@
 #include "Gloss.h"
 #include "ModeButtons.h"
 #include "WindowButtons.h"
-#include "WindowPlaces.h"
+#include "common/QtRect.h"
+#include "skin/core/WindowPlaces.h"
 
 namespace art {
+
+using quillo::InArt;
+using quillo::ToRectF;
 
 QImage PaintMainArt(const QImage& ground) {
   QImage art = ground.copy();
@@ -15,12 +19,12 @@ QImage PaintMainArt(const QImage& ground) {
   Smooth(p);
   const Mode modes[4] = {Mode::Warping, Mode::Morphing, Mode::Mirrors, Mode::Blending};
   for (int i = 0; i < 4; ++i)
-    DrawModeButton(p, kModePlaces[i].button.translated(kFrame, kFrame), modes[i], Look::Quiet);
-  DrawExitButton(p, kExit.translated(kFrame, kFrame), Look::Quiet);
-  DrawCloseButton(p, kClose.translated(kFrame, kFrame), Look::Quiet);
-  DrawMinimizeButton(p, kMinimize.translated(kFrame, kFrame), Look::Quiet);
+    DrawModeButton(p, ToRectF(InArt(quillo::kModePlaces[i].button)), modes[i], Look::Quiet);
+  DrawExitButton(p, ToRectF(InArt(quillo::kExitButton)), Look::Quiet);
+  DrawCloseButton(p, ToRectF(InArt(quillo::kCloseButton)), Look::Quiet);
+  DrawMinimizeButton(p, ToRectF(InArt(quillo::kMinimizeButton)), Look::Quiet);
   for (int i = 0; i < 4; ++i)
-    DrawShortcutButton(p, kShortcuts[i].translated(kFrame, kFrame), i, Look::Lit);
+    DrawShortcutButton(p, ToRectF(InArt(quillo::kShortcuts[i])), i, Look::Lit);
   return art;
 }
 

@@ -5,13 +5,14 @@
 
 #include "Gloss.h"
 #include "Palette.h"
-#include "WindowPlaces.h"
+#include "common/QtRect.h"
+#include "skin/core/WindowPlaces.h"
 
 namespace art {
 
 QPainterPath BarrelPath() {
-  const QRectF window = kMirrorWindow.translated(kFrame, kFrame);
-  const QRectF ellipse = kMirrorEllipse.translated(kFrame, kFrame);
+  const QRectF window = quillo::ToRectF(quillo::InArt(quillo::kMirrorWindow));
+  const QRectF ellipse = quillo::ToRectF(quillo::InArt(quillo::kMirrorEllipse));
   QPainterPath rect;
   rect.addRect(window);
   QPainterPath oval;

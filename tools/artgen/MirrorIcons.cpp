@@ -6,9 +6,9 @@
 
 #include "Faces.h"
 #include "Gloss.h"
-#include "ImageBridge.h"
 #include "Palette.h"
 #include "Warp.h"
+#include "common/Layers.h"
 
 namespace art {
 
@@ -16,7 +16,7 @@ namespace {
 
 // A face on a light grid, the picture the mirrors bend.
 QImage GridFace(int w, int h, bool chosen) {
-  QImage image = NewCanvas(w, h, chosen ? QColor(255, 250, 225) : QColor(226, 232, 255));
+  QImage image = quillo::NewCanvas(w, h, chosen ? QColor(255, 250, 225) : QColor(226, 232, 255));
   QPainter p(&image);
   Smooth(p);
   p.setPen(QPen(chosen ? QColor(230, 170, 60) : QColor(150, 160, 220), 1));

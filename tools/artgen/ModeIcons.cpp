@@ -7,9 +7,9 @@
 
 #include "Faces.h"
 #include "Gloss.h"
-#include "ImageBridge.h"
 #include "Palette.h"
 #include "Warp.h"
+#include "common/Layers.h"
 
 namespace art {
 
@@ -21,7 +21,7 @@ const FaceLook kLilac{QColor(190, 200, 255), QColor(90, 40, 150)};
 // A face with its cheek and mouth dragged to the lower right like wet paint.
 void SmearedFace(QPainter& painter, const QRectF& s) {
   const int side = static_cast<int>(s.width());
-  QImage face = NewLayer(side, side);
+  QImage face = quillo::NewLayer(side, side);
   {
     QPainter p(&face);
     Smooth(p);

@@ -4,30 +4,30 @@
 #include <QPainterPath>
 
 #include "Gloss.h"
-#include "ImageBridge.h"
 #include "LoadButtons.h"
 #include "Palette.h"
 #include "PanelStyle.h"
-#include "WindowPlaces.h"
+#include "common/Layers.h"
+#include "common/QtRect.h"
+#include "skin/core/WindowPlaces.h"
 
 namespace art {
 
 namespace {
 
 constexpr int kWidth = 186, kHeight = 310;
-const QSizeF kLoadSize(147, 84);
 
 }  // namespace
 
 QImage PaintMorphPanelBase(bool left) {
-  QImage layer = NewLayer(kWidth, kHeight);
+  QImage layer = quillo::NewLayer(kWidth, kHeight);
   QPainter p(&layer);
   Smooth(p);
   // The inner edge stays clear of the picture area in the middle of the window.
   const QPainterPath shape =
       left ? RoundRect(QRectF(-30, 3, 210, 304), 30) : RoundRect(QRectF(15, 3, 210, 304), 30);
   DrawPanelBody(p, shape);
-  const QRectF box = left ? kPaintBox1 : kPaintBox2;
+  const QRectF box = quillo::ToRectF(left ? quillo::kPaintBox1 : quillo::kPaintBox2);
   const QPainterPath frame = RoundRect(box.adjusted(-6, -6, 6, 6), 8);
   Shadow(p, frame, 2, 3);
   GoldFill(p, frame);
@@ -49,7 +49,8 @@ QImage PaintMorphPanel(bool left) {
   QImage layer = PaintMorphPanelBase(left);
   QPainter p(&layer);
   Smooth(p);
-  DrawLoadButton(p, QRectF(left ? kLoad1At : kLoad2At, kLoadSize), left ? 1 : 2, Look::Quiet);
+  DrawLoadButton(p, quillo::ToRectF(left ? quillo::kLoad1 : quillo::kLoad2), left ? 1 : 2,
+                 Look::Quiet);
   return layer;
 }
 

@@ -1,31 +1,13 @@
 #include "Photos.h"
 
-#include <QImage>
-
-#include "ImageBridge.h"
-#include "base/Error.h"
+#include "common/PhotoCrops.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace art {
 
-namespace {
-
-quillo::Bitmap Load(const std::string& path) {
-  QImage image;
-  if (!image.load(QString::fromStdString(path)))
-    throw quillo::Error("Cannot read photograph " + path);
-  return ToBitmap(image);
-}
-
-}  // namespace
-
 Photos LoadPhotos(const std::string& assetsFolder) {
-  const quillo::Bitmap astronaut = Load(assetsFolder + "/astronaut.png");
-  const quillo::Bitmap cat = Load(assetsFolder + "/chelsea.png");
-  // Squares around each face: the astronaut's head sits high in her 512 x 512
-  // portrait, the cat's face fills the middle of its 451 x 300 picture.
-  return {astronaut.Copy(quillo::RectOfSize(100, 0, 256, 256)),
-          cat.Copy(quillo::RectOfSize(95, 0, 300, 300))};
+  return {quillo::CutPhoto(assetsFolder, quillo::kAstronautPortrait),
+          quillo::CutPhoto(assetsFolder, quillo::kCatFace)};
 }
 
 quillo::Bitmap DefaultFace(const Photos& photos) {

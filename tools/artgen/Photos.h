@@ -1,5 +1,6 @@
 #pragma once
-// The faces of the data folder, cut from the free photographs in assets/.
+// The faces of the data folder, cut from the free photographs in assets/
+// (common/PhotoCrops.h).
 #include <string>
 
 #include "base/Bitmap.h"
@@ -7,11 +8,11 @@
 namespace art {
 
 struct Photos {
-  quillo::Bitmap astronaut;  // the astronaut's head and shoulders, square
+  quillo::Bitmap astronaut;  // the astronaut's portrait: head and shoulders, square
   quillo::Bitmap cat;        // the cat's face, square
 };
 
-// Reads astronaut.png and chelsea.png; throws quillo::Error when one is missing.
+// Cuts both faces; throws quillo::Error when a photograph is missing.
 Photos LoadPhotos(const std::string& assetsFolder);
 
 // default.bmp: the astronaut scaled to 320 x 320.

@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "Gloss.h"
-#include "ImageBridge.h"
 #include "Palette.h"
 #include "PanelStyle.h"
 #include "ThumbGeometry.h"
-#include "WindowPlaces.h"
+#include "common/Layers.h"
+#include "common/QtRect.h"
+#include "skin/core/WindowPlaces.h"
 
 namespace art {
 
@@ -41,7 +42,7 @@ void Grip(QPainter& p, double x, double top) {
 
 QImage Panel(int width, int height, const QPainterPath& shape, const QRectF& well, bool left,
              const QRectF& slider, double gripX, double gripTop) {
-  QImage layer = NewLayer(width, height);
+  QImage layer = quillo::NewLayer(width, height);
   QPainter p(&layer);
   Smooth(p);
   DrawPanelBody(p, shape);
@@ -57,13 +58,15 @@ QImage Panel(int width, int height, const QPainterPath& shape, const QRectF& wel
 QImage PaintLeftPanel() {
   QPainterPath shape = RoundRect(QRectF(-30, 3, 161, 304), 30);
   shape = shape.united(RoundRect(QRectF(96, 134, 46, 58), 22)).simplified();
-  return Panel(143, 310, shape, QRectF(18, 30, 96, 266), true, kLeftSlider, 127, 152);
+  return Panel(143, 310, shape, QRectF(18, 30, 96, 266), true, quillo::ToRectF(quillo::kLeftSlider),
+               127, 152);
 }
 
 QImage PaintRightPanel() {
   QPainterPath shape = RoundRect(QRectF(12, 3, 161, 306), 30);
   shape = shape.united(RoundRect(QRectF(1, 136, 46, 58), 22)).simplified();
-  return Panel(143, 312, shape, QRectF(27, 34, 98, 266), false, kRightSlider, 7, 154);
+  return Panel(143, 312, shape, QRectF(27, 34, 98, 266), false,
+               quillo::ToRectF(quillo::kRightSlider), 7, 154);
 }
 
 }  // namespace art

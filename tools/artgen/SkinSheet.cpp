@@ -8,7 +8,6 @@
 
 #include "DialogButtons.h"
 #include "Gloss.h"
-#include "ImageBridge.h"
 #include "LoadButtons.h"
 #include "MirrorIcons.h"
 #include "ModeButtons.h"
@@ -18,9 +17,12 @@
 #include "Tabs.h"
 #include "Thumbs.h"
 #include "WindowButtons.h"
-#include "WindowPlaces.h"
 #include "base/Error.h"
+#include "common/Layers.h"
+#include "common/QtRect.h"
+#include "skin/BitmapImage.h"
 #include "skin/core/SkinLayout.h"
+#include "skin/core/WindowPlaces.h"
 
 namespace art {
 
@@ -43,23 +45,25 @@ std::vector<Bitmap> OverPatch(const QImage& behind, const QRectF& place,
     p.translate(-place.topLeft());
     paint(p, place, look);
     p.end();
-    cells.push_back(ToBitmap(cell));
+    cells.push_back(quillo::ToBitmap(cell));
   }
   return cells;
 }
 
-QRectF ArtPlace(const QRectF& client) {
-  return client.translated(kFrame, kFrame);
+QRectF ArtPlace(const quillo::Rect& client) {
+  return quillo::ToRectF(quillo::InArt(client));
 }
 
 class SheetPainter {
  public:
   explicit SheetPainter(const QImage& ground)
       : ground_(ground),
-        leftPanel_(KeyOut(PaintLeftPanel(), kAquaPixel, kOutline)),
-        rightPanel_(KeyOut(PaintRightPanel(), kAquaPixel, kOutline)),
-        morphLeftBase_(ToImage(KeyOut(PaintMorphPanelBase(true), kAquaPixel, kOutline))),
-        morphRightBase_(ToImage(KeyOut(PaintMorphPanelBase(false), kAquaPixel, kOutline))) {}
+        leftPanel_(quillo::KeyOut(PaintLeftPanel(), kAquaPixel, kOutline)),
+        rightPanel_(quillo::KeyOut(PaintRightPanel(), kAquaPixel, kOutline)),
+        morphLeftBase_(
+            quillo::ToImage(quillo::KeyOut(PaintMorphPanelBase(true), kAquaPixel, kOutline))),
+        morphRightBase_(
+            quillo::ToImage(quillo::KeyOut(PaintMorphPanelBase(false), kAquaPixel, kOutline))) {}
 
   std::vector<Bitmap> CellsOf(const quillo::SkinCell& cell) const {
     const std::string name(cell.control);
@@ -68,25 +72,27 @@ class SheetPainter {
       if (name == "GraphicButton" + std::to_string(i + 1)) {
         const Mode mode = modes[i];
         return OverPatch(
-            ground_, ArtPlace(kModePlaces[i].button), {Look::Lit, Look::Pressed},
+            ground_, ArtPlace(quillo::kModePlaces[i].button), {Look::Lit, Look::Pressed},
             [mode](QPainter& p, const QRectF& r, Look l) { DrawModeButton(p, r, mode, l); });
       }
       if (name == "GraphicButton" + std::to_string(i + 6)) {
         return OverPatch(
-            ground_, ArtPlace(kShortcuts[i]), {Look::Lit, Look::Hover, Look::Pressed},
+            ground_, ArtPlace(quillo::kShortcuts[i]), {Look::Lit, Look::Hover, Look::Pressed},
             [i](QPainter& p, const QRectF& r, Look l) { DrawShortcutButton(p, r, i, l); });
       }
     }
     if (name == "GraphicButton5")
-      return OverPatch(ground_, ArtPlace(kExit), {Look::Lit, Look::Pressed}, DrawExitButton);
+      return OverPatch(ground_, ArtPlace(quillo::kExitButton), {Look::Lit, Look::Pressed},
+                       DrawExitButton);
     if (name == "bnClose")
-      return OverPatch(ground_, ArtPlace(kClose), {Look::Lit, Look::Pressed}, DrawCloseButton);
+      return OverPatch(ground_, ArtPlace(quillo::kCloseButton), {Look::Lit, Look::Pressed},
+                       DrawCloseButton);
     if (name == "bnMinimize")
-      return OverPatch(ground_, ArtPlace(kMinimize), {Look::Lit, Look::Pressed},
+      return OverPatch(ground_, ArtPlace(quillo::kMinimizeButton), {Look::Lit, Look::Pressed},
                        DrawMinimizeButton);
     if (name == "Load1" || name == "Load2") {
       const bool first = name == "Load1";
-      const QRectF place(first ? kLoad1At : kLoad2At, QSizeF(cell.width, cell.height));
+      const QRectF place = quillo::ToRectF(first ? quillo::kLoad1 : quillo::kLoad2);
       return OverPatch(first ? morphLeftBase_ : morphRightBase_, place, {Look::Lit, Look::Pressed},
                        [first](QPainter& p, const QRectF& r, Look l) {
                          DrawLoadButton(p, r, first ? 1 : 2, l);
@@ -95,8 +101,10 @@ class SheetPainter {
     if (name == "TrackBar") return {PaintTrackThumb()};
     if (name == "LeftPanel") return {leftPanel_};
     if (name == "RightPanel") return {rightPanel_};
-    if (name == "MorphLeftPanel") return {KeyOut(PaintMorphPanel(true), kAquaPixel, kOutline)};
-    if (name == "MorphRightPanel") return {KeyOut(PaintMorphPanel(false), kAquaPixel, kOutline)};
+    if (name == "MorphLeftPanel")
+      return {quillo::KeyOut(PaintMorphPanel(true), kAquaPixel, kOutline)};
+    if (name == "MorphRightPanel")
+      return {quillo::KeyOut(PaintMorphPanel(false), kAquaPixel, kOutline)};
     if (name == "HelpPanel") return PaintTabCells(TabKind::Help);
     if (name == "LoadPanel") return PaintTabCells(TabKind::Load);
     if (name == "SavePanel") return PaintTabCells(TabKind::Save);
@@ -106,10 +114,10 @@ class SheetPainter {
 
   // The icons lie on the right slider, which lies on the right panel.
   Bitmap MirrorIconCell(const quillo::MirrorIcon& icon, int kind, bool chosen) const {
-    const QRect place(static_cast<int>(kRightSlider.left()) + icon.sliderX,
-                      static_cast<int>(kRightSlider.top()) + icon.sliderY, icon.width, icon.height);
-    const QImage patch = ToImage(rightPanel_).copy(place);
-    return ToBitmap(PaintMirrorIcon(icon, kind, chosen, patch));
+    const QRect place(quillo::kRightSlider.left + icon.sliderX,
+                      quillo::kRightSlider.top + icon.sliderY, icon.width, icon.height);
+    const QImage patch = quillo::ToImage(rightPanel_).copy(place);
+    return quillo::ToBitmap(PaintMirrorIcon(icon, kind, chosen, patch));
   }
 
  private:
@@ -123,7 +131,7 @@ class SheetPainter {
 void PasteCell(Bitmap& sheet, const quillo::Rect& at, const Bitmap& cell) {
   if (cell.Width() != at.Width() || cell.Height() != at.Height())
     throw quillo::Error("A painted cell does not fit its place in the skin sheet");
-  Paste(sheet, at.left, at.top, cell);
+  sheet.Draw(at.left, at.top, cell);
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 
 #include "Fonts.h"
 #include "Gloss.h"
-#include "ImageBridge.h"
 #include "Looks.h"
 #include "Palette.h"
 #include "ToolIcons.h"
+#include "common/Layers.h"
 
 namespace art {
 
@@ -29,7 +29,7 @@ QColor TabGlass(TabKind kind, Look look) {
 // the bottom (and, for Load and Save, off the window's side), an icon and its
 // caption.
 QImage PaintTab(TabKind kind, Look look, int width, int height) {
-  QImage layer = NewLayer(width, height);
+  QImage layer = quillo::NewLayer(width, height);
   QPainter p(&layer);
   Smooth(p);
   QRectF body;
@@ -75,7 +75,7 @@ quillo::Bitmap Squeezed(const QImage& tab, int cellHeight) {
   const QImage stretched =
       tab.scaled(tab.width(), cellHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
           .convertToFormat(QImage::Format_ARGB32);
-  QImage layer = NewLayer(tab.width(), cellHeight).convertToFormat(QImage::Format_ARGB32);
+  QImage layer = quillo::NewLayer(tab.width(), cellHeight).convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < cellHeight; ++y) {
     const auto* shapeRow =
         reinterpret_cast<const QRgb*>(shown.constScanLine(std::min(y, shown.height() - 1)));
@@ -86,7 +86,7 @@ quillo::Bitmap Squeezed(const QImage& tab, int cellHeight) {
                    ? qRgba(qRed(artRow[x]), qGreen(artRow[x]), qBlue(artRow[x]), 255)
                    : 0;
   }
-  return KeyOut(layer, kAquaPixel, kOutline);
+  return quillo::KeyOut(layer, kAquaPixel, kOutline);
 }
 
 }  // namespace
@@ -95,7 +95,7 @@ std::vector<quillo::Bitmap> PaintTabCells(TabKind kind) {
   std::vector<quillo::Bitmap> cells;
   for (Look look : {Look::Lit, Look::Hover, Look::Pressed}) {
     if (kind == TabKind::Help) {
-      cells.push_back(KeyOut(PaintTab(kind, look, 138, 37), kAquaPixel, kOutline));
+      cells.push_back(quillo::KeyOut(PaintTab(kind, look, 138, 37), kAquaPixel, kOutline));
     } else {
       cells.push_back(Squeezed(PaintTab(kind, look, 66, 60), 66));
     }

@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "Gloss.h"
-#include "ImageBridge.h"
 #include "Palette.h"
 #include "ThumbGeometry.h"
+#include "common/Layers.h"
 
 namespace art {
 
@@ -19,7 +19,7 @@ const quillo::Pixel kSliderKeyPixel = quillo::ColorRefToPixel(quillo::kSliderKey
 }  // namespace
 
 quillo::Bitmap PaintThumbFrame(bool left, int k) {
-  QImage layer = NewLayer(quillo::kThumbWidth, quillo::kThumbHeight);
+  QImage layer = quillo::NewLayer(quillo::kThumbWidth, quillo::kThumbHeight);
   QPainter p(&layer);
   Smooth(p);
   const QPointF c = left ? kLeftKnob : kRightKnob;
@@ -53,11 +53,11 @@ quillo::Bitmap PaintThumbFrame(bool left, int k) {
   p.setBrush(QColor(255, 255, 255, 215));
   p.drawEllipse(light, 3.0, 2.0);
   p.end();
-  return KeyOut(layer, kSliderKeyPixel, kOutline);
+  return quillo::KeyOut(layer, kSliderKeyPixel, kOutline);
 }
 
 quillo::Bitmap PaintTrackThumb() {
-  QImage layer = NewLayer(28, 15);
+  QImage layer = quillo::NewLayer(28, 15);
   QPainter p(&layer);
   Smooth(p);
   const QPainterPath pill = RoundRect(QRectF(1, 1, 26, 13), 6.5);
@@ -68,7 +68,7 @@ quillo::Bitmap PaintTrackThumb() {
   const QPainterPath gem = RoundRect(QRectF(4, 3.5, 20, 8), 4);
   GlossFill(p, gem, QColor(190, 40, 170));
   p.end();
-  return KeyOut(layer, quillo::ColorRefToPixel(quillo::kAqua), kOutline);
+  return quillo::KeyOut(layer, quillo::ColorRefToPixel(quillo::kAqua), kOutline);
 }
 
 }  // namespace art

@@ -6,8 +6,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "Photo.h"
 #include "effects/core/MorphModel.h"
+#include "skin/BitmapImage.h"
 
 namespace morphgen {
 
@@ -132,7 +132,7 @@ quillo::Bitmap DrawnFace() {
   DrawHead(p);
   DrawFeatures(p);
   p.end();
-  return ToBitmap(image);
+  return quillo::ToBitmap(image);
 }
 
 }  // namespace morphgen

@@ -2,24 +2,22 @@
 
 #include "DrawnFace.h"
 #include "Photo.h"
+#include "io/core/DataFiles.h"
 
 namespace morphgen {
 
 namespace {
 
 using quillo::Bitmap;
-using quillo::Rect;
-using quillo::RectOfSize;
 
-// The square parts of the photographs that hold the faces.
 Bitmap Astronaut(const std::string& assets) {
-  return FaceFrom(LoadPhoto(assets + "/astronaut.png"), RectOfSize(158, 60, 130, 130));
+  return FaceFrom(assets, quillo::kAstronautFace);
 }
 Bitmap Cat(const std::string& assets) {
-  return FaceFrom(LoadPhoto(assets + "/chelsea.png"), RectOfSize(90, 0, 300, 300));
+  return FaceFrom(assets, quillo::kCatFace);
 }
 Bitmap Cameraman(const std::string& assets) {
-  return FaceFrom(LoadPhoto(assets + "/camera.png"), RectOfSize(145, 82, 140, 140));
+  return FaceFrom(assets, quillo::kCameramanFace);
 }
 Bitmap Drawing(const std::string&) {
   return DrawnFace();
@@ -96,9 +94,9 @@ const std::vector<HandLine> kCatToDrawing = {
 
 std::vector<MorphSet> MorphSets() {
   return {
-      {"Resource/morph.mph", Astronaut, Cat, kAstronautToCat},
-      {"Clipart/astronaut-cameraman.mph", Astronaut, Cameraman, kAstronautToCameraman},
-      {"Clipart/cat-drawing.mph", Cat, Drawing, kCatToDrawing},
+      {std::string(quillo::kStartMorphFile), Astronaut, Cat, kAstronautToCat},
+      {quillo::ClipartFile("astronaut-cameraman.mph"), Astronaut, Cameraman, kAstronautToCameraman},
+      {quillo::ClipartFile("cat-drawing.mph"), Cat, Drawing, kCatToDrawing},
   };
 }
 

@@ -16,7 +16,7 @@ struct HandLine {
 };
 
 struct MorphSet {
-  std::string file;  // relative to the data folder's parent
+  std::string file;  // its name in the data folder (io/core/DataFiles.h)
   std::function<quillo::Bitmap(const std::string& assets)> face1;
   std::function<quillo::Bitmap(const std::string& assets)> face2;
   std::vector<HandLine> lines;

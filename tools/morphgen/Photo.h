@@ -1,20 +1,15 @@
 #pragma once
 // Faces for the morphs: a square part of a photograph fitted into 145 x 145.
-#include <QImage>
 #include <string>
 
 #include "base/Bitmap.h"
+#include "common/PhotoCrops.h"
 
 namespace morphgen {
 
-// The image's colours as a bitmap; the fourth byte of every pixel is 0.
-quillo::Bitmap ToBitmap(const QImage& image);
-
-// Reads a photograph; throws quillo::Error when it cannot be read.
-quillo::Bitmap LoadPhoto(const std::string& path);
-
-// The part of the photograph inside the rectangle, fitted into 145 x 145 with
-// CenterDraw on a white ground.
-quillo::Bitmap FaceFrom(const quillo::Bitmap& photo, quillo::Rect part);
+// The crop of its photograph in the assets folder, fitted into 145 x 145 with
+// CenterDraw on a white ground. Throws quillo::Error when the photograph
+// cannot be read.
+quillo::Bitmap FaceFrom(const std::string& assetsFolder, const quillo::PhotoCrop& crop);
 
 }  // namespace morphgen

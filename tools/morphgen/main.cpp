@@ -1,5 +1,5 @@
 // morphgen ASSETS DATA: writes the start-up morph and the clip-art morphs
-// below DATA (Resource/morph.mph, Clipart/*.mph).
+// below DATA, at the places quillo::GeneratedFilePath gives.
 // morphgen --preview ASSETS FOLDER: writes, for checking the lines by eye,
 // each morph's faces with their lines and its frames 25, 50 and 75 as PNG.
 #include <QGuiApplication>
@@ -9,22 +9,25 @@
 #include <filesystem>
 
 #include "MorphSets.h"
-#include "Photo.h"
 #include "base/Error.h"
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphFile.h"
+#include "io/core/DataFiles.h"
+#include "skin/BitmapImage.h"
 
 namespace {
 
 using namespace quillo;
 using morphgen::MorphSet;
 
-constexpr int kMinLines = 12;
-constexpr int kMaxLines = 20;
+// The hand-placed sets keep to a count of lines that can be checked by eye.
+constexpr int kMinHandLines = 12;
+constexpr int kMaxHandLines = 20;
 
 MorphModel Build(const MorphSet& set, const std::string& assets) {
-  if (set.lines.size() < kMinLines || set.lines.size() > kMaxLines)
-    throw Error(set.file + ": a morph here has 12 to 20 lines");
+  if (set.lines.size() < kMinHandLines || set.lines.size() > kMaxHandLines)
+    throw Error(set.file + ": a morph here has " + std::to_string(kMinHandLines) + " to " +
+                std::to_string(kMaxHandLines) + " lines");
   MorphModel morph;
   morph.SourceBitmap1 = set.face1(assets);
   morph.SourceBitmap2 = set.face2(assets);
@@ -36,13 +39,6 @@ MorphModel Build(const MorphSet& set, const std::string& assets) {
     morph.AddLine(line);
   }
   return morph;
-}
-
-QImage ToImage(const Bitmap& b) {
-  QImage image(b.Width(), b.Height(), QImage::Format_RGB32);
-  for (int y = 0; y < b.Height(); ++y)
-    for (int x = 0; x < b.Width(); ++x) image.setPixel(x, y, 0xFF000000u | ColourBits(b.At(x, y)));
-  return image;
 }
 
 // A face four times enlarged, with its lines (start yellow, end green).
@@ -72,7 +68,8 @@ void Preview(const std::string& assets, const std::string& folder) {
   std::filesystem::create_directories(folder);
   for (const MorphSet& set : morphgen::MorphSets()) {
     MorphModel morph = Build(set, assets);
-    const std::string stem = folder + "/" + std::filesystem::path(set.file).stem().string();
+    const std::string stem =
+        folder + "/" + std::filesystem::path(GeneratedFilePath(folder, set.file)).stem().string();
     WithLines(morph, false).save(QString::fromStdString(stem + "-1.png"));
     WithLines(morph, true).save(QString::fromStdString(stem + "-2.png"));
     QImage strip(kDisplaySize * 5, kDisplaySize, QImage::Format_RGB32);
@@ -90,7 +87,7 @@ void Preview(const std::string& assets, const std::string& folder) {
 
 void Generate(const std::string& assets, const std::string& data) {
   for (const MorphSet& set : morphgen::MorphSets()) {
-    const std::string path = data + "/" + set.file;
+    const std::string path = GeneratedFilePath(data, set.file);
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     WriteMorphFile(path, Build(set, assets));
   }
