@@ -14,9 +14,12 @@
 #include "effects/TWarpWindow.h"
 #include "io/PictureFile.h"
 #include "io/core/BitmapFile.h"
+#include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
 #include "skin/BitmapImage.h"
+#include "skin/QtRect.h"
 #include "skin/TGraphicSlider.h"
+#include "skin/core/WindowPlaces.h"
 
 namespace quillo {
 
@@ -29,8 +32,7 @@ class ClientArea final : public QWidget {
   ClientArea(TJumpForm& form) : QWidget(&form), form_(form) {
     setObjectName("ClientArea");
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setGeometry(TJumpForm::kFrame, TJumpForm::kFrame, TJumpForm::kWidth - 2 * TJumpForm::kFrame,
-                TJumpForm::kHeight - 2 * TJumpForm::kFrame);
+    setGeometry(kFrame, kFrame, kWindowWidth - 2 * kFrame, kWindowHeight - 2 * kFrame);
   }
 
  protected:
@@ -39,7 +41,7 @@ class ClientArea final : public QWidget {
     if (form_.BackgroundBitmap.Empty())
       painter.fillRect(rect(), QColor(0, 64, 128));
     else
-      painter.drawImage(-TJumpForm::kFrame, -TJumpForm::kFrame, WrapImage(form_.BackgroundBitmap));
+      painter.drawImage(-kFrame, -kFrame, WrapImage(form_.BackgroundBitmap));
     DrawShadowLabel(painter, form_.RxLabel5);
   }
 
@@ -72,10 +74,10 @@ void TJumpForm::FormCreate() {
   if (StartFolder.empty()) StartFolder = QDir::currentPath().toStdString();
   ProgramFolder = WithTrailingSeparator(ProgramFolder);
   StartFolder = WithTrailingSeparator(StartFolder);
-  setFixedSize(kWidth, kHeight);
+  setFixedSize(kWindowWidth, kWindowHeight);
 
   client_ = new ClientArea(*this);
-  RxLabel5 = {"Quillo", QRect(227, 13, 180, 17), QColor(255, 255, 0), Qt::black, 1, LabelFont()};
+  RxLabel5 = {"Quillo", ToQRect(kTitleLabel), QColor(255, 255, 0), Qt::black, 1, LabelFont()};
 
   // The sliders' values are read by the mirror window on every paint; their
   // panels and artwork come with the screens.
@@ -102,16 +104,15 @@ void TJumpForm::showEvent(QShowEvent* event) {
 }
 
 void TJumpForm::FormShow() {
-  BackgroundBitmap = LoadBitmapFile(DataFile("Resource\\main.bmp"));
+  BackgroundBitmap = LoadBitmapFile(DataFile(kMainBitmapFile));
   client_->update();
-  Resource = LoadBitmapFile(DataFile("Resource\\resource.bmp"));
-  StartPicture = LoadBitmapFile(DataFile("resource\\quillo.bmp"));
-  if (blendForm_)
-    blendForm_->LoadDefaultFaces(DataFile("Resource\\white.bmp"), DataFile("Resource\\black.bmp"));
-  if (morphForm_) morphForm_->LoadStartMorph(DataFile("Resource\\morph.mph"));
-  PlayCue(DataFile("Resource\\start.wav"));
+  Resource = LoadBitmapFile(DataFile(kSkinSheetFile));
+  StartPicture = LoadBitmapFile(DataFile(kStartPictureFile));
+  if (blendForm_) blendForm_->LoadDefaultFaces(DataFile(kWhiteFaceFile), DataFile(kBlackFaceFile));
+  if (morphForm_) morphForm_->LoadStartMorph(DataFile(kStartMorphFile));
+  PlayCue(DataFile(kStartSound));
   if (warpWindow_) {
-    const Bitmap face = LoadPictureFile(DataFile("Resource\\default.bmp"));
+    const Bitmap face = LoadPictureFile(DataFile(kDefaultFaceFile));
     warpWindow_->SetFacePicture(face);
     warpWindow_->show();
   }
@@ -120,7 +121,7 @@ void TJumpForm::FormShow() {
 void TJumpForm::FormDestroy() {
   // "play.url" in the current directory is opened when the program ends,
   // when it names a web address; anything else it names is ignored.
-  QFile shortcut("play.url");
+  QFile shortcut(QString::fromUtf8(kPlayShortcut.data(), kPlayShortcut.size()));
   if (!shortcut.exists() || !shortcut.open(QIODevice::ReadOnly)) return;
   const QByteArray text = shortcut.read(64 * 1024);
   const auto url = ShortcutUrl(std::string_view(text.constData(), text.size()));

@@ -17,10 +17,6 @@ class TWarpWindow;
 class TJumpForm : public QWidget {
   Q_OBJECT
  public:
-  static constexpr int kWidth = 640;
-  static constexpr int kHeight = 480;
-  static constexpr int kFrame = 5;
-
   // Runs the create handler: fixes the program and start folders and the size.
   explicit TJumpForm(Services& services);
   ~TJumpForm() override;

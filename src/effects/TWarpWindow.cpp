@@ -5,7 +5,9 @@
 #include <QRegion>
 
 #include "skin/BitmapImage.h"
+#include "skin/QtRect.h"
 #include "skin/TGraphicSlider.h"
+#include "skin/core/WindowPlaces.h"
 
 namespace quillo {
 
@@ -13,10 +15,10 @@ TWarpWindow::TWarpWindow(QWidget* mainWindow, const TGraphicSlider& leftSlider,
                          TGraphicSlider& rightSlider)
     : QWidget(mainWindow), leftSlider_(leftSlider), rightSlider_(rightSlider) {
   setObjectName("WarpWindow");
-  setGeometry(155, 58, kWarpWindowWidth, kWarpWindowHeight);
-  // The ellipse inscribed in (0, -160)-(320, 467): only its middle slice falls
-  // inside the window, which gives the barrel shape.
-  setMask(QRegion(0, -160, 320, 627, QRegion::Ellipse));
+  setGeometry(kMirrorWindow.left, kMirrorWindow.top, kWarpWindowWidth, kWarpWindowHeight);
+  // Only the middle slice of the ellipse falls inside the window, which gives
+  // the barrel shape.
+  setMask(QRegion(ToQRect(kMirrorEllipseInWindow), QRegion::Ellipse));
   // The view covers the whole window: no background is erased beneath it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);

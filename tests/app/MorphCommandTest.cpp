@@ -11,6 +11,8 @@
 #include "effects/core/MorphFile.h"
 #include "io/core/BitmapFile.h"
 #include "io/core/BmpCodec.h"
+#include "io/core/DataFiles.h"
+#include "io/core/Folders.h"
 
 namespace quillo {
 namespace {
@@ -107,7 +109,8 @@ TEST_F(MorphCommand, BadInputGivesOneLineAndExitCodeTwoAndWritesNothing) {
 TEST_F(MorphCommand, RendersTheStartMorphOfTheDataFolder) {
   const std::string out = Path("start.bmp");
   const Outcome r =
-      Quillo({"morph", "--position", "50", QUILLO_BUILD_DIR "/Resource/morph.mph", Q(out)});
+      Quillo({"morph", "--position", "50",
+              QString::fromStdString(ResolveIn(QUILLO_BUILD_DIR "/", kStartMorphFile)), Q(out)});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_EQ(LoadBitmapFile(out).Width(), kDisplaySize);
 }

@@ -10,7 +10,9 @@
 #include "effects/core/WarpModel.h"
 #include "io/core/Folders.h"
 #include "skin/BitmapImage.h"
+#include "skin/QtRect.h"
 #include "skin/TGraphicSlider.h"
+#include "skin/core/WindowPlaces.h"
 #include "support/RecordingServices.h"
 #include "support/TestFolder.h"
 
@@ -59,7 +61,7 @@ TEST_F(Startup, ShowsTheArtAndTheDefaultFaceInTheBarrelShapedMirror) {
 
   TWarpWindow& mirror = *windows_->WarpWindow;
   EXPECT_EQ(mirror.parentWidget(), form.Client());
-  EXPECT_EQ(mirror.geometry(), QRect(155, 58, 320, 307));
+  EXPECT_EQ(mirror.geometry(), ToQRect(kMirrorWindow));
   EXPECT_TRUE(mirror.isVisible());
   WarpModel expected;
   expected.SetFacePicture(data.DefaultFace());

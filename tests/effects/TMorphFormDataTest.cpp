@@ -5,6 +5,8 @@
 #include "base/FileBytes.h"
 #include "effects/TMorphForm.h"
 #include "effects/core/MorphFile.h"
+#include "io/core/DataFiles.h"
+#include "io/core/Folders.h"
 #include "support/RecordingServices.h"
 
 namespace quillo {
@@ -21,7 +23,7 @@ void ExpectHandMadeMorph(const std::string& path) {
 }
 
 TEST(MorphData, StartMorphLoadsWithoutErrorAndHasHandPlacedLines) {
-  const std::string path = QUILLO_BUILD_DIR "/Resource/morph.mph";
+  const std::string path = ResolveIn(QUILLO_BUILD_DIR "/", kStartMorphFile);
   ExpectHandMadeMorph(path);
   testing::RecordingMessageBoxes messages;
   TMorphForm form(messages);
@@ -31,7 +33,8 @@ TEST(MorphData, StartMorphLoadsWithoutErrorAndHasHandPlacedLines) {
 
 TEST(MorphData, ClipArtFolderHoldsFurtherMorphs) {
   const QStringList files =
-      QDir(QUILLO_BUILD_DIR "/Clipart").entryList({"*.mph"}, QDir::Files, QDir::Name);
+      QDir(QString::fromStdString(ResolveIn(QUILLO_BUILD_DIR "/", kClipartFolder)))
+          .entryList({"*.mph"}, QDir::Files, QDir::Name);
   EXPECT_GE(files.size(), 2);
   for (const QString& f : files)
     ExpectHandMadeMorph(QUILLO_BUILD_DIR "/Clipart/" + f.toStdString());

@@ -10,7 +10,7 @@
 #include "MirrorFrame.h"
 #include "Palette.h"
 #include "Warp.h"
-#include "common/QtRect.h"
+#include "skin/QtRect.h"
 #include "skin/BitmapImage.h"
 #include "skin/core/SmoothDraw.h"
 #include "skin/core/WindowPlaces.h"

@@ -5,7 +5,7 @@
 #include "Gloss.h"
 #include "ModeButtons.h"
 #include "WindowButtons.h"
-#include "common/QtRect.h"
+#include "skin/QtRect.h"
 #include "skin/core/WindowPlaces.h"
 
 namespace art {

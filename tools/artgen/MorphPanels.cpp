@@ -8,7 +8,7 @@
 #include "Palette.h"
 #include "PanelStyle.h"
 #include "common/Layers.h"
-#include "common/QtRect.h"
+#include "skin/QtRect.h"
 #include "skin/core/WindowPlaces.h"
 
 namespace art {

@@ -9,7 +9,7 @@
 #include "PanelStyle.h"
 #include "ThumbGeometry.h"
 #include "common/Layers.h"
-#include "common/QtRect.h"
+#include "skin/QtRect.h"
 #include "skin/core/WindowPlaces.h"
 
 namespace art {

@@ -19,7 +19,7 @@
 #include "WindowButtons.h"
 #include "base/Error.h"
 #include "common/Layers.h"
-#include "common/QtRect.h"
+#include "skin/QtRect.h"
 #include "skin/BitmapImage.h"
 #include "skin/core/SkinLayout.h"
 #include "skin/core/WindowPlaces.h"

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "DataFiles.h"
+
 namespace quillo {
 
 namespace {
@@ -57,9 +59,9 @@ std::string FolderOf(std::string_view path) {
 
 std::string ChooseProgramFolder(const std::string& exeFolder) {
   const std::string beside = WithTrailingSeparator(exeFolder);
-  if (IsDirectory(beside + MatchEntry(beside, "Resource"))) return beside;
+  if (IsDirectory(beside + MatchEntry(beside, kResourceFolder))) return beside;
   const std::string installed = beside + "../share/quillo/";
-  if (IsDirectory(installed + MatchEntry(installed, "Resource"))) {
+  if (IsDirectory(installed + MatchEntry(installed, kResourceFolder))) {
     char* real = ::realpath(installed.c_str(), nullptr);
     std::string folder = real ? WithTrailingSeparator(real) : installed;
     std::free(real);

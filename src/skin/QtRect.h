@@ -1,5 +1,5 @@
 #pragma once
-// The layout tables' integer rectangles as the painter's rectangles.
+// The layout tables' integer rectangles as the toolkit's rectangles.
 #include <QRect>
 #include <QRectF>
 
