@@ -16,8 +16,10 @@ Bitmap Sample(int w, int h) {
   return b;
 }
 
+// Checked, so that a patch past the end fails the test instead of writing
+// out of bounds.
 void Put32(std::vector<std::uint8_t>& d, std::size_t at, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) d[at + i] = (v >> (8 * i)) & 0xFF;
+  for (int i = 0; i < 4; ++i) d.at(at + i) = (v >> (8 * i)) & 0xFF;
 }
 
 void ExpectInvalid(const std::vector<std::uint8_t>& bytes) {
@@ -95,6 +97,23 @@ TEST(BmpCodec, RefusesDamagedAndOversizedPicturesBeforeAllocating) {
   auto zeroWidth = good;
   Put32(zeroWidth, 18, 0);
   ExpectInvalid(zeroWidth);
+}
+
+TEST(BmpCodec, BitFieldMasksAfterShortHeadersAreReadWithinTheData) {
+  // 1 x 1, 32 bits, masks that put red in the low byte.
+  for (std::uint32_t header : {40u, 44u, 51u}) {
+    const std::size_t masks = 14 + header;
+    std::vector<std::uint8_t> d(masks + 12 + 4, 0);
+    d[0] = 'B', d[1] = 'M';
+    Put32(d, 10, static_cast<std::uint32_t>(masks + 12)), Put32(d, 14, header);
+    Put32(d, 18, 1), Put32(d, 22, 1), d[26] = 1, d[28] = 32, Put32(d, 30, 3);
+    Put32(d, masks, 0x0000FF), Put32(d, masks + 4, 0x00FF00), Put32(d, masks + 8, 0xFF0000);
+    Put32(d, masks + 12, 0x00332211);
+    EXPECT_EQ(DecodeBmp(d).bitmap.At(0, 0), MakePixel(0x11, 0x22, 0x33)) << header;
+    // The data ends inside the masks, or where they would begin.
+    for (std::size_t cut : {masks + 8, masks})
+      ExpectInvalid(std::vector<std::uint8_t>(d.begin(), d.begin() + cut));
+  }
 }
 
 TEST(BmpCodec, ExtentFollowsTheDeclaredPixelDataSoPicturesCanBeChained) {

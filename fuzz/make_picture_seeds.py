@@ -1,0 +1,99 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus of the picture loader's fuzzer into
+fuzz/corpus/picture/: tiny PNG, GIF, JPEG and BMP files, a compressed BMP that
+only the toolkit reads, and damaged or oversized ones that must be refused.
+PNG and BMP are written here; GIF and JPEG are converted by ImageMagick's
+`convert`. Run again after changing it; the output is fixed."""
+import os
+import struct
+import subprocess
+import zlib
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUT = os.path.join(HERE, "corpus", "picture")
+
+
+def colour(x, y):
+    return (x * 60 % 256, y * 80 % 256, (x * y * 40 + 90) % 256)
+
+
+def chunk(kind, body):
+    return (struct.pack(">I", len(body)) + kind + body
+            + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+
+
+def png(width, height, colour_type, rows, palette=None, transparency=None):
+    """rows: the unfiltered bytes of each row, 8 bits per sample."""
+    body = b"\x89PNG\r\n\x1a\n"
+    body += chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0))
+    if palette:
+        body += chunk(b"PLTE", b"".join(bytes(c) for c in palette))
+    if transparency:
+        body += chunk(b"tRNS", transparency)
+    body += chunk(b"IDAT", zlib.compress(b"".join(b"\0" + r for r in rows), 9))
+    return body + chunk(b"IEND", b"")
+
+
+def ppm(width, height):
+    pixels = b"".join(bytes(colour(x, y)) for y in range(height) for x in range(width))
+    return b"P6 %d %d 255\n" % (width, height) + pixels
+
+
+def convert(source, *arguments):
+    return subprocess.run(["convert", "ppm:-", "-strip", *arguments], input=source,
+                          stdout=subprocess.PIPE, check=True).stdout
+
+
+def bmp_run_length_8():
+    """2 x 2, 8 bits, run-length coded: a row of colour 1, then colours 2 and 3."""
+    table = b"".join(bytes((i * 50 % 256, i * 90 % 256, i * 20 % 256, 0)) for i in range(4))
+    data = b"\x02\x01" + b"\x00\x00" + b"\x01\x02\x01\x03" + b"\x00\x01"
+    info = struct.pack("<IiiHHIIiiII", 40, 2, 2, 1, 8, 1, len(data), 0, 0, 4, 0)
+    offset = 14 + len(info) + len(table)
+    return b"BM" + struct.pack("<IHHI", offset + len(data), 0, 0, offset) + info + table + data
+
+
+def bmp_24(width, height):
+    row_bytes = (width * 3 + 3) // 4 * 4
+    pixels = b"".join(
+        b"".join(bytes(reversed(colour(x, y))) for x in range(width)).ljust(row_bytes, b"\0")
+        for y in reversed(range(height)))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 0, 0, 0, 0)
+    return b"BM" + struct.pack("<IHHI", 54 + len(pixels), 0, 0, 54) + info + pixels
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    rgb = png(3, 2, 2, [b"".join(bytes(colour(x, y)) for x in range(3)) for y in range(2)])
+    gif = convert(ppm(4, 3), "gif:-")
+    jpeg = convert(ppm(8, 8), "-quality", "80", "jpeg:-")
+    seeds = {
+        "rgb.png": rgb,
+        "rgba.png": png(2, 2, 6, [bytes((255, 0, 0, 128, 0, 255, 0, 0)),
+                                  bytes((0, 0, 255, 255, 9, 9, 9, 1))]),
+        "palette.png": png(3, 1, 3, [bytes((0, 1, 2))],
+                           palette=[(255, 0, 0), (0, 255, 0), (0, 0, 255)],
+                           transparency=b"\x00\x80"),
+        "grey.png": png(2, 2, 0, [b"\x00\xff", b"\x80\x40"]),
+        "tiny.gif": gif,
+        "tiny.jpg": jpeg,
+        "progressive-grey.jpg": convert(ppm(8, 8), "-colorspace", "Gray", "-interlace", "Plane",
+                                        "jpeg:-"),
+        "rgb-24.bmp": bmp_24(3, 2),
+        "run-length-8.bmp": bmp_run_length_8(),
+        # damaged, oversized or unknown
+        "cut.png": rgb[:-20],
+        "bad-crc.png": rgb[:29] + bytes((rgb[29] ^ 1,)) + rgb[30:],  # of the header
+        "wide-over-limit.png": png(30001, 1, 0, [bytes(30001)]),
+        "cut.gif": gif[:len(gif) // 2],
+        "cut.jpg": jpeg[:len(jpeg) // 2],
+        "cut.bmp": bmp_24(3, 2)[:40],
+        "text.txt": b"not a picture at all\n",
+    }
+    for name, data in seeds.items():
+        with open(os.path.join(OUT, name), "wb") as f:
+            f.write(data)
+
+
+if __name__ == "__main__":
+    main()
