@@ -18,15 +18,19 @@
 #include "io/core/Folders.h"
 #include "skin/BitmapImage.h"
 #include "skin/QtRect.h"
+#include "skin/TGraphicButton.h"
 #include "skin/TGraphicSlider.h"
+#include "skin/TNonRectPanel.h"
+#include "skin/TPaintBox.h"
+#include "skin/WindowControls.h"
 #include "skin/core/WindowPlaces.h"
 
 namespace quillo {
 
 namespace {
 
-// The client area paints the background art from the window's outer corner
-// and the title over it.
+// The client area paints the background art from the window's outer corner,
+// the mode captions and the title over it.
 class ClientArea final : public QWidget {
  public:
   ClientArea(TJumpForm& form) : QWidget(&form), form_(form) {
@@ -42,6 +46,7 @@ class ClientArea final : public QWidget {
       painter.fillRect(rect(), QColor(0, 64, 128));
     else
       painter.drawImage(-kFrame, -kFrame, WrapImage(form_.BackgroundBitmap));
+    for (const ShadowLabel& label : form_.ModeLabels) DrawShadowLabel(painter, label);
     DrawShadowLabel(painter, form_.RxLabel5);
   }
 
@@ -77,20 +82,74 @@ void TJumpForm::FormCreate() {
   setFixedSize(kWindowWidth, kWindowHeight);
 
   client_ = new ClientArea(*this);
+  const char* captions[] = {"Warping", "Morphing", "Mirrors", "Blending"};
+  for (std::size_t i = 0; i < ModeLabels.size(); ++i)
+    ModeLabels[i] = {
+        captions[i], ToQRect(kModePlaces[i].caption), QColor(192, 192, 192), Qt::black, 1,
+        LabelFont()};
   RxLabel5 = {"Quillo", ToQRect(kTitleLabel), QColor(255, 255, 0), Qt::black, 1, LabelFont()};
+  CreateControls();
+}
 
-  // The sliders' values are read by the mirror window on every paint; their
-  // panels and artwork come with the screens.
-  LeftSlider = new TGraphicSlider(client_);
-  LeftSlider->setObjectName("LeftSlider");
-  LeftSlider->SetMax(10);
-  LeftSlider->SetValue(5);
-  LeftSlider->hide();
-  RightSlider = new TGraphicSlider(client_);
-  RightSlider->setObjectName("RightSlider");
-  RightSlider->SetMax(10);
-  RightSlider->SetValue(10);
-  RightSlider->hide();
+void TJumpForm::CreateControls() {
+  const WindowControls controls(client_, MainWindowLayout(), {{kSkinSheetHolder, &Resource}});
+  GraphicButton1 = controls.Get<TGraphicButton>("GraphicButton1");
+  GraphicButton2 = controls.Get<TGraphicButton>("GraphicButton2");
+  GraphicButton3 = controls.Get<TGraphicButton>("GraphicButton3");
+  GraphicButton4 = controls.Get<TGraphicButton>("GraphicButton4");
+  GraphicButton5 = controls.Get<TGraphicButton>("GraphicButton5");
+  GraphicButton6 = controls.Get<TGraphicButton>("GraphicButton6");
+  GraphicButton7 = controls.Get<TGraphicButton>("GraphicButton7");
+  GraphicButton8 = controls.Get<TGraphicButton>("GraphicButton8");
+  GraphicButton9 = controls.Get<TGraphicButton>("GraphicButton9");
+  bnClose = controls.Get<TGraphicButton>("bnClose");
+  bnMinimize = controls.Get<TGraphicButton>("bnMinimize");
+  TrackBar = controls.Get<TGraphicSlider>("TrackBar");
+  PaintBox = controls.Get<TPaintBox>("PaintBox");
+  StartPaintBox = controls.Get<TPaintBox>("StartPaintBox");
+  LeftPanel = controls.Get<TNonRectPanel>("LeftPanel");
+  LeftSlider = controls.Get<TGraphicSlider>("LeftSlider");
+  RightPanel = controls.Get<TNonRectPanel>("RightPanel");
+  RightSlider = controls.Get<TGraphicSlider>("RightSlider");
+  HelpPanel = controls.Get<TNonRectPanel>("HelpPanel");
+  LoadPanel = controls.Get<TNonRectPanel>("LoadPanel");
+  SavePanel = controls.Get<TNonRectPanel>("SavePanel");
+  MorphLeftPanel = controls.Get<TNonRectPanel>("MorphLeftPanel");
+  PaintBox1 = controls.Get<TPaintBox>("PaintBox1");
+  Load1 = controls.Get<TGraphicButton>("Load1");
+  MorphRightPanel = controls.Get<TNonRectPanel>("MorphRightPanel");
+  PaintBox2 = controls.Get<TPaintBox>("PaintBox2");
+  Load2 = controls.Get<TGraphicButton>("Load2");
+  StartPaintBox->OnPaint = [this](QWidget* sender, QPainter& canvas) {
+    StartPaintBoxPaint(sender, canvas);
+  };
+  // Buttons light up under the pointer: fully drawn while hovered, only the
+  // background otherwise.
+  for (TGraphicButton* button : {GraphicButton1, GraphicButton2, GraphicButton3, GraphicButton4,
+                                 bnClose, bnMinimize, Load1, Load2}) {
+    button->OnMouseEnter = [this](TGraphicButton* b) { GraphicButton1MouseEnter(b); };
+    button->OnMouseLeave = [this](TGraphicButton* b) { GraphicButton1MouseLeave(b); };
+  }
+  GraphicButton5->OnMouseEnter = [this](TGraphicButton* b) { GraphicButton5MouseEnter(b); };
+  GraphicButton5->OnMouseLeave = [this](TGraphicButton* b) { GraphicButton1MouseLeave(b); };
+}
+
+void TJumpForm::GraphicButton1MouseEnter(TGraphicButton* sender) {
+  if (!isActiveWindow()) return;
+  sender->SetTransparency(0);
+}
+
+void TJumpForm::GraphicButton1MouseLeave(TGraphicButton* sender) {
+  sender->SetTransparency(100);
+}
+
+void TJumpForm::GraphicButton5MouseEnter(TGraphicButton* sender) {
+  PlayCue(DataFile(kExitSound));
+  sender->SetTransparency(0);
+}
+
+void TJumpForm::StartPaintBoxPaint(QWidget*, QPainter& canvas) {
+  if (!StartPicture.Empty()) canvas.drawImage(0, 0, WrapImage(StartPicture));
 }
 
 void TJumpForm::showEvent(QShowEvent* event) {
@@ -100,16 +159,24 @@ void TJumpForm::showEvent(QShowEvent* event) {
   // Centred on the screen at first show.
   if (const QScreen* screen = this->screen())
     move(screen->availableGeometry().center() - rect().center());
+  // The new window takes the focus, also where no window manager gives it.
+  activateWindow();
   RunHandler([this] { FormShow(); });
 }
 
 void TJumpForm::FormShow() {
   BackgroundBitmap = LoadBitmapFile(DataFile(kMainBitmapFile));
   client_->update();
-  Resource = LoadBitmapFile(DataFile(kSkinSheetFile));
+  BmpPicture sheet = LoadBmpPicture(DataFile(kSkinSheetFile));
+  Resource.SetPicture(std::move(sheet.bitmap), sheet.bitsPerPixel);
   StartPicture = LoadBitmapFile(DataFile(kStartPictureFile));
+  StartPaintBox->update();
   if (blendForm_) blendForm_->LoadDefaultFaces(DataFile(kWhiteFaceFile), DataFile(kBlackFaceFile));
   if (morphForm_) morphForm_->LoadStartMorph(DataFile(kStartMorphFile));
+  // The mode and exit buttons show only the background until hovered.
+  for (TGraphicButton* button :
+       {GraphicButton1, GraphicButton2, GraphicButton3, GraphicButton4, GraphicButton5})
+    button->SetTransparency(100);
   PlayCue(DataFile(kStartSound));
   if (warpWindow_) {
     const Bitmap face = LoadPictureFile(DataFile(kDefaultFaceFile));

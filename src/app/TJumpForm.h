@@ -3,15 +3,21 @@
 // its art. Its client area, inside a 5-pixel frame, holds every control.
 #include <QWidget>
 
+#include <array>
+
 #include "ShadowLabel.h"
 #include "base/Bitmap.h"
+#include "skin/core/PictureHolder.h"
 
 namespace quillo {
 
 struct Services;
 class TBlendForm;
+class TGraphicButton;
 class TGraphicSlider;
 class TMorphForm;
+class TNonRectPanel;
+class TPaintBox;
 class TWarpWindow;
 
 class TJumpForm : public QWidget {
@@ -32,11 +38,42 @@ class TJumpForm : public QWidget {
 
   Bitmap BackgroundBitmap;
   Bitmap StartPicture;
-  Bitmap Resource;  // the skin sheet every skinned control draws from
+  // The hidden holder of the skin sheet every skinned control draws from;
+  // loading it tells them all.
+  PictureHolder Resource{"Resource"};
   int CurrentScreen = 0;
+
+  // The controls of the layout, children of the client area or of a panel.
+  TGraphicButton* GraphicButton1 = nullptr;  // the mode buttons
+  TGraphicButton* GraphicButton2 = nullptr;
+  TGraphicButton* GraphicButton3 = nullptr;
+  TGraphicButton* GraphicButton4 = nullptr;
+  TGraphicButton* GraphicButton5 = nullptr;  // exit
+  TGraphicButton* GraphicButton6 = nullptr;  // the shortcut buttons
+  TGraphicButton* GraphicButton7 = nullptr;
+  TGraphicButton* GraphicButton8 = nullptr;
+  TGraphicButton* GraphicButton9 = nullptr;
+  TGraphicButton* bnClose = nullptr;
+  TGraphicButton* bnMinimize = nullptr;
+  TGraphicSlider* TrackBar = nullptr;
+  TPaintBox* PaintBox = nullptr;
+  TPaintBox* StartPaintBox = nullptr;
+  TNonRectPanel* LeftPanel = nullptr;
   TGraphicSlider* LeftSlider = nullptr;
+  TNonRectPanel* RightPanel = nullptr;
   TGraphicSlider* RightSlider = nullptr;
-  ShadowLabel RxLabel5;  // the title
+  TNonRectPanel* HelpPanel = nullptr;
+  TNonRectPanel* LoadPanel = nullptr;
+  TNonRectPanel* SavePanel = nullptr;
+  TNonRectPanel* MorphLeftPanel = nullptr;
+  TPaintBox* PaintBox1 = nullptr;
+  TGraphicButton* Load1 = nullptr;
+  TNonRectPanel* MorphRightPanel = nullptr;
+  TPaintBox* PaintBox2 = nullptr;
+  TGraphicButton* Load2 = nullptr;
+
+  std::array<ShadowLabel, 4> ModeLabels;  // RxLabel1 to RxLabel4
+  ShadowLabel RxLabel5;                   // the title
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -46,6 +83,11 @@ class TJumpForm : public QWidget {
   void FormCreate();
   void FormShow();
   void FormDestroy();
+  void CreateControls();
+  void StartPaintBoxPaint(QWidget* sender, QPainter& canvas);
+  void GraphicButton1MouseEnter(TGraphicButton* sender);
+  void GraphicButton1MouseLeave(TGraphicButton* sender);
+  void GraphicButton5MouseEnter(TGraphicButton* sender);
 
   Services& services_;
   QWidget* client_ = nullptr;

@@ -17,8 +17,10 @@ TWarpWindow::TWarpWindow(QWidget* mainWindow, const TGraphicSlider& leftSlider,
   setObjectName("WarpWindow");
   setGeometry(kMirrorWindow.left, kMirrorWindow.top, kWarpWindowWidth, kWarpWindowHeight);
   // Only the middle slice of the ellipse falls inside the window, which gives
-  // the barrel shape.
-  setMask(QRegion(ToQRect(kMirrorEllipseInWindow), QRegion::Ellipse));
+  // the barrel shape. The mask is cut to the window: a mask reaching beyond it
+  // would let the window claim (and paint black) what lies below it.
+  setMask(QRegion(ToQRect(kMirrorEllipseInWindow), QRegion::Ellipse) &
+          QRegion(0, 0, kWarpWindowWidth, kWarpWindowHeight));
   // The view covers the whole window: no background is erased beneath it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);

@@ -10,6 +10,12 @@ QImage WrapImage(const Bitmap& bitmap) {
                 bitmap.Stride(), QImage::Format_RGB32);
 }
 
+QImage PaintableImage(Bitmap& bitmap) {
+  if (bitmap.Empty()) return {};
+  return QImage(reinterpret_cast<uchar*>(bitmap.Data()), bitmap.Width(), bitmap.Height(),
+                bitmap.Stride(), QImage::Format_RGB32);
+}
+
 Bitmap ToBitmap(const QImage& image) {
   if (image.isNull()) return {};
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);

@@ -10,6 +10,11 @@ namespace quillo {
 // valid while the bitmap lives and keeps its size.
 QImage WrapImage(const Bitmap& bitmap);
 
+// A QImage over the bitmap's pixel memory to paint on, without copying;
+// valid while the bitmap lives and keeps its size. The toolkit writes 0xFF
+// into the fourth byte of the pixels it paints.
+QImage PaintableImage(Bitmap& bitmap);
+
 // A copy of any QImage as a 32-bit bitmap (fourth byte 0); alpha is dropped.
 Bitmap ToBitmap(const QImage& image);
 

@@ -11,10 +11,12 @@
 #include "io/core/Folders.h"
 #include "skin/BitmapImage.h"
 #include "skin/QtRect.h"
+#include "skin/TGraphicButton.h"
 #include "skin/TGraphicSlider.h"
 #include "skin/core/WindowPlaces.h"
 #include "support/RecordingServices.h"
 #include "support/TestFolder.h"
+#include "tools/ArtSupport.h"
 
 namespace quillo {
 namespace {
@@ -52,7 +54,7 @@ TEST_F(Startup, ShowsTheArtAndTheDefaultFaceInTheBarrelShapedMirror) {
   TJumpForm& form = *windows_->JumpForm;
   EXPECT_EQ(form.size(), QSize(640, 480));
   EXPECT_EQ(form.BackgroundBitmap.Width(), 640);
-  EXPECT_EQ(form.Resource.Width(), 698);  // found as "resource/Resource.BMP"
+  EXPECT_EQ(form.Resource.Picture().Width(), 698);  // found as "resource/Resource.BMP"
   EXPECT_EQ(form.StartPicture.Width(), 358);
   EXPECT_EQ(windows_->BlendForm->LeftFace.Width(), 290);
   const auto& played = recorded_->sound.played;
@@ -69,15 +71,34 @@ TEST_F(Startup, ShowsTheArtAndTheDefaultFaceInTheBarrelShapedMirror) {
   EXPECT_EQ(form.RightSlider->Value(), 10);
   EXPECT_EQ(form.LeftSlider->Value(), 5);
 
-  // Through the main window's eyes: the view inside the ellipse, the art outside.
+  // Through the main window's eyes: the view inside the ellipse, what lies
+  // beneath outside it (the home picture there, the art beyond it).
   const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
   const QPoint origin(5 + 155, 5 + 58);
   auto shown = [&](int x, int y) { return ColourBits(shot.pixel(origin + QPoint(x, y))); };
   EXPECT_EQ(shown(160, 150), ColourBits(expected.FaceBitmap.At(160, 150)));
   EXPECT_EQ(shown(160, 0), ColourBits(expected.FaceBitmap.At(160, 0)));
-  EXPECT_EQ(shown(0, 0), MakePixel(0, 64, 128));  // the barrel's corner shows the art
+  EXPECT_EQ(shown(0, 0), MakePixel(255, 200, 0));  // the barrel's corner: the home picture
+  EXPECT_EQ(ColourBits(shot.pixel(5 + 300, 5 + 45)), MakePixel(0, 64, 128));  // the art
   EXPECT_EQ(shown(0, 153), ColourBits(expected.FaceBitmap.At(0, 153)));  // full width at mid-height
   EXPECT_EQ(ColourBits(shot.pixel(2, 2)) == MakePixel(0, 64, 128), false);  // the frame
+}
+
+TEST_F(Startup, TheModeAndExitButtonsShowOnlyTheArtUntilHovered) {
+  const testing::DataFolder data;
+  Start(data);
+  TJumpForm& form = *windows_->JumpForm;
+  for (TGraphicButton* button : {form.GraphicButton1, form.GraphicButton2, form.GraphicButton3,
+                                 form.GraphicButton4, form.GraphicButton5}) {
+    EXPECT_EQ(button->Transparency(), 100) << button->objectName().toStdString();
+    const Bitmap shown = button->Compose();
+    // The exit button reaches below the client area; only its inside counts.
+    const Rect inside =
+        RectOfSize(0, 0, shown.Width(), std::min(shown.Height(), 470 - button->y()));
+    EXPECT_EQ(testing::CountColour(shown, inside, MakePixel(0, 64, 128)),
+              inside.Width() * inside.Height())
+        << button->objectName().toStdString();
+  }
 }
 
 TEST_F(Startup, PaintingRendersOnlyTheInvalidPartWithTheSlidersOfTheMainWindow) {

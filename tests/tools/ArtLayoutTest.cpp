@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ArtSupport.h"
+#include "skin/core/CellPicture.h"
 #include "skin/core/WindowPlaces.h"
 
 namespace quillo {
@@ -38,7 +39,7 @@ class ArtLayoutTest : public ::testing::Test {
   }
   static const Bitmap& Sheet() { return *sheet_; }
   static const Bitmap& Main() { return *main_; }
-  static Rect PanelCell(const char* control) { return SkinCellOf(control).Cell(0); }
+  static Rect PanelCell(const char* control) { return SkinnedControl(control).Cell(0); }
   static int AquaIn(const char* control, int x, int y, int w, int h) {
     return CountColour(Sheet(), InCell(PanelCell(control), x, y, w, h), kAquaPixel);
   }
@@ -99,7 +100,7 @@ TEST_F(ArtLayoutTest, CaptionsOfTheProgramFallOnDarkGround) {
     const Rect r = InArt(place.caption);
     EXPECT_LT(MeanLuma(Main(), r), 70) << "caption at " << r.left << ", " << r.top;
   }
-  const SkinCell& exit = SkinCellOf("GraphicButton5");
+  const ControlLayout& exit = SkinnedControl("GraphicButton5");
   EXPECT_LT(MeanLuma(Main(), InArt(kExitLabel)), 120) << "quiet exit";
   // The label in the exit button's own pixels, where its lit cells show it.
   const Rect label =
@@ -110,16 +111,16 @@ TEST_F(ArtLayoutTest, CaptionsOfTheProgramFallOnDarkGround) {
 }
 
 // Load and Save cells are 66 x 66 but drawn squeezed into 66 x 60, while the
-// shape is cut from the cell row for row: panel row r shows cell row 1.1 r, so
-// every pixel inside the shape at row r must be art at row 1.1 r too, or aqua
-// would show.
+// shape is cut from the cell row for row: panel row r shows the cell row the
+// squeeze takes for it, so every pixel inside the shape at row r must be art
+// at that row too, or aqua would show.
 TEST_F(ArtLayoutTest, SqueezedTabsShowNoAquaInsideTheirShape) {
   for (const char* control : {"LoadPanel", "SavePanel"}) {
-    const SkinCell& cell = SkinCellOf(control);
+    const ControlLayout& cell = SkinnedControl(control);
     for (int i = 0; i < cell.cellCount; ++i) {
       const Rect r = cell.Cell(i);
       for (int row = 0; row < 60; ++row) {
-        const int shown = std::min(r.Height() - 1, (row * r.Height() + 59) / 60);
+        const int shown = NearestSource(row, r.Height(), 60);
         for (int x = 0; x < r.Width(); ++x) {
           const bool inShape = ColourBits(Sheet().At(r.left + x, r.top + row)) != kAquaPixel;
           const bool art = ColourBits(Sheet().At(r.left + x, r.top + shown)) != kAquaPixel;
@@ -149,7 +150,7 @@ TEST_F(ArtLayoutTest, OpaquePicturesContinueTheBackground) {
        {Place{"GraphicButton6", kShortcuts[0]}, Place{"GraphicButton7", kShortcuts[1]},
         Place{"GraphicButton8", kShortcuts[2]}, Place{"GraphicButton9", kShortcuts[3]},
         Place{"bnClose", kCloseButton}, Place{"bnMinimize", kMinimizeButton}}) {
-    const SkinCell& cell = SkinCellOf(p.control);
+    const ControlLayout& cell = SkinnedControl(p.control);
     const Rect behind = InArt(p.client);
     for (int i = 0; i < cell.cellCount; ++i) {
       const Rect r = cell.Cell(i);

@@ -62,12 +62,12 @@ TEST_F(ArtFilesTest, PicturesHaveTheSizesTheProgramDrawsThemAt) {
 // Aqua-keyed cells are cut to shape: each must have both cut-out and art.
 // Cells without a key are drawn opaque, so aqua there would show.
 TEST_F(ArtFilesTest, KeyedCellsHaveShapeAndUnkeyedCellsNoAqua) {
-  for (const SkinCell& cell : SkinCells()) {
+  for (const ControlLayout& cell : SkinnedControls()) {
     for (int i = 0; i < cell.cellCount; ++i) {
       const Rect r = cell.Cell(i);
       const int aqua = CountColour(Sheet(), r, kAquaPixel);
-      const std::string what = std::string(cell.control) + " cell " + std::to_string(i);
-      if (cell.key == kAqua) {
+      const std::string what = std::string(cell.name) + " cell " + std::to_string(i);
+      if (cell.resource.color == kAqua) {
         EXPECT_GT(aqua, 0) << what;
         EXPECT_LT(aqua, r.Width() * r.Height() / 2) << what << " is mostly cut away";
       } else {
@@ -110,7 +110,7 @@ TEST_F(ArtFilesTest, LitButtonsSitSeamlesslyOnTheBackground) {
         Place{"GraphicButton2", kModePlaces[1].button},
         Place{"GraphicButton3", kModePlaces[2].button},
         Place{"GraphicButton4", kModePlaces[3].button}, Place{"GraphicButton5", kExitButton}}) {
-    const SkinCell& cell = SkinCellOf(place.control);
+    const ControlLayout& cell = SkinnedControl(place.control);
     const Rect lit = cell.Cell(0);
     const Rect art = InArt(place.client);
     const Rect behind = RectOfSize(art.left, art.top, lit.Width(), lit.Height());

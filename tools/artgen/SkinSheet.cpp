@@ -19,8 +19,8 @@
 #include "WindowButtons.h"
 #include "base/Error.h"
 #include "common/Layers.h"
-#include "skin/QtRect.h"
 #include "skin/BitmapImage.h"
+#include "skin/QtRect.h"
 #include "skin/core/SkinLayout.h"
 #include "skin/core/WindowPlaces.h"
 
@@ -65,8 +65,8 @@ class SheetPainter {
         morphRightBase_(
             quillo::ToImage(quillo::KeyOut(PaintMorphPanelBase(false), kAquaPixel, kOutline))) {}
 
-  std::vector<Bitmap> CellsOf(const quillo::SkinCell& cell) const {
-    const std::string name(cell.control);
+  std::vector<Bitmap> CellsOf(const quillo::ControlLayout& cell) const {
+    const std::string name(cell.name);
     const Mode modes[4] = {Mode::Warping, Mode::Morphing, Mode::Mirrors, Mode::Blending};
     for (int i = 0; i < 4; ++i) {
       if (name == "GraphicButton" + std::to_string(i + 1)) {
@@ -139,11 +139,11 @@ void PasteCell(Bitmap& sheet, const quillo::Rect& at, const Bitmap& cell) {
 Bitmap PaintSkinSheet(const QImage& ground) {
   Bitmap sheet(quillo::kSkinSheetWidth, quillo::kSkinSheetHeight, quillo::MakePixel(0, 0, 0));
   const SheetPainter painter(ground);
-  for (const quillo::SkinCell& cell : quillo::SkinCells()) {
+  for (const quillo::ControlLayout& cell : quillo::SkinnedControls()) {
     if (cell.cellCount == 0) continue;
     const std::vector<Bitmap> cells = painter.CellsOf(cell);
     if (static_cast<int>(cells.size()) != cell.cellCount)
-      throw quillo::Error("Wrong number of cells painted for " + std::string(cell.control));
+      throw quillo::Error("Wrong number of cells painted for " + std::string(cell.name));
     for (int i = 0; i < cell.cellCount; ++i) PasteCell(sheet, cell.Cell(i), cells[i]);
   }
   for (int k = 0; k < quillo::kThumbFrames; ++k) {

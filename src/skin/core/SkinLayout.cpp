@@ -2,59 +2,242 @@
 
 #include <string>
 
+#include "WindowPlaces.h"
 #include "base/Error.h"
 
 namespace quillo {
 
 namespace {
 
-constexpr ColorRef kNone = kColorNone;
+using enum ControlKind;
 
-// control, control size, cell 0, cell size, cols, cells, key, normal/pressed/enter/leave
-constexpr SkinCell kCells[] = {
-    {"GraphicButton5", 271, 77, 0, 232, 271, 77, 2, 2, kNone, 0, 1, -1, -1},
-    {"GraphicButton1", 116, 116, 0, 0, 116, 116, 2, 2, kNone, 0, 1, -1, -1},
-    {"GraphicButton2", 116, 116, 232, 0, 116, 116, 2, 2, kNone, 0, 1, -1, -1},
-    {"GraphicButton3", 116, 116, 0, 116, 116, 116, 2, 2, kNone, 0, 1, -1, -1},
-    {"GraphicButton4", 116, 116, 232, 116, 116, 116, 2, 2, kNone, 0, 1, -1, -1},
-    {"bnClose", 19, 21, 583, 39, 0, 0, 2, 2, kNone, 0, 1, -1, -1},
-    {"bnMinimize", 19, 21, 583, 18, 0, 0, 2, 2, kNone, 0, 1, -1, -1},
-    {"GraphicButton6", 132, 41, 0, 958, 132, 41, 3, 3, kNone, 0, 2, 1, 0},
-    {"GraphicButton7", 44, 44, 0, 903, 44, 44, 3, 3, kNone, 0, 2, 1, 0},
-    {"GraphicButton8", 44, 44, 132, 903, 44, 44, 3, 3, kNone, 0, 2, 1, 0},
-    {"GraphicButton9", 60, 55, 264, 903, 60, 55, 3, 3, kNone, 0, 2, 1, 0},
-    {"Load1", 147, 84, 0, 436, 147, 84, 2, 2, kNone, 0, 1, -1, -1},
-    {"Load2", 147, 84, 294, 436, 147, 84, 2, 2, kNone, 0, 1, -1, -1},
-    {"TrackBar", 300, 15, 585, 2, 28, 15, 1, 1, kAqua, -1, -1, -1, -1},
-    {"LeftSlider", 65, 245, 464, 145, 59, 0, 1, 0, kSliderKey, -1, -1, -1, -1},
-    {"RightSlider", 80, 234, 464, 145, 59, 0, 1, 0, kSliderKey, -1, -1, -1, -1},
-    {"LeftPanel", 143, 310, 0, 522, 0, 0, 1, 1, kAqua, -1, -1, -1, -1},
-    {"RightPanel", 143, 312, 145, 520, 0, 0, 2, 1, kAqua, -1, -1, -1, -1},
-    {"MorphLeftPanel", 186, 310, 289, 522, 0, 0, 1, 1, kAqua, -1, -1, -1, -1},
-    {"MorphRightPanel", 186, 310, 476, 522, 0, 0, 1, 1, kAqua, -1, -1, -1, -1},
-    {"HelpPanel", 138, 37, 0, 398, 0, 0, 3, 3, kAqua, 1, 2, 1, 0},
-    {"LoadPanel", 66, 60, 0, 320, 0, 66, 3, 3, kAqua, -1, 2, 1, 0},
-    {"SavePanel", 66, 60, 198, 320, 0, 66, 3, 3, kAqua, -1, 2, 1, 0},
-    {"bFile", 98, 66, 0, 834, 98, 66, 1, 1, kAqua, -1, -1, -1, -1},
-    {"bClipboard", 98, 66, 100, 834, 98, 66, 1, 1, kAqua, -1, -1, -1, -1},
-    {"bCamera", 98, 66, 200, 834, 98, 66, 1, 1, kAqua, -1, -1, -1, -1},
-    {"bTWAIN", 98, 66, 300, 834, 98, 66, 1, 1, kAqua, -1, -1, -1, -1},
-    {"bPrint", 98, 66, 400, 834, 98, 66, 1, 1, kAqua, -1, -1, -1, -1},
-    {"bCancel", 98, 66, 500, 834, 98, 66, 1, 1, kAqua, -1, -1, -1, -1},
-    {"bClipart", 98, 66, 600, 834, 98, 66, 1, 1, kAqua, -1, -1, -1, -1},
-    {"bMail", 98, 66, 550, 235, 98, 66, 1, 1, kAqua, -1, -1, -1, -1},
+// The descriptor of a button whose cells follow each other in one row.
+constexpr ResourceLayout ButtonCells(int left, int top, int width, int height, int cols) {
+  return {.cols = cols, .left = left, .top = top, .width = width, .height = height};
+}
+// Shortcut buttons: lit when entered, pressed, back to normal when left.
+constexpr ResourceLayout HoverCells(int left, int top, int width, int height) {
+  return {.autoNormal = 0,
+          .autoPressed = 2,
+          .autoEnter = 1,
+          .autoLeave = 0,
+          .cols = 3,
+          .left = left,
+          .top = top,
+          .width = width,
+          .height = height};
+}
+// A panel or slider that changes no cell under the pointer, with its key.
+constexpr ResourceLayout StillCells(int left, int top, int width, int height, int cols,
+                                    ColorRef key) {
+  return {.autoNormal = -1,
+          .autoPressed = -1,
+          .cols = cols,
+          .left = left,
+          .top = top,
+          .width = width,
+          .height = height,
+          .color = key};
+}
+// A tab panel: cell 1 under the pointer, 2 pressed.
+constexpr ResourceLayout TabCells(int normal, int left, int top, int height) {
+  return {.autoNormal = normal,
+          .autoPressed = 2,
+          .autoEnter = 1,
+          .autoLeave = 0,
+          .cols = 3,
+          .left = left,
+          .top = top,
+          .height = height,
+          .color = kAqua};
+}
+
+// The main window's controls in creation order.
+constexpr ControlLayout kMainWindow[] = {
+    {.name = "GraphicButton5",
+     .bounds = kExitButton,
+     .resource = ButtonCells(0, 232, 271, 77, 2),
+     .cellCount = 2},
+    {.name = "GraphicButton1",
+     .bounds = kModePlaces[0].button,
+     .resource = ButtonCells(0, 0, 116, 116, 2),
+     .cellCount = 2,
+     .tag = 1},
+    {.name = "GraphicButton2",
+     .bounds = kModePlaces[1].button,
+     .resource = ButtonCells(232, 0, 116, 116, 2),
+     .cellCount = 2,
+     .tag = 2},
+    {.name = "GraphicButton3",
+     .bounds = kModePlaces[2].button,
+     .resource = ButtonCells(0, 116, 116, 116, 2),
+     .cellCount = 2,
+     .tag = 3},
+    {.name = "GraphicButton4",
+     .bounds = kModePlaces[3].button,
+     .resource = ButtonCells(232, 116, 116, 116, 2),
+     .cellCount = 2,
+     .tag = 4},
+    {.name = "TrackBar",
+     .kind = GraphicSlider,
+     .bounds = kTrackBar,
+     .resource = StillCells(585, 2, 28, 15, 1, kAqua),
+     .cellCount = 1,
+     .visible = false,
+     .handCursor = true},
+    {.name = "PaintBox", .kind = PaintBox, .bounds = kPictureArea, .visible = false, .tag = 1},
+    {.name = "bnClose",
+     .bounds = kCloseButton,
+     .resource = ButtonCells(583, 39, 0, 0, 2),
+     .cellCount = 2,
+     .transparency = 100,
+     .handCursor = true},
+    {.name = "bnMinimize",
+     .bounds = kMinimizeButton,
+     .resource = ButtonCells(583, 18, 0, 0, 2),
+     .cellCount = 2,
+     .transparency = 100,
+     .handCursor = true},
+    {.name = "StartPaintBox", .kind = PaintBox, .bounds = kHomePicture},
+    {.name = "GraphicButton6",
+     .bounds = kShortcuts[0],
+     .resource = HoverCells(0, 958, 132, 41),
+     .cellCount = 3},
+    {.name = "GraphicButton7",
+     .bounds = kShortcuts[1],
+     .resource = HoverCells(0, 903, 44, 44),
+     .cellCount = 3},
+    {.name = "GraphicButton8",
+     .bounds = kShortcuts[2],
+     .resource = HoverCells(132, 903, 44, 44),
+     .cellCount = 3},
+    {.name = "GraphicButton9",
+     .bounds = kShortcuts[3],
+     .resource = HoverCells(264, 903, 60, 55),
+     .cellCount = 3},
+    {.name = "LeftPanel",
+     .kind = NonRectPanel,
+     .bounds = kLeftPanelParked,
+     .resource = StillCells(0, 522, 0, 0, 1, kAqua),
+     .cellCount = 1},
+    // The mirror sliders' thumbs are 0 high: the main window paints them.
+    {.name = "LeftSlider",
+     .kind = GraphicSlider,
+     .parent = "LeftPanel",
+     .bounds = kLeftSlider,
+     .resource = StillCells(464, 145, 59, 0, 1, kSliderKey),
+     .transparency = 10,
+     .handCursor = true,
+     .max = 10,
+     .value = 5},
+    {.name = "RightPanel",
+     .kind = NonRectPanel,
+     .bounds = kRightPanelParked,
+     .resource = StillCells(145, 520, 0, 0, 2, kAqua),
+     .cellCount = 1},
+    {.name = "RightSlider",
+     .kind = GraphicSlider,
+     .parent = "RightPanel",
+     .bounds = kRightSlider,
+     .resource = StillCells(464, 145, 59, 0, 1, kSliderKey),
+     .transparency = 10,
+     .handCursor = true,
+     .max = 10,
+     .value = 10},
+    {.name = "HelpPanel",
+     .kind = NonRectPanel,
+     .bounds = kHelpPanelParked,
+     .resource = TabCells(1, 0, 398, 0),
+     .cellCount = 3},
+    {.name = "LoadPanel",
+     .kind = NonRectPanel,
+     .bounds = kLoadPanelParked,
+     .resource = TabCells(-1, 0, 320, 66),
+     .cellCount = 3},
+    {.name = "SavePanel",
+     .kind = NonRectPanel,
+     .bounds = kSavePanelParked,
+     .resource = TabCells(-1, 198, 320, 66),
+     .cellCount = 3},
+    {.name = "MorphLeftPanel",
+     .kind = NonRectPanel,
+     .bounds = kMorphLeftPanelParked,
+     .resource = StillCells(289, 522, 0, 0, 1, kAqua),
+     .cellCount = 1,
+     .visible = false},
+    {.name = "PaintBox1", .kind = PaintBox, .parent = "MorphLeftPanel", .bounds = kPaintBox1},
+    {.name = "Load1",
+     .parent = "MorphLeftPanel",
+     .bounds = kLoad1,
+     .resource = ButtonCells(0, 436, 147, 84, 2),
+     .cellCount = 2,
+     .transparency = 100},
+    {.name = "MorphRightPanel",
+     .kind = NonRectPanel,
+     .bounds = kMorphRightPanelParked,
+     .resource = StillCells(476, 522, 0, 0, 1, kAqua),
+     .cellCount = 1,
+     .visible = false},
+    {.name = "PaintBox2", .kind = PaintBox, .parent = "MorphRightPanel", .bounds = kPaintBox2},
+    {.name = "Load2",
+     .parent = "MorphRightPanel",
+     .bounds = kLoad2,
+     .resource = ButtonCells(294, 436, 147, 84, 2),
+     .cellCount = 2,
+     .transparency = 100},
 };
+
+// The dialogs' buttons: one keyed cell each.
+constexpr ResourceLayout DialogCell(int left, int top) {
+  return StillCells(left, top, 98, 66, 1, kAqua);
+}
+constexpr Rect kDialogButton = RectOfSize(0, 0, 98, 66);
+constexpr ControlLayout kDialogs[] = {
+    {.name = "bFile", .bounds = kDialogButton, .resource = DialogCell(0, 834), .cellCount = 1},
+    {.name = "bClipboard",
+     .bounds = kDialogButton,
+     .resource = DialogCell(100, 834),
+     .cellCount = 1},
+    {.name = "bCamera", .bounds = kDialogButton, .resource = DialogCell(200, 834), .cellCount = 1},
+    {.name = "bTWAIN", .bounds = kDialogButton, .resource = DialogCell(300, 834), .cellCount = 1},
+    {.name = "bPrint", .bounds = kDialogButton, .resource = DialogCell(400, 834), .cellCount = 1},
+    {.name = "bCancel", .bounds = kDialogButton, .resource = DialogCell(500, 834), .cellCount = 1},
+    {.name = "bClipart", .bounds = kDialogButton, .resource = DialogCell(600, 834), .cellCount = 1},
+    {.name = "bMail", .bounds = kDialogButton, .resource = DialogCell(550, 235), .cellCount = 1},
+};
+
+constexpr WindowLayout kMainWindowLayout{"JumpForm", kMainWindow};
+constexpr WindowLayout kDialogLayout{"Dialogs", kDialogs};
 
 }  // namespace
 
-std::span<const SkinCell> SkinCells() {
-  return kCells;
+const ControlLayout& WindowLayout::Control(std::string_view name) const {
+  for (const ControlLayout& c : controls)
+    if (c.name == name) return c;
+  throw Error("No control " + std::string(name) + " in the layout of " + std::string(window));
 }
 
-const SkinCell& SkinCellOf(std::string_view control) {
-  for (const SkinCell& c : kCells)
-    if (c.control == control) return c;
-  throw Error("No skin cell for control " + std::string(control));
+const WindowLayout& MainWindowLayout() {
+  return kMainWindowLayout;
+}
+
+const WindowLayout& DialogLayout() {
+  return kDialogLayout;
+}
+
+std::vector<ControlLayout> SkinnedControls() {
+  std::vector<ControlLayout> out;
+  for (const WindowLayout* w : {&kMainWindowLayout, &kDialogLayout})
+    for (const ControlLayout& c : w->controls)
+      if (c.Skinned()) out.push_back(c);
+  return out;
+}
+
+const ControlLayout& SkinnedControl(std::string_view name) {
+  for (const WindowLayout* w : {&kMainWindowLayout, &kDialogLayout})
+    for (const ControlLayout& c : w->controls)
+      if (c.name == name && c.Skinned()) return c;
+  throw Error("No skin cell for control " + std::string(name));
 }
 
 }  // namespace quillo

@@ -1,11 +1,14 @@
 #pragma once
-// The skin sheet's layout: where each skinned control finds its strip of cells.
-// The art generator paints the sheet from this table and the controls take
-// their cell descriptors from it, so the two can never disagree.
+// The windows' layout descriptions: every skinned control with its place and
+// where it finds its strip of cells in the skin sheet. The windows create
+// their controls from these tables and the art generator paints the sheet
+// from them, so the two can never disagree.
 #include <array>
 #include <span>
 #include <string_view>
+#include <vector>
 
+#include "ResourceLayout.h"
 #include "base/Pixel.h"
 #include "base/Rect.h"
 
@@ -17,36 +20,60 @@ constexpr int kSkinSheetHeight = 999;
 // Key colour of the mirror sliders and of their thumb frames: RGB (205, 160, 1).
 constexpr ColorRef kSliderKey = 106701;
 
-struct SkinCell {
-  std::string_view control;  // the control's name
-  int controlWidth;
-  int controlHeight;
-  int left;  // cell 0's top-left corner in the sheet
-  int top;
-  int width;  // cell size; 0 stands for the control's own size
-  int height;
-  int cols;        // cells per row
-  int cellCount;   // cells the art provides (and the states refer to)
-  ColorRef key;    // kColorNone: no key colour
-  int autoNormal;  // cell numbers for the pointer states, -1 for unchanged
-  int autoPressed;
-  int autoEnter;
-  int autoLeave;
+enum class ControlKind { GraphicButton, GraphicSlider, NonRectPanel, PaintBox };
 
-  // Sheet rectangle of cell `index`.
+// One control of a window's layout: its place, its cell descriptor as the
+// layout stores it and the properties the window sets at creation.
+struct ControlLayout {
+  std::string_view name{};
+  ControlKind kind = ControlKind::GraphicButton;
+  std::string_view parent{};  // the control it lies on; empty for the client area
+  Rect bounds{};              // in the parent's pixels
+  ResourceLayout resource{};  // skinned controls only
+  int cellCount = 0;          // cells the art provides (and the states refer to)
+  int transparency = 0;
+  bool visible = true;
+  bool handCursor = false;
+  int tag = 0;
+  int max = 100;  // sliders
+  int value = 0;
+
+  constexpr bool Skinned() const { return kind != ControlKind::PaintBox; }
+
+  // Sheet rectangle of cell `index`: buttons and panels take their own size
+  // for a zero cell width or height, sliders keep it.
   constexpr Rect Cell(int index) const {
-    const int w = width != 0 ? width : controlWidth;
-    const int h = height != 0 ? height : controlHeight;
-    return RectOfSize(left + w * (index % cols), top + h * (index / cols), w, h);
+    const bool own = kind != ControlKind::GraphicSlider;
+    const int w = resource.width != 0 || !own ? resource.width : bounds.Width();
+    const int h = resource.height != 0 || !own ? resource.height : bounds.Height();
+    return RectOfSize(resource.left + w * (index % resource.cols),
+                      resource.top + h * (index / resource.cols), w, h);
   }
 };
 
-// Every skinned control of the program, in the order of the main window's
-// layout and then the dialogs'.
-std::span<const SkinCell> SkinCells();
+// A window's layout: its controls in creation order.
+struct WindowLayout {
+  std::string_view window;
+  std::span<const ControlLayout> controls;
 
-// The cell of a control by name; throws quillo::Error for an unknown name.
-const SkinCell& SkinCellOf(std::string_view control);
+  // The control of that name; throws quillo::Error for an unknown one.
+  const ControlLayout& Control(std::string_view name) const;
+};
+
+// The main window: every control of every screen, with the side, help, load
+// and save panels at their parked places.
+const WindowLayout& MainWindowLayout();
+
+// The skinned buttons of the picture source, morph source and save dialogs,
+// at the origin until those windows place them.
+const WindowLayout& DialogLayout();
+
+// Every skinned control of every window, in layout order: the controls the
+// art generator paints cells for.
+std::vector<ControlLayout> SkinnedControls();
+
+// A skinned control by name, from any window; throws quillo::Error when unknown.
+const ControlLayout& SkinnedControl(std::string_view name);
 
 // The thumb frames of the mirror sliders, k = 0 (top) to 10.
 constexpr int kThumbFrames = 11;

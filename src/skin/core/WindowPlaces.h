@@ -57,7 +57,19 @@ constexpr std::array<Rect, 4> kShortcuts = {
     RectOfSize(431, 407, 132, 41), RectOfSize(56, 377, 44, 44), RectOfSize(93, 417, 44, 44),
     RectOfSize(139, 418, 60, 55)};
 
-// Side panels slid in, and the controls inside them (panel pixels).
+// The panels at their parked places, where the layout puts them at start:
+// the side panels reach into the window with their inner edges only (the
+// left one ends at x 31, the right one begins at x 602), the morph panels
+// wait hidden, the help, load and save tabs lie below the bottom edge.
+constexpr Rect kLeftPanelParked = RectOfSize(-112, 54, 143, 310);
+constexpr Rect kRightPanelParked = RectOfSize(602, 52, 143, 312);
+constexpr Rect kMorphLeftPanelParked = RectOfSize(-155, 54, 186, 310);
+constexpr Rect kMorphRightPanelParked = RectOfSize(601, 54, 186, 310);
+constexpr Rect kHelpPanelParked = RectOfSize(248, 475, 138, 37);
+constexpr Rect kLoadPanelParked = RectOfSize(-71, 480, 66, 60);
+constexpr Rect kSavePanelParked = RectOfSize(635, 480, 66, 60);
+
+// The controls inside the side panels (panel pixels).
 constexpr Rect kLeftSlider = RectOfSize(41, 40, 65, 245);   // in LeftPanel
 constexpr Rect kRightSlider = RectOfSize(33, 46, 80, 234);  // in RightPanel
 constexpr Rect kPaintBox1 = RectOfSize(11, 126, 145, 145);  // in MorphLeftPanel

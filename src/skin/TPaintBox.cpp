@@ -1,0 +1,40 @@
+#include "TPaintBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "base/Handler.h"
+
+namespace quillo {
+
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {}
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+  if (!OnPaint) return;
+  QPainter painter(this);
+  RunHandler([&] { OnPaint(this, painter); });
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (OnMouseDown)
+    RunHandler([&] { OnMouseDown(this, event->button(), event->modifiers(), p.x(), p.y()); });
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (OnMouseMove) RunHandler([&] { OnMouseMove(this, event->modifiers(), p.x(), p.y()); });
+}
+
+void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (OnMouseUp)
+    RunHandler([&] { OnMouseUp(this, event->button(), event->modifiers(), p.x(), p.y()); });
+}
+
+void TPaintBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (OnDblClick) RunHandler([this] { OnDblClick(this); });
+  QWidget::mouseDoubleClickEvent(event);
+}
+
+}  // namespace quillo
