@@ -5,6 +5,8 @@
 #include <exception>
 
 #include "io/MessageBoxes.h"
+#include "skin/PaletteColors.h"
+#include "skin/core/SystemColors.h"
 
 namespace quillo {
 
@@ -12,11 +14,13 @@ QuilloApplication::QuilloApplication(int& argc, char** argv) : QApplication(argc
   setApplicationName("Quillo");
   setApplicationDisplayName("Quillo");
   setOrganizationName("Tessaray");
+  UsePaletteForSystemColors();
   previousSink_ = SetErrorSink(
       [this](const std::string& message) { ShowError(QString::fromStdString(message)); });
 }
 
 QuilloApplication::~QuilloApplication() {
+  SetSystemColorResolver(nullptr);
   SetErrorSink(std::move(previousSink_));
 }
 
