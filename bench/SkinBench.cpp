@@ -229,6 +229,14 @@ void Register(Scene& scene) {
   benchmark::RegisterBenchmark("ButtonCompose/GraphicButton5/blend+capture", ButtonCompose,
                                exitButton, 50, true)
       ->Unit(us);
+  // The exit button as the program shows it: only the background at rest,
+  // the whole cell while hovered.
+  benchmark::RegisterBenchmark("ButtonCompose/GraphicButton5/rest", ButtonCompose, exitButton, 100,
+                               false)
+      ->Unit(us);
+  benchmark::RegisterBenchmark("ButtonCompose/GraphicButton5/hovered", ButtonCompose, exitButton, 0,
+                               false)
+      ->Unit(us);
   benchmark::RegisterBenchmark("ButtonCompose/GraphicButton1/opaque", ButtonCompose, modeButton, 0,
                                false)
       ->Unit(us);

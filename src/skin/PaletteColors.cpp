@@ -17,8 +17,8 @@ QPalette::ColorRole RoleOf(int index) {
     case 6:   // window frame
     case 21:  // 3D dark shadow
       return QPalette::Shadow;
-    case 7:   // menu text
-    case 8:   // window text
+    case 7:  // menu text
+    case 8:  // window text
       return QPalette::WindowText;
     case 13:
       return QPalette::Highlight;

@@ -22,8 +22,8 @@ std::optional<QRegion> CreateRegionFromBitmap32(const Bitmap& bitmap, ColorRef k
     std::size_t end = i;
     while (end < runs.size() && runs[end].top == runs[i].top) ++end;
     const std::size_t count = end - i;
-    bool same = !rects.empty() && rects.size() - band == count &&
-                rects[band].bottom() + 1 == runs[i].top;
+    bool same =
+        !rects.empty() && rects.size() - band == count && rects[band].bottom() + 1 == runs[i].top;
     for (std::size_t k = 0; same && k < count; ++k)
       same = rects[band + k].left() == runs[i + k].left &&
              rects[band + k].right() + 1 == runs[i + k].right;

@@ -73,7 +73,8 @@ TEST_F(GraphicButton, AnOpaqueCellIsCopiedWithoutASnapshotAndAKeyShowsTheBackgro
   for (int y = 0; y < 10; ++y)
     for (int x = 0; x < 20; ++x) {
       const bool keyed = x >= 5 && x < 8 && y < 2;
-      ASSERT_EQ(ColourBits(shown.At(x, y)), keyed ? Patterned::At(10 + x, 20 + y) : MakePixel(10, 0, 0))
+      ASSERT_EQ(ColourBits(shown.At(x, y)),
+                keyed ? Patterned::At(10 + x, 20 + y) : MakePixel(10, 0, 0))
           << x << ", " << y;
     }
 }

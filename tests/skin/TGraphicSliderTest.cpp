@@ -83,7 +83,9 @@ TEST_F(GraphicSlider, TheMirrorSliderPlacesItsThinThumbAndOwnsNoDrag) {
 TEST_F(GraphicSlider, TheThumbIsBlendedOverWhatOnPaintDrewAndClippedToTheSlider) {
   Horizontal();
   slider_.SetTransparency(50);
-  slider_.OnPaint = [](QWidget*, QPainter& canvas) { canvas.fillRect(0, 0, 300, 15, QColor(0, 0, 100)); };
+  slider_.OnPaint = [](QWidget*, QPainter& canvas) {
+    canvas.fillRect(0, 0, 300, 15, QColor(0, 0, 100));
+  };
   slider_.SetValue(100);  // thumb at the right end
   const Bitmap shown = slider_.Compose();
   EXPECT_EQ(ColourBits(shown.At(0, 0)), MakePixel(0, 0, 100));

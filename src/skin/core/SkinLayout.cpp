@@ -187,23 +187,18 @@ constexpr ControlLayout kMainWindow[] = {
      .transparency = 100},
 };
 
-// The dialogs' buttons: one keyed cell each.
-constexpr ResourceLayout DialogCell(int left, int top) {
-  return StillCells(left, top, 98, 66, 1, kAqua);
+// The dialogs' buttons: one keyed 98 x 66 cell each.
+constexpr ControlLayout DialogButton(std::string_view name, int left, int top) {
+  return {.name = name,
+          .bounds = RectOfSize(0, 0, 98, 66),
+          .resource = StillCells(left, top, 98, 66, 1, kAqua),
+          .cellCount = 1};
 }
-constexpr Rect kDialogButton = RectOfSize(0, 0, 98, 66);
 constexpr ControlLayout kDialogs[] = {
-    {.name = "bFile", .bounds = kDialogButton, .resource = DialogCell(0, 834), .cellCount = 1},
-    {.name = "bClipboard",
-     .bounds = kDialogButton,
-     .resource = DialogCell(100, 834),
-     .cellCount = 1},
-    {.name = "bCamera", .bounds = kDialogButton, .resource = DialogCell(200, 834), .cellCount = 1},
-    {.name = "bTWAIN", .bounds = kDialogButton, .resource = DialogCell(300, 834), .cellCount = 1},
-    {.name = "bPrint", .bounds = kDialogButton, .resource = DialogCell(400, 834), .cellCount = 1},
-    {.name = "bCancel", .bounds = kDialogButton, .resource = DialogCell(500, 834), .cellCount = 1},
-    {.name = "bClipart", .bounds = kDialogButton, .resource = DialogCell(600, 834), .cellCount = 1},
-    {.name = "bMail", .bounds = kDialogButton, .resource = DialogCell(550, 235), .cellCount = 1},
+    DialogButton("bFile", 0, 834),      DialogButton("bClipboard", 100, 834),
+    DialogButton("bCamera", 200, 834),  DialogButton("bTWAIN", 300, 834),
+    DialogButton("bPrint", 400, 834),   DialogButton("bCancel", 500, 834),
+    DialogButton("bClipart", 600, 834), DialogButton("bMail", 550, 235),
 };
 
 constexpr WindowLayout kMainWindowLayout{"JumpForm", kMainWindow};

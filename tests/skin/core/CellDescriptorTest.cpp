@@ -89,8 +89,7 @@ TEST(CellDescriptor, PointerStatesSkipMinusOneAndOnlyChangesNotify) {
 
 TEST(CellDescriptor, WritingALayoutOmitsDefaultsButAlwaysWritesRowsColsAndImage) {
   using Props = LayoutProperties;
-  EXPECT_EQ(WriteResourceLayout({}),
-            (Props{{"Rows", "1"}, {"Cols", "2"}, {"Image", "Resource"}}));
+  EXPECT_EQ(WriteResourceLayout({}), (Props{{"Rows", "1"}, {"Cols", "2"}, {"Image", "Resource"}}));
   const ResourceLayout panel = MainWindowLayout().Control("LoadPanel").resource;
   const Props written = WriteResourceLayout(panel);
   EXPECT_EQ(written, (Props{{"AutoNormal", "-1"},

@@ -18,7 +18,7 @@ TEST(ControlMath, MulDivRoundsHalvesAwayFromZeroWithoutOverflow) {
   EXPECT_EQ(MulDiv(245, 5, 10), 123);  // 122.5
   EXPECT_EQ(MulDiv(-245, 5, 10), -123);
   EXPECT_EQ(MulDiv(245, -5, 10), -123);
-  EXPECT_EQ(MulDiv(7, 1, 3), 2);   // 2.33
+  EXPECT_EQ(MulDiv(7, 1, 3), 2);  // 2.33
   EXPECT_EQ(MulDiv(-7, 1, 3), -2);
   EXPECT_EQ(MulDiv(136, 100, 272), 50);
   EXPECT_EQ(MulDiv(2000000000, 2000000000, 4000000000 / 2), 2000000000);
@@ -128,7 +128,7 @@ TEST(ControlMath, SliderThumbsAndPointersOnTheWorkedCases) {
   const SliderShape track{300, 15, 28, 15, 0, 100};
   EXPECT_FALSE(track.Vertical());
   EXPECT_EQ(ThumbRect(track, 50), RectOfSize(136, 0, 28, 15));
-  EXPECT_EQ(ValueAtPointer(track, 150, 7), 50);  // MulDiv(136, 100, 272)
+  EXPECT_EQ(ValueAtPointer(track, 150, 7), 50);     // MulDiv(136, 100, 272)
   EXPECT_EQ(ValueAtPointer(track, 5000, 7), 1833);  // clamped by SetValue, not here
   const SliderShape mirror{65, 245, 59, 0, 0, 10};
   EXPECT_TRUE(mirror.Vertical());
