@@ -40,8 +40,10 @@ Bitmap TNonRectPanel::CellPicture() const {
   if (!sheet) return {};
   const Rect cell = Resource.CellRect(width(), height());
   Bitmap picture = CutCell(*sheet, cell, cell.Width(), cell.Height());
-  for (int y = 0; y < picture.Height(); ++y)
-    for (Pixel* p = picture.Row(y); p != picture.Row(y) + picture.Width(); ++p) *p = ColourBits(*p);
+  // A 24-bit picture: the fourth byte of every pixel is 0.
+  Pixel* p = picture.Data();
+  Pixel* const end = p + static_cast<std::size_t>(picture.Width()) * picture.Height();
+  for (; p != end; ++p) *p = ColourBits(*p);
   return picture;
 }
 
