@@ -6,8 +6,8 @@ namespace quillo {
 
 QuilloWindows::QuilloWindows(Services& services)
     : JumpForm(std::make_unique<TJumpForm>(services)),
-      WarpWindow(
-          new TWarpWindow(JumpForm->Client(), *JumpForm->LeftSlider, *JumpForm->RightSlider)),
+      WarpWindow(new TWarpWindow(JumpForm->Client(), *JumpForm->LeftSlider, *JumpForm->RightSlider,
+                                 JumpForm->Timer)),
       BlendForm(std::make_unique<TBlendForm>()),
       MorphForm(std::make_unique<TMorphForm>(*services.messages)),
       OpenForm(std::make_unique<TOpenForm>()),

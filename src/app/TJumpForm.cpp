@@ -132,6 +132,7 @@ void TJumpForm::CreateControls() {
   }
   GraphicButton5->OnMouseEnter = [this](TGraphicButton* b) { GraphicButton5MouseEnter(b); };
   GraphicButton5->OnMouseLeave = [this](TGraphicButton* b) { GraphicButton1MouseLeave(b); };
+  BindMirrorSliders();
 }
 
 void TJumpForm::GraphicButton1MouseEnter(TGraphicButton* sender) {

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: a frameless 640 x 480 window whose whole look comes from
 // its art. Its client area, inside a 5-pixel frame, holds every control.
+#include <QTimer>
 #include <QWidget>
-
 #include <array>
 
 #include "ShadowLabel.h"
@@ -72,6 +72,14 @@ class TJumpForm : public QWidget {
   TPaintBox* PaintBox2 = nullptr;
   TGraphicButton* Load2 = nullptr;
 
+  // Settles the mirror window: renders it smoothly 200 ms after the last change.
+  QTimer Timer;
+
+  // The state changes of entering the Warping and Mirrors screens: the mirror
+  // window's mode, the sliders' ranges and values, their fresh backgrounds.
+  void EnterWarpingState();
+  void EnterMirrorsState();
+
   std::array<ShadowLabel, 4> ModeLabels;  // RxLabel1 to RxLabel4
   ShadowLabel RxLabel5;                   // the title
 
@@ -88,6 +96,22 @@ class TJumpForm : public QWidget {
   void GraphicButton1MouseEnter(TGraphicButton* sender);
   void GraphicButton1MouseLeave(TGraphicButton* sender);
   void GraphicButton5MouseEnter(TGraphicButton* sender);
+
+  // The mirror sliders (MirrorSliderHandlers.cpp) and the scales beside them
+  // (SliderScales.cpp).
+  void BindMirrorSliders();
+  bool MirrorsMode() const;
+  void LeftSliderMouseDown(int y);
+  void LeftSliderMouseMove(int y);
+  void LeftSliderChange();
+  void LeftSliderPaint(QPainter& canvas);
+  void RightSliderMouseDown(int y);
+  void RightSliderMouseMove(int y);
+  void RightSliderChange();
+  void RightSliderPaint(QPainter& canvas);
+  void TimerTimer();
+  void LeftPanelPaint(QPainter& canvas);
+  void RightPanelPaint(QPainter& canvas);
 
   Services& services_;
   QWidget* client_ = nullptr;

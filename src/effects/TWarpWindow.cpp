@@ -1,8 +1,10 @@
 #include "TWarpWindow.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QTimer>
 
 #include "skin/BitmapImage.h"
 #include "skin/QtRect.h"
@@ -12,8 +14,11 @@
 namespace quillo {
 
 TWarpWindow::TWarpWindow(QWidget* mainWindow, const TGraphicSlider& leftSlider,
-                         TGraphicSlider& rightSlider)
-    : QWidget(mainWindow), leftSlider_(leftSlider), rightSlider_(rightSlider) {
+                         TGraphicSlider& rightSlider, QTimer& settleTimer)
+    : QWidget(mainWindow),
+      leftSlider_(leftSlider),
+      rightSlider_(rightSlider),
+      settleTimer_(settleTimer) {
   setObjectName("WarpWindow");
   setGeometry(kMirrorWindow.left, kMirrorWindow.top, kWarpWindowWidth, kWarpWindowHeight);
   // Only the middle slice of the ellipse falls inside the window, which gives
@@ -30,7 +35,55 @@ TWarpWindow::TWarpWindow(QWidget* mainWindow, const TGraphicSlider& leftSlider,
 void TWarpWindow::SetFacePicture(const Bitmap& picture) {
   model_.SetFacePicture(picture);
   rightSlider_.SetValue(10);
+  Invalidate();
+}
+
+void TWarpWindow::Invalidate() {
+  pending_ = true;
   update();
+}
+
+void TWarpWindow::FormMouseDown(int x, int y) {
+  if (!model_.BeginPress(x, y, rightSlider_.Value())) return;
+  // The field now holds what was shown: the strength goes back to full.
+  if (model_.Tag == WarpField) rightSlider_.SetValue(10);
+  model_.StartDrag();
+}
+
+void TWarpWindow::FormMouseMove(int x, int y) {
+  if (!model_.Dragging) return;
+  if (model_.Tag <= WarpField) {
+    const Rect square = model_.DragStep(x, y);
+    repaint(square.left, square.top, square.Width(), square.Height());
+    return;
+  }
+  // A mirror follows the pointer: a quick preview now, the smooth view once
+  // the pointer rests.
+  model_.CenterX = x;
+  model_.CenterY = y;
+  model_.Smooth = false;
+  settleTimer_.stop();
+  repaint();
+  settleTimer_.start();
+}
+
+void TWarpWindow::FormMouseUp() {
+  if (pending_) repaint();
+  model_.EndDrag();
+}
+
+void TWarpWindow::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  FormMouseDown(p.x(), p.y());
+}
+
+void TWarpWindow::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  FormMouseMove(p.x(), p.y());
+}
+
+void TWarpWindow::mouseReleaseEvent(QMouseEvent*) {
+  FormMouseUp();
 }
 
 void TWarpWindow::RenderDistorted(Rect rect, double warpScale, double mirrorStrength) {
@@ -46,6 +99,7 @@ void TWarpWindow::RenderForSave(int percent) {
 }
 
 void TWarpWindow::paintEvent(QPaintEvent* event) {
+  pending_ = false;
   if (model_.FaceBitmap.Empty()) return;
   const QRect u = event->rect();
   const Rect r = Rect{u.left(), u.top(), u.right() + 1, u.bottom() + 1}.ClampedTo(

@@ -6,6 +6,8 @@
 
 #include "core/WarpModel.h"
 
+class QTimer;
+
 namespace quillo {
 
 class TGraphicSlider;
@@ -13,8 +15,10 @@ class TGraphicSlider;
 class TWarpWindow : public QWidget {
   Q_OBJECT
  public:
-  // The two sliders are the main window's; the renderer reads them on every paint.
-  TWarpWindow(QWidget* mainWindow, const TGraphicSlider& leftSlider, TGraphicSlider& rightSlider);
+  // The two sliders and the settling timer are the main window's; the
+  // renderer reads the sliders on every paint.
+  TWarpWindow(QWidget* mainWindow, const TGraphicSlider& leftSlider, TGraphicSlider& rightSlider,
+              QTimer& settleTimer);
 
   // Installs a new face, sets the right slider to 10 and repaints.
   void SetFacePicture(const Bitmap& picture);
@@ -26,16 +30,30 @@ class TWarpWindow : public QWidget {
   // ViewBitmap (the save dialog's frames).
   void RenderForSave(int percent);
 
+  // Marks the whole view for repainting when the event loop comes to it.
+  void Invalidate();
+
+  // The mouse: in Warping mode a drag smears the face, in Mirrors mode it
+  // moves the mirror's centre.
+  void FormMouseDown(int x, int y);
+  void FormMouseMove(int x, int y);
+  void FormMouseUp();
+
   WarpModel& Model() { return model_; }
   const WarpModel& Model() const { return model_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   WarpModel model_;
   const TGraphicSlider& leftSlider_;
   TGraphicSlider& rightSlider_;
+  QTimer& settleTimer_;
+  bool pending_ = false;  // invalidated and not yet repainted
 };
 
 }  // namespace quillo

@@ -110,9 +110,10 @@ TEST_F(Startup, PaintingRendersOnlyTheInvalidPartWithTheSlidersOfTheMainWindow) 
   // Rows below the window are never painted, so never rendered.
   EXPECT_EQ(model.ViewBitmap.At(100, 310), 0u);
 
+  // Strength 1.0, read at paint time (set in Warping mode, where it repaints nothing).
+  windows_->JumpForm->LeftSlider->SetValue(10);
   model.Tag = Radial;
   model.CenterX = model.CenterY = 160;
-  windows_->JumpForm->LeftSlider->SetValue(10);  // strength 1.0, read at paint time
   mirror.repaint(QRect(150, 150, 20, 20));
   WarpModel expected = model;
   expected.RenderDistorted({0, 0, 320, 320}, 0.0, 1.0, 0, 0);

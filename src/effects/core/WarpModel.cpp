@@ -1,6 +1,7 @@
 #include "WarpModel.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "RenderRows.h"
 #include "skin/core/SmoothDraw.h"
@@ -49,6 +50,38 @@ void WarpModel::RenderDistorted(Rect rect, double warpScale, double mirrorStreng
   }
 #endif
   render::RenderRectBaseline(frame, Tag, r);
+}
+
+bool WarpModel::BeginPress(int x, int y, int rightSlider) {
+  if (Dragging) return false;
+  CenterX = x;
+  CenterY = y;
+  const double k = rightSlider * 0.1;
+  for (double& v : ShiftX) v *= k;
+  for (double& v : ShiftY) v *= k;
+  return true;
+}
+
+Rect WarpModel::DragStep(int x, int y) {
+  if (!Dragging) return {};
+  const int r = BrushRadius;
+  const int w = FaceBitmap.Width();
+  const int h = FaceBitmap.Height();
+  const double stepX = x - CenterX;
+  const double stepY = y - CenterY;
+  for (int row = std::max(y - r, 0); row <= std::min(y + r, h - 1); ++row) {
+    for (int col = std::max(x - r, 0); col <= std::min(x + r, w - 1); ++col) {
+      const double d =
+          std::sqrt(static_cast<double>((col - x) * (col - x) + (row - y) * (row - y))) / r;
+      if (d > 1.0) continue;
+      const std::size_t i = static_cast<std::size_t>(row) * w + col;
+      ShiftX[i] -= stepX * (1 - d) * BrushStrength;
+      ShiftY[i] -= stepY * (1 - d) * BrushStrength;
+    }
+  }
+  CenterX = x;
+  CenterY = y;
+  return {x - r, y - r, x + r, y + r};
 }
 
 }  // namespace quillo

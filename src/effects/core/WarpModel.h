@@ -32,6 +32,24 @@ class WarpModel {
   void RenderDistorted(Rect rect, double warpScale, double mirrorStrength, int leftSlider,
                        int rightSlider);
 
+  // A press in the window: the drag begins at (x, y) and the warp scale the
+  // view shows (rightSlider x 0.1) is baked into the field, so that the field
+  // holds exactly what is shown. The caller then puts the right slider back
+  // to 10 in Warping mode and calls StartDrag. False, and nothing done, when
+  // a drag is already in progress.
+  bool BeginPress(int x, int y, int rightSlider);
+  void StartDrag() {
+    Smooth = true;
+    Dragging = true;
+  }
+  void EndDrag() { Dragging = false; }
+
+  // One move of a warp drag to (x, y): the cone brush of BrushRadius pushes
+  // the field under the pointer along by the step from the previous
+  // position. Returns the square to repaint, (x - R, y - R)-(x + R, y + R);
+  // empty without a drag.
+  Rect DragStep(int x, int y);
+
   bool Dragging = false;
   int CenterX = 0;
   int CenterY = 0;
