@@ -79,6 +79,8 @@ class TJumpForm : public QWidget {
   // window's mode, the sliders' ranges and values, their fresh backgrounds.
   void EnterWarpingState();
   void EnterMirrorsState();
+  // The settling tick of Timer (tests call it without waiting).
+  void TimerTimer();
 
   std::array<ShadowLabel, 4> ModeLabels;  // RxLabel1 to RxLabel4
   ShadowLabel RxLabel5;                   // the title
@@ -109,7 +111,6 @@ class TJumpForm : public QWidget {
   void RightSliderMouseMove(int y);
   void RightSliderChange();
   void RightSliderPaint(QPainter& canvas);
-  void TimerTimer();
   void LeftPanelPaint(QPainter& canvas);
   void RightPanelPaint(QPainter& canvas);
 
