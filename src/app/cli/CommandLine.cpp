@@ -16,6 +16,8 @@ constexpr const char* kHelp =
     "Usage: quillo [FILE]\n"
     "       quillo mirror --kind horizontal|vertical|radial|squeeze [--strength S]\n"
     "                     [--center X,Y] [--quality bilinear|nearest] INPUT OUTPUT\n"
+    "       quillo warp --stroke X,Y [X,Y ...] [--stroke ...] [--radius R] [--scale K]\n"
+    "                   [--quality bilinear|nearest] INPUT OUTPUT\n"
     "       quillo morph --position P [--frame] INPUT.mph OUTPUT\n"
     "       quillo --help | --version\n"
     "\n"
@@ -26,6 +28,15 @@ constexpr const char* kHelp =
     "          --kind K       horizontal, vertical, radial or squeeze\n"
     "          --strength S   mirror strength from -1.0 to 1.0 (default 0.5)\n"
     "          --center X,Y   the mirror's centre in the frame (default 160,160)\n"
+    "          --quality Q    bilinear (default) or nearest\n"
+    "warp    smears the picture INPUT like wet paint, one mouse stroke after the\n"
+    "        other, and writes the 320 x 320 frame to OUTPUT as a 24-bit BMP file.\n"
+    "          --stroke X,Y [X,Y ...]\n"
+    "                         one stroke: pressed at the first point, moved to\n"
+    "                         each further point, then released; --stroke again\n"
+    "                         for the next one. Points may lie outside the picture.\n"
+    "          --radius R     the brush radius from 1 to 320 (default 45)\n"
+    "          --scale K      how much of the smear is shown, 0.0 to 1.0 (default 1.0)\n"
     "          --quality Q    bilinear (default) or nearest\n"
     "morph   renders position P (0 to 100) of the morph file INPUT.mph and writes\n"
     "        the 290 x 290 picture, or with --frame the 145 x 145 frame itself,\n"
@@ -47,14 +58,19 @@ Launch RunCommandLine(int argc, char** argv) {
     std::printf("Quillo %s\n", QUILLO_VERSION);
     return {0, {}};
   }
-  if (std::strcmp(first, "mirror") == 0 || std::strcmp(first, "morph") == 0) {
+  using Command = int (*)(const QStringList&);
+  Command command = nullptr;
+  if (std::strcmp(first, "mirror") == 0) command = RunMirrorCommand;
+  if (std::strcmp(first, "warp") == 0) command = RunWarpCommand;
+  if (std::strcmp(first, "morph") == 0) command = RunMorphCommand;
+  if (command) {
     // Picture readers need the application object, but no display.
     QCoreApplication app(argc, argv);
     // Decoders' warnings about harmless quirks would break the one-line rule.
     QLoggingCategory::setFilterRules("qt.gui.imageio=false");
     QStringList args;
     for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-    return {std::strcmp(first, "mirror") == 0 ? RunMirrorCommand(args) : RunMorphCommand(args), {}};
+    return {command(args), {}};
   }
   if (first[0] == '-' || argc > 2) {
     std::fprintf(stderr, "quillo: unknown arguments; see quillo --help\n");

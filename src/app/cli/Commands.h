@@ -1,7 +1,8 @@
 #pragma once
-// The command-line renderers: `quillo mirror ...` and `quillo morph ...` run
-// without a display and write a picture file. Each returns the process's
-// exit code: 0 on success, 2 for bad input (after one line on stderr).
+// The command-line renderers: `quillo mirror ...`, `quillo warp ...` and
+// `quillo morph ...` run without a display and write a picture file. Each
+// returns the process's exit code: 0 on success, 2 for bad input (after one
+// line on stderr).
 #include <QStringList>
 
 namespace quillo {
@@ -10,6 +11,7 @@ constexpr int kExitBadInput = 2;
 
 // args: the words after the sub-command's name.
 int RunMirrorCommand(const QStringList& args);
+int RunWarpCommand(const QStringList& args);
 int RunMorphCommand(const QStringList& args);
 
 }  // namespace quillo

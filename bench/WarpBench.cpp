@@ -1,0 +1,101 @@
+// Speed of the mirror window while the mouse moves: one step of the warp
+// brush with the repaint of its square, the nearest-pixel preview of a
+// mirror whose centre is dragged, and the bilinear render once it settles.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "effects/core/WarpModel.h"
+
+namespace quillo {
+namespace {
+
+constexpr Rect kWindow{0, 0, kWarpWindowWidth, kWarpWindowHeight};
+
+Bitmap Noise(int w, int h, unsigned seed) {
+  std::mt19937 random(seed);
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.At(x, y) = static_cast<Pixel>(random());
+  return b;
+}
+
+// A face smeared by a few strokes across its middle.
+WarpModel Smeared(int radius) {
+  WarpModel m;
+  m.SetFacePicture(Noise(512, 512, 1));
+  m.BrushRadius = radius;
+  for (int y = 100; y <= 220; y += 40) {
+    m.BeginPress(40, y, 10);
+    m.StartDrag();
+    for (int x = 50; x <= 280; x += 10) m.DragStep(x, y + (x % 20) - 5);
+    m.EndDrag();
+  }
+  return m;
+}
+
+// The pointer goes back and forth between two points four pixels apart, in
+// the middle of the picture. Each pair of steps leaves a little of the cones'
+// difference behind, so the field is put back now and then.
+void BM_DragStepWithItsSquare(benchmark::State& state) {
+  WarpModel m = Smeared(60);
+  const std::vector<double> startX = m.ShiftX, startY = m.ShiftY;
+  m.BeginPress(158, 160, 10);
+  m.StartDrag();
+  int step = 0;
+  for (auto _ : state) {
+    const Rect square = m.DragStep(step % 2 ? 158 : 162, 160);
+    m.RenderDistorted(square.ClampedTo(kFaceSize, kFaceSize), 1.0, 0.0, 0, 10);
+    benchmark::DoNotOptimize(m.ViewBitmap.Data());
+    if (++step % 128 == 0) {
+      state.PauseTiming();
+      m.ShiftX = startX;
+      m.ShiftY = startY;
+      state.ResumeTiming();
+    }
+  }
+}
+BENCHMARK(BM_DragStepWithItsSquare)->Unit(benchmark::kMicrosecond);
+
+const char* KindName(int tag) {
+  static const char* const names[] = {"warp field", "horizontal", "vertical", "radial", "squeeze"};
+  return names[tag];
+}
+
+// The preview while a mirror's centre is dragged: the whole window, nearest
+// pixel, the centre a little further on each time.
+void BM_CentreDragNearest(benchmark::State& state) {
+  WarpModel m = Smeared(45);
+  m.Tag = static_cast<int>(state.range(0));
+  m.Smooth = false;
+  int step = 0;
+  for (auto _ : state) {
+    m.CenterX = 120 + step % 80;
+    m.CenterY = 130 + (step * 3) % 50;
+    ++step;
+    m.RenderDistorted(kWindow, 0.0, 0.5, 0, 10);
+    benchmark::DoNotOptimize(m.ViewBitmap.Data());
+  }
+  state.SetLabel(KindName(m.Tag));
+}
+BENCHMARK(BM_CentreDragNearest)->DenseRange(1, 4)->ArgName("tag")->Unit(benchmark::kMicrosecond);
+
+// The render once the mouse is released: the whole window, bilinear.
+void BM_SettlingBilinear(benchmark::State& state) {
+  WarpModel m = Smeared(45);
+  m.Tag = static_cast<int>(state.range(0));
+  m.Smooth = true;
+  m.CenterX = 150;
+  m.CenterY = 170;
+  for (auto _ : state) {
+    m.RenderDistorted(kWindow, 1.0, 0.5, 0, 10);
+    benchmark::DoNotOptimize(m.ViewBitmap.Data());
+  }
+  state.SetLabel(KindName(m.Tag));
+}
+BENCHMARK(BM_SettlingBilinear)->DenseRange(0, 4)->ArgName("tag")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace quillo
