@@ -149,3 +149,46 @@ TEST(WarpBrush, WarpingFarInOnePlacePullsWhiteIn) {
 
 }  // namespace
 }  // namespace quillo
+
+namespace quillo {
+namespace {
+
+// The brush as written out plainly: every element of the clipped square,
+// skipping d > 1.
+void PlainStep(WarpModel& m, int x, int y) {
+  const int r = m.BrushRadius;
+  for (int row = std::max(y - r, 0); row <= std::min(y + r, kFaceSize - 1); ++row)
+    for (int col = std::max(x - r, 0); col <= std::min(x + r, kFaceSize - 1); ++col) {
+      const double d =
+          std::sqrt(static_cast<double>((col - x) * (col - x) + (row - y) * (row - y))) / r;
+      if (d > 1.0) continue;
+      m.ShiftX[row * kFaceSize + col] -= (x - m.CenterX) * (1 - d) * m.BrushStrength;
+      m.ShiftY[row * kFaceSize + col] -= (y - m.CenterY) * (1 - d) * m.BrushStrength;
+    }
+  m.CenterX = x;
+  m.CenterY = y;
+}
+
+TEST(WarpBrush, TouchesExactlyTheElementsOfThePlainCircleToTheBit) {
+  for (int r : {1, 2, 7, 45, 60, 320}) {
+    WarpModel fast = Model();
+    fast.BrushRadius = r;
+    WarpModel plain = fast;
+    ASSERT_TRUE(fast.BeginPress(150, 150, 10));
+    fast.StartDrag();
+    plain.CenterX = plain.CenterY = 150;
+    for (const auto& [x, y] : {std::pair{153, 149}, {-20, 3}, {330, 318}, {319, 0}, {97, 211}}) {
+      fast.DragStep(x, y);
+      PlainStep(plain, x, y);
+    }
+    EXPECT_EQ(fast.ShiftX, plain.ShiftX) << "radius " << r;
+    EXPECT_EQ(fast.ShiftY, plain.ShiftY) << "radius " << r;
+  }
+  WarpModel none = Model();  // a brush without size touches nothing
+  none.BrushRadius = 0;
+  Stroke(none, {{100, 100}, {104, 100}});
+  EXPECT_TRUE(IsZero(none.ShiftX));
+}
+
+}  // namespace
+}  // namespace quillo
