@@ -50,6 +50,28 @@ inline Pixel SamplePixel(const Frame& f, int x, int y, double dx, double dy) {
 }
 
 #if defined(__AVX2__)
+// The four pixels at the indices of the lanes. Plain loads: the gather
+// instruction is slow on some processors, and the values are the same.
+inline __m128i LoadFour(const int* face, __m128i index) {
+  alignas(16) int i[4];
+  _mm_store_si128(reinterpret_cast<__m128i*>(i), index);
+  return _mm_setr_epi32(face[i[0]], face[i[1]], face[i[2]], face[i[3]]);
+}
+
+// The pixel at each lane's index and its right-hand neighbour, as two
+// vectors: one 8-byte load per lane.
+inline void LoadFourPairs(const int* face, __m128i index, __m128i& left, __m128i& right) {
+  alignas(16) int i[4];
+  _mm_store_si128(reinterpret_cast<__m128i*>(i), index);
+  auto pair = [face](int at) {
+    return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(face + at));
+  };
+  const __m128i p01 = _mm_unpacklo_epi32(pair(i[0]), pair(i[1]));
+  const __m128i p23 = _mm_unpacklo_epi32(pair(i[2]), pair(i[3]));
+  left = _mm_unpacklo_epi64(p01, p23);
+  right = _mm_unpackhi_epi64(p01, p23);
+}
+
 // Four neighbouring pixels of a row at once; x is the first column.
 inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const double* dys,
                        Pixel* out) {
@@ -82,7 +104,7 @@ inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const do
     const __m128i ix = _mm256_cvttpd_epi32(_mm256_add_pd(px, half));
     const __m128i iy = _mm256_cvttpd_epi32(_mm256_add_pd(py, half));
     const __m128i index = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), sampleMask);
-    result = _mm_i32gather_epi32(face, index, 4);
+    result = LoadFour(face, index);
   } else {
     __m128i ix = _mm256_cvttpd_epi32(px);
     __m128i iy = _mm256_cvttpd_epi32(py);
@@ -97,11 +119,9 @@ inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const do
     fx = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampX)), fx);
     fy = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampY)), fy);
     const __m128i i00 = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), sampleMask);
-    const __m128i one = _mm_set1_epi32(1);
-    const __m128i p00 = _mm_i32gather_epi32(face, i00, 4);
-    const __m128i p10 = _mm_i32gather_epi32(face, _mm_add_epi32(i00, one), 4);
-    const __m128i p01 = _mm_i32gather_epi32(face, _mm_add_epi32(i00, width), 4);
-    const __m128i p11 = _mm_i32gather_epi32(face, _mm_add_epi32(_mm_add_epi32(i00, width), one), 4);
+    __m128i p00, p10, p01, p11;
+    LoadFourPairs(face, i00, p00, p10);
+    LoadFourPairs(face, _mm_add_epi32(i00, width), p01, p11);
     const __m256d onePd = _mm256_set1_pd(1.0);
     const __m256d gx = _mm256_sub_pd(onePd, fx);
     const __m256d gy = _mm256_sub_pd(onePd, fy);

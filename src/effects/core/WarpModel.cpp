@@ -92,15 +92,16 @@ Rect WarpModel::DragStep(int x, int y) {
   for (int row = std::max(y - r, 0); row <= std::min(y + r, h - 1); ++row) {
     // Within the row only the columns at distance r or less take part:
     // exactly those with d = sqrt(dx^2 + dy^2) / r not above 1.
-    const long long dy = row - y;
-    const int reach = SquareRootFloor(r2 - dy * dy);
+    const int dy = row - y;
+    const int dy2 = dy * dy;  // distances stay far inside int: |dx|, |dy| <= 320
+    const int reach = SquareRootFloor(r2 - dy2);
     const int first = std::max(x - reach, 0);
     const int last = std::min(x + reach, w - 1);
     double* const rowX = shiftX + static_cast<std::size_t>(row) * w;
     double* const rowY = shiftY + static_cast<std::size_t>(row) * w;
     for (int col = first; col <= last; ++col) {
-      const long long dx = col - x;
-      const double d = std::sqrt(static_cast<double>(dx * dx + dy * dy)) / r;
+      const int dx = col - x;
+      const double d = std::sqrt(static_cast<double>(dx * dx + dy2)) / r;
       rowX[col] -= stepX * (1 - d) * strength;
       rowY[col] -= stepY * (1 - d) * strength;
     }
