@@ -4,19 +4,12 @@
 
 #include <random>
 
+#include "NoisePicture.h"
 #include "effects/core/WarpModel.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace quillo {
 namespace {
-
-Bitmap Noise(int w, int h, unsigned seed) {
-  std::mt19937 random(seed);
-  Bitmap b(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) b.At(x, y) = static_cast<Pixel>(random());
-  return b;
-}
 
 WarpModel Model(int tag, bool smooth) {
   WarpModel m;

@@ -7,20 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "NoisePicture.h"
 #include "effects/core/WarpModel.h"
 
 namespace quillo {
 namespace {
 
 constexpr Rect kWindow{0, 0, kWarpWindowWidth, kWarpWindowHeight};
-
-Bitmap Noise(int w, int h, unsigned seed) {
-  std::mt19937 random(seed);
-  Bitmap b(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) b.At(x, y) = static_cast<Pixel>(random());
-  return b;
-}
 
 // A face smeared by a few strokes across its middle.
 WarpModel Smeared(int radius) {

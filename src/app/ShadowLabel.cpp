@@ -5,10 +5,10 @@
 
 namespace quillo {
 
-QFont LabelFont() {
+QFont LabelFont(int pixelSize) {
   QFont font("Liberation Sans");
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(13);
+  font.setPixelSize(pixelSize);
   font.setBold(true);
   return font;
 }

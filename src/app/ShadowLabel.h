@@ -18,8 +18,8 @@ struct ShadowLabel {
   QFont font;
 };
 
-// The labels' font: a fixed sans, bold, 13 pixels high.
-QFont LabelFont();
+// The window's font: a fixed sans, bold, 13 pixels high unless told otherwise.
+QFont LabelFont(int pixelSize = 13);
 
 // Writes the caption centred in the label's rectangle, shadow first; a top
 // or left of -1 takes the label's own.

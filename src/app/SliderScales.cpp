@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "ShadowLabel.h"
 #include "TJumpForm.h"
 
 namespace quillo {
@@ -26,18 +27,10 @@ void Text(QPainter& canvas, int x, int y, const QString& text) {
   canvas.drawText(x, y + canvas.fontMetrics().ascent(), text);
 }
 
-QFont ScaleFont() {
-  QFont font("Liberation Sans");
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
-  font.setBold(true);
-  return font;
-}
-
 void Prepare(QPainter& canvas) {
   canvas.setRenderHint(QPainter::Antialiasing, false);
   canvas.setBrush(Qt::NoBrush);
-  canvas.setFont(ScaleFont());
+  canvas.setFont(LabelFont(11));
   canvas.setPen(kScaleBar);
 }
 
@@ -64,9 +57,7 @@ void TJumpForm::LeftPanelPaint(QPainter& canvas) {
     canvas.setPen(kScaleText);
     Text(canvas, 32 + std::abs(n), 46 + y, QString::number(10 * std::abs(n)));
   }
-  QFont big = ScaleFont();
-  big.setPixelSize(16);  // 12 points
-  canvas.setFont(big);
+  canvas.setFont(LabelFont(16));  // 12 points
   Text(canvas, 70, 43, "+");
   Text(canvas, 70, 260, "-");
 }
