@@ -1,6 +1,7 @@
 // The event cues: a fanfare at start, whooshes for the slides, ticks for the
 // sliders, chimes for open and save, falling notes for exit and cancel, and
 // a soft click for the press.
+#include <initializer_list>
 #include <string>
 
 #include "Cues.h"

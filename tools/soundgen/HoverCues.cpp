@@ -1,5 +1,7 @@
 // The hover cues: three boings (sines bent in pitch, wobbling), three blips
 // (short pure notes), two sparkles (short high bell partials) and bubbles.
+#include <iterator>
+
 #include "Cues.h"
 #include "Master.h"
 #include "Random.h"

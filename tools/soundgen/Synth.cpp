@@ -1,6 +1,7 @@
 #include "Synth.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "Random.h"
 
@@ -37,13 +38,15 @@ void AddTone(Signal& out, const Tone& tone) {
   for (std::size_t i = 0; i < span.count; ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
     const double x = static_cast<double>(i) / static_cast<double>(span.count);
-    const double wobble = 1 + tone.vibratoDepth * std::sin(2 * M_PI * tone.vibratoHz * t);
+    const double wobble =
+        1 + tone.vibratoDepth * std::sin(2 * std::numbers::pi * tone.vibratoHz * t);
     const double freq = Sweep(tone.freq, endFreq, x) * wobble;
     double sample = 0;
     for (std::size_t p = 0; p < phases.size(); ++p) {
       const double f = freq * tone.partials[p].ratio;
       if (f < kHighestPartial) sample += tone.partials[p].gain * std::sin(phases[p]);
-      phases[p] = std::fmod(phases[p] + 2 * M_PI * f / kSampleRate, 2 * M_PI);
+      phases[p] =
+          std::fmod(phases[p] + 2 * std::numbers::pi * f / kSampleRate, 2 * std::numbers::pi);
     }
     out[span.first + i] += tone.gain * tone.envelope.At(t, tone.length) * sample;
   }
@@ -58,7 +61,8 @@ void AddWhoosh(Signal& out, const Whoosh& whoosh) {
   for (std::size_t i = 0; i < span.count; ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
     const double x = static_cast<double>(i) / static_cast<double>(span.count);
-    const double f = 2 * std::sin(M_PI * Sweep(whoosh.fromHz, whoosh.toHz, x) / kSampleRate);
+    const double f =
+        2 * std::sin(std::numbers::pi * Sweep(whoosh.fromHz, whoosh.toHz, x) / kSampleRate);
     low += f * band;
     const double high = random.Between(-1, 1) - low - whoosh.damping * band;
     band += f * high;
