@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QScreen>
+#include <cstdlib>
 
 #include "Services.h"
 #include "base/Handler.h"
@@ -16,6 +17,7 @@
 #include "io/core/BitmapFile.h"
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
+#include "media/core/RandomCue.h"
 #include "skin/BitmapImage.h"
 #include "skin/QtRect.h"
 #include "skin/TGraphicButton.h"
@@ -133,6 +135,9 @@ void TJumpForm::CreateControls() {
   GraphicButton5->OnMouseEnter = [this](TGraphicButton* b) { GraphicButton5MouseEnter(b); };
   GraphicButton5->OnMouseLeave = [this](TGraphicButton* b) { GraphicButton1MouseLeave(b); };
   BindMirrorSliders();
+  MidiTimer.setInterval(3000);
+  MidiTimer.setSingleShot(true);
+  connect(&MidiTimer, &QTimer::timeout, this, [this] { RunHandler([this] { MidiTimerTimer(); }); });
 }
 
 void TJumpForm::GraphicButton1MouseEnter(TGraphicButton* sender) {
@@ -179,6 +184,7 @@ void TJumpForm::FormShow() {
        {GraphicButton1, GraphicButton2, GraphicButton3, GraphicButton4, GraphicButton5})
     button->SetTransparency(100);
   PlayCue(DataFile(kStartSound));
+  MidiTimer.start();
   if (warpWindow_) {
     const Bitmap face = LoadPictureFile(DataFile(kDefaultFaceFile));
     warpWindow_->SetFacePicture(face);
@@ -196,8 +202,19 @@ void TJumpForm::FormDestroy() {
   if (url && IsWebAddress(*url)) services_.shell->Open(QUrl(QString::fromStdString(*url)));
 }
 
-void TJumpForm::PlayCue(const std::string& path) {
-  services_.sound->PlayCue(path);
+void TJumpForm::PlayCue(const std::string& name) {
+  if (name != "random") {
+    services_.sound->PlayCue(name);
+    return;
+  }
+  // The standard library's generator, unseeded: the same order on every run.
+  LastRandomCue = NextRandomCue(LastRandomCue, [] { return std::rand(); });
+  services_.sound->PlayCue(DataFile(RandomSound(LastRandomCue)));
+}
+
+void TJumpForm::MidiTimerTimer() {
+  MidiTimer.stop();
+  services_.sound->PlayMusic(DataFile(kStartMusic));
 }
 
 void TJumpForm::paintEvent(QPaintEvent*) {

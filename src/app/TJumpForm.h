@@ -33,8 +33,14 @@ class TJumpForm : public QWidget {
   // The parent of every control: the inner 630 x 470 client area.
   QWidget* Client() const { return client_; }
 
-  // Plays a sound cue (never fails).
-  void PlayCue(const std::string& path);
+  // Plays a sound cue given by its full path, or one of the nine hover cues
+  // for "random" (never the one played last). Never fails.
+  void PlayCue(const std::string& name);
+  int LastRandomCue = 0;
+
+  // Starts the music, once, 3000 ms after the first show.
+  QTimer MidiTimer;
+  void MidiTimerTimer();
 
   Bitmap BackgroundBitmap;
   Bitmap StartPicture;

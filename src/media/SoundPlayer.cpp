@@ -1,11 +1,13 @@
 #include "SoundPlayer.h"
 
+#include "SdlSoundPlayer.h"
+
 namespace quillo {
 
 std::unique_ptr<SoundPlayer> LoadSoundPlayer(bool forceUnavailable) {
   if (forceUnavailable) return std::make_unique<UnavailableSoundPlayer>(kServiceTurnedOff);
-  // Sound output comes with the cue player; until then Quillo is silent.
-  return std::make_unique<UnavailableSoundPlayer>("This Quillo plays no sound yet");
+  // The device itself opens on the first sound and stays silent if it cannot.
+  return std::make_unique<SdlSoundPlayer>();
 }
 
 }  // namespace quillo

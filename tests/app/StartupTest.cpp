@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "app/QuilloApplication.h"
@@ -98,6 +99,32 @@ TEST_F(Startup, TheModeAndExitButtonsShowOnlyTheArtUntilHovered) {
     EXPECT_EQ(testing::CountColour(shown, inside, MakePixel(0, 64, 128)),
               inside.Width() * inside.Height())
         << button->objectName().toStdString();
+  }
+}
+
+TEST_F(Startup, RandomCuesNeverRepeatAndTheMusicWaitsForItsTimer) {
+  const testing::DataFolder data;
+  Start(data);
+  TJumpForm& form = *windows_->JumpForm;
+  EXPECT_TRUE(form.MidiTimer.isActive());
+  EXPECT_EQ(form.MidiTimer.interval(), 3000);
+  EXPECT_TRUE(recorded_->sound.music.empty());
+  form.MidiTimerTimer();
+  ASSERT_EQ(recorded_->sound.music.size(), 1u);
+  EXPECT_TRUE(QString::fromStdString(recorded_->sound.music[0]).endsWith("/start.mid"));
+  EXPECT_FALSE(form.MidiTimer.isActive());
+
+  recorded_->sound.played.clear();
+  for (int i = 0; i < 30; ++i) form.PlayCue("random");
+  const auto& played = recorded_->sound.played;
+  ASSERT_EQ(played.size(), 30u);
+  for (std::size_t i = 0; i < played.size(); ++i) {
+    EXPECT_TRUE(
+        QString::fromStdString(played[i]).contains(QRegularExpression("/random[1-9]\\.wav$")))
+        << played[i];
+    if (i > 0) {
+      EXPECT_NE(played[i], played[i - 1]);
+    }
   }
 }
 

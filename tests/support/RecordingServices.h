@@ -27,7 +27,9 @@ class RecordingShell final : public Shell {
 class RecordingSoundPlayer final : public SoundPlayer {
  public:
   void PlayCue(const std::string& path) override { played.push_back(path); }
+  void PlayMusic(const std::string& path) override { music.push_back(path); }
   std::vector<std::string> played;
+  std::vector<std::string> music;
 };
 
 // A set of services made of recording doubles, with typed access to them.
