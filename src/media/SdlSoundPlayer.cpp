@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <alsa/asoundlib.h>
 #include <sys/stat.h>
 
 namespace quillo {
@@ -9,6 +10,10 @@ namespace quillo {
 namespace {
 
 constexpr int kCueChannel = 0;
+
+// ALSA writes its complaints (no sound card, for one) to standard error;
+// Quillo stays quiet about sound, so they go nowhere.
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 bool IsFile(const std::string& path) {
   struct stat st {};
@@ -33,6 +38,7 @@ SdlSoundPlayer::~SdlSoundPlayer() {
 bool SdlSoundPlayer::OpenAudio() {
   if (state_ == State::Closed) {
     state_ = State::Failed;
+    snd_lib_error_set_handler(IgnoreAlsaError);
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
