@@ -132,6 +132,11 @@ void TJumpForm::CreateControls() {
     button->OnMouseEnter = [this](TGraphicButton* b) { GraphicButton1MouseEnter(b); };
     button->OnMouseLeave = [this](TGraphicButton* b) { GraphicButton1MouseLeave(b); };
   }
+  for (TGraphicButton* button : {GraphicButton1, bnClose, bnMinimize})
+    button->OnMouseDown = [this](TGraphicButton* b, Qt::MouseButton, Qt::KeyboardModifiers, int,
+                                 int) { GraphicButton1MouseDown(b); };
+  for (TNonRectPanel* panel : {LoadPanel, SavePanel})
+    panel->OnMouseEnter = [this](TNonRectPanel*) { SavePanelMouseEnter(); };
   GraphicButton5->OnMouseEnter = [this](TGraphicButton* b) { GraphicButton5MouseEnter(b); };
   GraphicButton5->OnMouseLeave = [this](TGraphicButton* b) { GraphicButton1MouseLeave(b); };
   BindMirrorSliders();
@@ -142,7 +147,16 @@ void TJumpForm::CreateControls() {
 
 void TJumpForm::GraphicButton1MouseEnter(TGraphicButton* sender) {
   if (!isActiveWindow()) return;
+  PlayCue("random");
   sender->SetTransparency(0);
+}
+
+void TJumpForm::GraphicButton1MouseDown(TGraphicButton* sender) {
+  if (sender->Tag != 0) PlayCue(DataFile(ClickSound(sender->Tag)));
+}
+
+void TJumpForm::SavePanelMouseEnter() {
+  PlayCue("random");
 }
 
 void TJumpForm::GraphicButton1MouseLeave(TGraphicButton* sender) {

@@ -104,6 +104,8 @@ class TJumpForm : public QWidget {
   void GraphicButton1MouseEnter(TGraphicButton* sender);
   void GraphicButton1MouseLeave(TGraphicButton* sender);
   void GraphicButton5MouseEnter(TGraphicButton* sender);
+  void GraphicButton1MouseDown(TGraphicButton* sender);
+  void SavePanelMouseEnter();
 
   // The mirror sliders (MirrorSliderHandlers.cpp) and the scales beside them
   // (SliderScales.cpp).

@@ -114,6 +114,15 @@ TEST_F(Startup, RandomCuesNeverRepeatAndTheMusicWaitsForItsTimer) {
   EXPECT_TRUE(QString::fromStdString(recorded_->sound.music[0]).endsWith("/start.mid"));
   EXPECT_FALSE(form.MidiTimer.isActive());
 
+  // The press cue sounds for the Warping button (Tag 1) only.
+  recorded_->sound.played.clear();
+  QTest::mousePress(form.bnClose, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+  QTest::mouseRelease(form.bnClose, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+  EXPECT_TRUE(recorded_->sound.played.empty());
+  QTest::mousePress(form.GraphicButton1, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+  ASSERT_EQ(recorded_->sound.played.size(), 1u);
+  EXPECT_TRUE(QString::fromStdString(recorded_->sound.played[0]).endsWith("/click1.wav"));
+
   recorded_->sound.played.clear();
   for (int i = 0; i < 30; ++i) form.PlayCue("random");
   const auto& played = recorded_->sound.played;
