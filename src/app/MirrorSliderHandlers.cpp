@@ -8,6 +8,7 @@
 #include "effects/core/MirrorSliders.h"
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
+#include "skin/BitmapImage.h"
 #include "skin/TGraphicSlider.h"
 #include "skin/TNonRectPanel.h"
 #include "skin/core/CellPicture.h"
@@ -33,13 +34,10 @@ QImage KeyedOnLowerLeft(const Bitmap& cell) {
   return image;
 }
 
-QImage Opaque(const Bitmap& cell) {
-  QImage image(cell.Width(), cell.Height(), QImage::Format_RGB32);
-  for (int y = 0; y < cell.Height(); ++y) {
-    auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < cell.Width(); ++x) out[x] = 0xFF000000u | ColourBits(cell.At(x, y));
-  }
-  return image;
+// Draws a slider's thumb frame from the skin sheet where its placement says.
+void DrawThumb(QPainter& canvas, const Bitmap& sheet, const ThumbPlacement& t) {
+  canvas.drawImage(t.x, t.y,
+                   KeyedOnLowerLeft(CutCell(sheet, t.cell, t.cell.Width(), t.cell.Height())));
 }
 
 }  // namespace
@@ -167,10 +165,8 @@ void TJumpForm::TimerTimer() {
 
 void TJumpForm::LeftSliderPaint(QPainter& canvas) {
   if (!Resource.HasPicture()) return;
-  const ThumbPlacement t =
-      LeftThumbPlacement(LeftSlider->Value(), LeftSlider->height(), MirrorsMode());
-  const Bitmap cell = CutCell(Resource.Picture(), t.cell, t.cell.Width(), t.cell.Height());
-  canvas.drawImage(t.x, t.y, KeyedOnLowerLeft(cell));
+  DrawThumb(canvas, Resource.Picture(),
+            LeftThumbPlacement(LeftSlider->Value(), LeftSlider->height(), MirrorsMode()));
 }
 
 void TJumpForm::RightSliderPaint(QPainter& canvas) {
@@ -181,12 +177,11 @@ void TJumpForm::RightSliderPaint(QPainter& canvas) {
       const MirrorIcon& icon = kMirrorIcons[i];
       const Rect r = icon.Cell(i + 1 == chosen);
       canvas.drawImage(icon.sliderX, icon.sliderY,
-                       Opaque(CutCell(Resource.Picture(), r, r.Width(), r.Height())));
+                       ToImage(CutCell(Resource.Picture(), r, r.Width(), r.Height())));
     }
   }
-  const ThumbPlacement t = RightThumbPlacement(RightSlider->Value(), RightSlider->height());
-  const Bitmap cell = CutCell(Resource.Picture(), t.cell, t.cell.Width(), t.cell.Height());
-  canvas.drawImage(t.x, t.y, KeyedOnLowerLeft(cell));
+  DrawThumb(canvas, Resource.Picture(),
+            RightThumbPlacement(RightSlider->Value(), RightSlider->height()));
 }
 
 }  // namespace quillo

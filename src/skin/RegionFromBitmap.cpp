@@ -9,7 +9,7 @@
 namespace quillo {
 
 std::optional<QRegion> CreateRegionFromBitmap32(const Bitmap& bitmap, ColorRef key) {
-  const std::vector<Rect> runs = ShapeRuns(bitmap, ColorRefToPixel(ResolveColor(key)));
+  const std::vector<Rect> runs = ShapeRuns(bitmap, KeyPixelOf(key));
   if (runs.empty()) return std::nullopt;
   // The runs come in rows top to bottom, left to right within a row, and do
   // not overlap: the banded order a region is built from directly. Rows whose

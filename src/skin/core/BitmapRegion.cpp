@@ -1,12 +1,15 @@
 #include "BitmapRegion.h"
 
+#include "CellBlend.h"
+
 namespace quillo {
 
 std::vector<Rect> ShapeRuns(const Bitmap& bitmap, Pixel key) {
   std::vector<Rect> runs;
   const int w = bitmap.Width();
   const int h = bitmap.Height();
-  const Pixel keyBits = ColourBits(key);
+  // kNoKey keeps its top byte and so never equals a pixel's colour bits.
+  const Pixel keyBits = key == kNoKey ? kNoKey : ColourBits(key);
   for (int y = 0; y < h; ++y) {
     const Pixel* row = bitmap.Row(y);
     int start = -1;

@@ -10,7 +10,8 @@
 namespace quillo {
 
 // The runs of shape pixels as rectangles one pixel high (right and bottom
-// exclusive), in scanning order. Empty when every pixel is the key.
+// exclusive), in scanning order. Empty when every pixel is the key; with
+// kNoKey (CellBlend.h) every pixel belongs to the shape.
 std::vector<Rect> ShapeRuns(const Bitmap& bitmap, Pixel key);
 
 }  // namespace quillo

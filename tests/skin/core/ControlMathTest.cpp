@@ -71,6 +71,8 @@ TEST(ControlMath, ShapesAreRunsOfNonKeyPixelsIgnoringTheFourthByte) {
   EXPECT_EQ(ShapeRuns(row, key), (std::vector<Rect>{{1, 0, 3, 1}, {4, 0, 5, 1}, {3, 1, 4, 2}}));
   EXPECT_EQ(ShapeRuns(Bitmap(3, 2, a), key), (std::vector<Rect>{{0, 0, 3, 1}, {0, 1, 3, 2}}));
   EXPECT_TRUE(ShapeRuns(Bitmap(3, 2, key), key).empty());
+  // Without a key every pixel, black ones too, is shape.
+  EXPECT_EQ(ShapeRuns(Bitmap(2, 1, 0), kNoKey), (std::vector<Rect>{{0, 0, 2, 1}}));
 }
 
 TEST(ControlMath, GlidesEaseInAndEndExactly) {
