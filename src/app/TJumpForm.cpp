@@ -17,6 +17,7 @@
 #include "io/core/BitmapFile.h"
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
+#include "media/TVideoPlayer.h"
 #include "media/core/RandomCue.h"
 #include "skin/BitmapImage.h"
 #include "skin/QtRect.h"
@@ -143,12 +144,28 @@ void TJumpForm::CreateControls() {
   MidiTimer.setInterval(3000);
   MidiTimer.setSingleShot(true);
   connect(&MidiTimer, &QTimer::timeout, this, [this] { RunHandler([this] { MidiTimerTimer(); }); });
+  VideoTimer.setInterval(1500);
+  connect(&VideoTimer, &QTimer::timeout, this,
+          [this] { RunHandler([this] { VideoTimerTimer(); }); });
+  VideoPlayer = new TVideoPlayer(client_);
+  VideoPlayer->setGeometry(ToQRect(kPictureArea));
+  VideoPlayer->AutoLoop = true;
+  VideoPlayer->hide();
+}
+
+bool TJumpForm::IsModeButton(const TGraphicButton* button) const {
+  return button == GraphicButton1 || button == GraphicButton2 || button == GraphicButton3 ||
+         button == GraphicButton4;
 }
 
 void TJumpForm::GraphicButton1MouseEnter(TGraphicButton* sender) {
   if (!isActiveWindow()) return;
   PlayCue("random");
   sender->SetTransparency(0);
+  if (IsModeButton(sender)) {
+    VideoTimerTag = sender->Tag;
+    VideoTimer.start();
+  }
 }
 
 void TJumpForm::GraphicButton1MouseDown(TGraphicButton* sender) {
@@ -161,6 +178,31 @@ void TJumpForm::SavePanelMouseEnter() {
 
 void TJumpForm::GraphicButton1MouseLeave(TGraphicButton* sender) {
   sender->SetTransparency(100);
+  VideoTimer.stop();  // a video already playing goes on
+}
+
+void TJumpForm::VideoTimerTimer() {
+  VideoTimer.stop();
+  try {
+    VideoPlayer->FileName = DataFile(VideoFile(VideoTimerTag));
+    VideoPlayer->Open();
+    VideoPlayer->Play();
+    StartPaintBox->hide();
+    VideoPlayer->show();
+  } catch (const std::exception&) {
+    // A missing or broken video leaves the home picture; nothing is said.
+    // Opening closed the video that played before, so its empty player goes.
+    if (!VideoPlayer->Opened()) {
+      VideoPlayer->hide();
+      StartPaintBox->show();
+    }
+  }
+}
+
+void TJumpForm::StopIntroVideo() {
+  VideoTimer.stop();
+  if (VideoPlayer->GetMode() == static_cast<int>(MediaMode::Playing)) VideoPlayer->Stop();
+  VideoPlayer->hide();
 }
 
 void TJumpForm::GraphicButton5MouseEnter(TGraphicButton* sender) {

@@ -18,6 +18,7 @@ class TGraphicSlider;
 class TMorphForm;
 class TNonRectPanel;
 class TPaintBox;
+class TVideoPlayer;
 class TWarpWindow;
 
 class TJumpForm : public QWidget {
@@ -41,6 +42,23 @@ class TJumpForm : public QWidget {
   // Starts the music, once, 3000 ms after the first show.
   QTimer MidiTimer;
   void MidiTimerTimer();
+
+  // Plays the intro video of the mode button the pointer has rested on for
+  // 1500 ms (its Tag in VideoTimerTag) in VideoPlayer, over the home picture.
+  QTimer VideoTimer;
+  int VideoTimerTag = 0;
+  void VideoTimerTimer();
+  TVideoPlayer* VideoPlayer = nullptr;
+  // Hides the intro video and stops it when it plays; VideoTimer goes off.
+  void StopIntroVideo();
+
+  // The hover handlers of the buttons (the mode buttons, bnClose, bnMinimize,
+  // Load1, Load2): a random cue and full colour on entering, and for a mode
+  // button the intro video's timer; only the background again on leaving.
+  void GraphicButton1MouseEnter(TGraphicButton* sender);
+  void GraphicButton1MouseLeave(TGraphicButton* sender);
+  // The press cue: "resource\click<Tag>.wav" for a control with a Tag.
+  void GraphicButton1MouseDown(TGraphicButton* sender);
 
   Bitmap BackgroundBitmap;
   Bitmap StartPicture;
@@ -101,10 +119,8 @@ class TJumpForm : public QWidget {
   void FormDestroy();
   void CreateControls();
   void StartPaintBoxPaint(QWidget* sender, QPainter& canvas);
-  void GraphicButton1MouseEnter(TGraphicButton* sender);
-  void GraphicButton1MouseLeave(TGraphicButton* sender);
   void GraphicButton5MouseEnter(TGraphicButton* sender);
-  void GraphicButton1MouseDown(TGraphicButton* sender);
+  bool IsModeButton(const TGraphicButton* button) const;
   void SavePanelMouseEnter();
 
   // The mirror sliders (MirrorSliderHandlers.cpp) and the scales beside them

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -10,10 +11,12 @@
 #include "app/QuilloWindows.h"
 #include "effects/core/WarpModel.h"
 #include "io/core/Folders.h"
+#include "media/TVideoPlayer.h"
 #include "skin/BitmapImage.h"
 #include "skin/QtRect.h"
 #include "skin/TGraphicButton.h"
 #include "skin/TGraphicSlider.h"
+#include "skin/TPaintBox.h"
 #include "skin/core/WindowPlaces.h"
 #include "support/RecordingServices.h"
 #include "support/TestFolder.h"
@@ -135,6 +138,51 @@ TEST_F(Startup, RandomCuesNeverRepeatAndTheMusicWaitsForItsTimer) {
       EXPECT_NE(played[i], played[i - 1]);
     }
   }
+}
+
+TEST_F(Startup, AModeButtonRestedOnFor1500msPlaysItsIntroVideoInThePictureArea) {
+  const testing::DataFolder data;
+  const QString video = QString::fromStdString(data.Path()) + "resource/VIDEO3.avi";
+  QProcess ffmpeg;
+  ffmpeg.start("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=64x64:rate=15",
+                          "-frames:v", "15", "-c:v", "mjpeg", "-pix_fmt", "yuvj420p", video});
+  ASSERT_TRUE(ffmpeg.waitForFinished(20000));
+  Start(data);
+  TJumpForm& form = *windows_->JumpForm;
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(form.isActiveWindow());
+
+  // Leaving before 1500 ms: no video.
+  form.GraphicButton1MouseEnter(form.GraphicButton3);
+  QTest::qWait(1400);
+  form.GraphicButton1MouseLeave(form.GraphicButton3);
+  QTest::qWait(300);
+  EXPECT_FALSE(form.VideoPlayer->isVisible());
+  EXPECT_EQ(form.VideoPlayer->GetMode(), 0);
+
+  // Resting: the Mirrors video (Tag 3) plays over the home picture, and goes
+  // on looping after the pointer leaves.
+  form.GraphicButton1MouseEnter(form.GraphicButton3);
+  QTest::qWait(1600);
+  EXPECT_TRUE(form.VideoPlayer->isVisible());
+  EXPECT_FALSE(form.StartPaintBox->isVisible());
+  EXPECT_EQ(form.VideoPlayer->geometry(), ToQRect(kPictureArea));
+  form.GraphicButton1MouseLeave(form.GraphicButton3);
+  QTest::qWait(1200);
+  EXPECT_EQ(form.VideoPlayer->GetMode(), 2);
+
+  form.StopIntroVideo();
+  EXPECT_FALSE(form.VideoPlayer->isVisible());
+  EXPECT_EQ(form.VideoPlayer->GetMode(), 1);
+
+  // A button whose video is missing brings back the home picture, silently.
+  form.VideoTimerTimer();
+  EXPECT_TRUE(form.VideoPlayer->isVisible());
+  form.VideoTimerTag = 2;
+  form.VideoTimerTimer();
+  EXPECT_FALSE(form.VideoPlayer->isVisible());
+  EXPECT_TRUE(form.StartPaintBox->isVisible());
+  EXPECT_TRUE(Errors().isEmpty());
 }
 
 TEST_F(Startup, PaintingRendersOnlyTheInvalidPartWithTheSlidersOfTheMainWindow) {
