@@ -11,12 +11,12 @@ QuilloWindows::QuilloWindows(Services& services)
       BlendForm(std::make_unique<TBlendForm>()),
       MorphForm(std::make_unique<TMorphForm>(*services.messages)),
       OpenForm(std::make_unique<TOpenForm>()),
-      HelpForm(std::make_unique<THelpForm>()),
+      HelpForm(std::make_unique<THelpForm>(*JumpForm)),
       CaptureBitmapDialog(std::make_unique<TCaptureBitmapDialog>()),
       SaveForm(std::make_unique<TSaveForm>()),
       OpenMorphForm(std::make_unique<TOpenMorphForm>()),
       ServerForm(std::make_unique<TServerForm>()) {
-  JumpForm->Attach(WarpWindow, BlendForm.get(), MorphForm.get());
+  JumpForm->Attach(*this);
 }
 
 }  // namespace quillo

@@ -2,7 +2,7 @@
 
 namespace quillo {
 
-THelpForm::THelpForm() {
+THelpForm::THelpForm(TJumpForm& jumpForm) : jumpForm_(jumpForm) {
   setObjectName("HelpForm");
   setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
 }

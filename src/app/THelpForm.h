@@ -1,14 +1,18 @@
 #pragma once
 // The help and about window, shown over the picture area.
-// Created once at start-up and hidden; its screens are built out step by step.
 #include <QWidget>
 
 namespace quillo {
 
+class TJumpForm;
+
 class THelpForm : public QWidget {
   Q_OBJECT
  public:
-  THelpForm();
+  explicit THelpForm(TJumpForm& jumpForm);
+
+ private:
+  TJumpForm& jumpForm_;
 };
 
 }  // namespace quillo

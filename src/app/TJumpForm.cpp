@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <cstdlib>
 
+#include "QuilloWindows.h"
 #include "Services.h"
 #include "base/Handler.h"
 #include "core/UrlShortcut.h"
@@ -70,10 +71,11 @@ TJumpForm::~TJumpForm() {
   FormDestroy();
 }
 
-void TJumpForm::Attach(TWarpWindow* warpWindow, TBlendForm* blendForm, TMorphForm* morphForm) {
-  warpWindow_ = warpWindow;
-  blendForm_ = blendForm;
-  morphForm_ = morphForm;
+void TJumpForm::Attach(QuilloWindows& windows) {
+  windows_ = &windows;
+  warpWindow_ = windows.WarpWindow;
+  blendForm_ = windows.BlendForm.get();
+  morphForm_ = windows.MorphForm.get();
 }
 
 void TJumpForm::FormCreate() {

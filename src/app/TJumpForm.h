@@ -12,7 +12,9 @@
 namespace quillo {
 
 struct Services;
+class QuilloWindows;
 class TBlendForm;
+class THelpForm;
 class TGraphicButton;
 class TGraphicSlider;
 class TMorphForm;
@@ -28,8 +30,8 @@ class TJumpForm : public QWidget {
   explicit TJumpForm(Services& services);
   ~TJumpForm() override;
 
-  // The windows the show handler works with, created after this one.
-  void Attach(TWarpWindow* warpWindow, TBlendForm* blendForm, TMorphForm* morphForm);
+  // The windows created after this one, which its handlers show and use.
+  void Attach(QuilloWindows& windows);
 
   // The parent of every control: the inner 630 x 470 client area.
   QWidget* Client() const { return client_; }
@@ -51,6 +53,11 @@ class TJumpForm : public QWidget {
   TVideoPlayer* VideoPlayer = nullptr;
   // Hides the intro video and stops it when it plays; VideoTimer goes off.
   void StopIntroVideo();
+
+  // Shows the help text of the current screen over the picture area (the
+  // Help panel is the sender), or the about text (no sender); any press
+  // closes it (HelpPanelClick.cpp).
+  void HelpPanelClick(QObject* sender);
 
   // The hover handlers of the buttons (the mode buttons, bnClose, bnMinimize,
   // Load1, Load2): a random cue and full colour on entering, and for a mode
@@ -140,6 +147,7 @@ class TJumpForm : public QWidget {
 
   Services& services_;
   QWidget* client_ = nullptr;
+  QuilloWindows* windows_ = nullptr;
   TWarpWindow* warpWindow_ = nullptr;
   TBlendForm* blendForm_ = nullptr;
   TMorphForm* morphForm_ = nullptr;
