@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "TMyHintWindow.h"
 #include "io/MessageBoxes.h"
 #include "skin/PaletteColors.h"
 #include "skin/core/SystemColors.h"
@@ -15,11 +16,14 @@ QuilloApplication::QuilloApplication(int& argc, char** argv) : QApplication(argc
   setApplicationDisplayName("Quillo");
   setOrganizationName("Tessaray");
   UsePaletteForSystemColors();
+  hintWindow_ = std::make_unique<TMyHintWindow>();
+  hintWindow_->Install();
   previousSink_ = SetErrorSink(
       [this](const std::string& message) { ShowError(QString::fromStdString(message)); });
 }
 
 QuilloApplication::~QuilloApplication() {
+  hintWindow_.reset();
   SetSystemColorResolver(nullptr);
   SetErrorSink(std::move(previousSink_));
 }

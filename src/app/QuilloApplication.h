@@ -4,12 +4,14 @@
 // application's error box, on the user-interface thread, and the program goes
 // on. notify() catches what still escapes a handler, as the last net.
 #include <QApplication>
+#include <memory>
 
 #include "base/Handler.h"
 
 namespace quillo {
 
 class MessageBoxes;
+class TMyHintWindow;
 
 class QuilloApplication : public QApplication {
   Q_OBJECT
@@ -26,6 +28,7 @@ class QuilloApplication : public QApplication {
 
  private:
   MessageBoxes* boxes_ = nullptr;
+  std::unique_ptr<TMyHintWindow> hintWindow_;  // every control's hints
   ErrorSink previousSink_;
 };
 

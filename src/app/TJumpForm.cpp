@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <cstdlib>
@@ -53,6 +54,9 @@ class ClientArea final : public QWidget {
     for (const ShadowLabel& label : form_.ModeLabels) DrawShadowLabel(painter, label);
     DrawShadowLabel(painter, form_.RxLabel5);
   }
+  void mousePressEvent(QMouseEvent* event) override { form_.TitleStripMouseDown(event); }
+  void mouseMoveEvent(QMouseEvent* event) override { form_.TitleStripMouseMove(event); }
+  void mouseReleaseEvent(QMouseEvent* event) override { form_.TitleStripMouseUp(event); }
 
  private:
   TJumpForm& form_;
@@ -93,6 +97,7 @@ void TJumpForm::FormCreate() {
         captions[i], ToQRect(kModePlaces[i].caption), QColor(192, 192, 192), Qt::black, 1,
         LabelFont()};
   RxLabel5 = {"Quillo", ToQRect(kTitleLabel), QColor(255, 255, 0), Qt::black, 1, LabelFont()};
+  RxLabel6 = {"Exit", ToQRect(kExitLabel), QColor(255, 255, 0), Qt::black, 1, LabelFont()};
   CreateControls();
 }
 
@@ -143,6 +148,7 @@ void TJumpForm::CreateControls() {
   GraphicButton5->OnMouseEnter = [this](TGraphicButton* b) { GraphicButton5MouseEnter(b); };
   GraphicButton5->OnMouseLeave = [this](TGraphicButton* b) { GraphicButton1MouseLeave(b); };
   BindMirrorSliders();
+  BindScreenHandlers();
   MidiTimer.setInterval(3000);
   MidiTimer.setSingleShot(true);
   connect(&MidiTimer, &QTimer::timeout, this, [this] { RunHandler([this] { MidiTimerTimer(); }); });
@@ -246,14 +252,18 @@ void TJumpForm::FormShow() {
   if (warpWindow_) {
     const Bitmap face = LoadPictureFile(DataFile(kDefaultFaceFile));
     warpWindow_->SetFacePicture(face);
-    warpWindow_->show();
   }
 }
 
 void TJumpForm::FormDestroy() {
-  // "play.url" in the current directory is opened when the program ends,
-  // when it names a web address; anything else it names is ignored.
-  QFile shortcut(QString::fromUtf8(kPlayShortcut.data(), kPlayShortcut.size()));
+  // "play.url" in the current directory is opened when the program ends.
+  OpenShortcut(kPlayShortcut);
+}
+
+void TJumpForm::OpenShortcut(std::string_view name) {
+  // An internet shortcut of the current directory, when it names a web
+  // address; a missing file, or anything else it names, is ignored.
+  QFile shortcut(QString::fromUtf8(name.data(), name.size()));
   if (!shortcut.exists() || !shortcut.open(QIODevice::ReadOnly)) return;
   const QByteArray text = shortcut.read(64 * 1024);
   const auto url = ShortcutUrl(std::string_view(text.constData(), text.size()));

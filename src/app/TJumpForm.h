@@ -4,10 +4,15 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <string_view>
 
 #include "ShadowLabel.h"
+#include "app/core/SlideAnimation.h"
 #include "base/Bitmap.h"
 #include "skin/core/PictureHolder.h"
+
+class QEventLoop;
+class QMouseEvent;
 
 namespace quillo {
 
@@ -22,6 +27,7 @@ class TNonRectPanel;
 class TPaintBox;
 class TVideoPlayer;
 class TWarpWindow;
+struct ScreenHandlers;
 
 class TJumpForm : public QWidget {
   Q_OBJECT
@@ -115,6 +121,37 @@ class TJumpForm : public QWidget {
 
   std::array<ShadowLabel, 4> ModeLabels;  // RxLabel1 to RxLabel4
   ShadowLabel RxLabel5;                   // the title
+  ShadowLabel RxLabel6;                   // "Exit", written on GraphicButton5
+
+  // The screens (Screens.cpp): 0 home, 1 Warping, 2 Mirrors, 3 Morphing,
+  // 4 Blending. SwitchScreen(N) slides the panels in for screen N, -N slides
+  // them out to home; it returns when the slide has ended.
+  void SwitchScreen(int direction);
+  QTimer AnimTimer;
+  int AnimTimerTag = 0;  // ms elapsed in the running slide
+  int SlideDirection = 0;
+  void AnimTimerTimer();
+  void Page1Click();           // Warping
+  void Page2Click();           // Mirrors
+  void GraphicButton2Click();  // Morphing
+  void GraphicButton4Click();  // Blending
+  void ExitClick();            // home, or the end of the program on home
+  // The Load and Save tabs of Warping and Mirrors.
+  void LoadPanelClick();
+  void SavePanelClick();
+  // The save dialog's frame at the percentage in its Tag.
+  void RenderForSave();
+  void bnCloseClick();
+  void bnMinimizeClick();
+  // The shortcut buttons: "website.url", "moregames.url", "tellafriend.url"
+  // and "subscribe.url" of the current directory, when there.
+  void OpenShortcut(std::string_view name);
+
+  // A press on the window itself, not on a control (client pixels): the
+  // title opens the about text, the rest of the strip moves the window.
+  void TitleStripMouseDown(QMouseEvent* event);
+  void TitleStripMouseMove(QMouseEvent* event);
+  void TitleStripMouseUp(QMouseEvent* event);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -152,6 +189,15 @@ class TJumpForm : public QWidget {
   TBlendForm* blendForm_ = nullptr;
   TMorphForm* morphForm_ = nullptr;
   bool shown_ = false;
+  // The slide: where it began, and the loop SwitchScreen waits in.
+  SlidePositions slideStart_;
+  QEventLoop* slideLoop_ = nullptr;
+  // Moving the window by the title strip where the window system does not.
+  bool movingWindow_ = false;
+  QPoint moveOffset_;
+  void BindScreenHandlers();
+  void Graft(const ScreenHandlers& handlers);
+  void MovePanels(const SlidePositions& p);
 };
 
 }  // namespace quillo

@@ -12,4 +12,12 @@ void TBlendForm::LoadDefaultFaces(const std::string& leftPath, const std::string
   BlendBitmap.Draw(0, 0, LeftFace);
 }
 
+ScreenHandlers TBlendForm::Handlers() {
+  ScreenHandlers h;
+  h.paintBox.OnPaint = PaintStretched(BlendBitmap);
+  h.paintBox1.OnPaint = PaintStretched(LeftFace);
+  h.paintBox2.OnPaint = PaintStretched(RightFace);
+  return h;
+}
+
 }  // namespace quillo

@@ -3,6 +3,7 @@
 // and the handlers the main window lends its controls on the Blending screen.
 #include <QWidget>
 
+#include "ScreenHandlers.h"
 #include "base/Bitmap.h"
 
 namespace quillo {
@@ -11,6 +12,9 @@ class TBlendForm : public QWidget {
   Q_OBJECT
  public:
   TBlendForm() = default;
+
+  // The handlers the main window's controls take while this screen is on.
+  ScreenHandlers Handlers();
 
   // Loads the two default faces and starts the blend picture from the left one.
   void LoadDefaultFaces(const std::string& leftPath, const std::string& rightPath);

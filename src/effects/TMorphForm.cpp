@@ -32,4 +32,12 @@ void TMorphForm::ShowFrame(int value, int max) {
   ShowMorphFrame(Morph, value, max, DisplayBitmap);
 }
 
+ScreenHandlers TMorphForm::Handlers() {
+  ScreenHandlers h;
+  h.paintBox.OnPaint = PaintStretched(DisplayBitmap);
+  h.paintBox1.OnPaint = PaintStretched(Morph.SourceBitmap1);
+  h.paintBox2.OnPaint = PaintStretched(Morph.SourceBitmap2);
+  return h;
+}
+
 }  // namespace quillo

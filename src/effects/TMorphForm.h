@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <string>
 
+#include "ScreenHandlers.h"
 #include "base/Bitmap.h"
 #include "effects/core/MorphModel.h"
 
@@ -15,6 +16,9 @@ class TMorphForm : public QWidget {
   Q_OBJECT
  public:
   explicit TMorphForm(MessageBoxes& messages);
+
+  // The handlers the main window's controls take while this screen is on.
+  ScreenHandlers Handlers();
 
   // Reads the start-up morph and draws its first picture into DisplayBitmap.
   // When the file is missing or damaged the morph is two blank faces without

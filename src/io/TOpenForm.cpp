@@ -4,7 +4,6 @@ namespace quillo {
 
 TOpenForm::TOpenForm() {
   setObjectName("OpenForm");
-  setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
 }
 
 }  // namespace quillo

@@ -4,7 +4,6 @@ namespace quillo {
 
 TSaveForm::TSaveForm() {
   setObjectName("SaveForm");
-  setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
 }
 
 }  // namespace quillo

@@ -9,6 +9,15 @@ namespace quillo {
 
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {}
 
+void TPaintBox::Take(const PaintBoxHandlers& handlers) {
+  OnPaint = handlers.OnPaint;
+  OnMouseDown = handlers.OnMouseDown;
+  OnMouseMove = handlers.OnMouseMove;
+  OnMouseUp = handlers.OnMouseUp;
+  OnDblClick = handlers.OnDblClick;
+  update();
+}
+
 void TPaintBox::paintEvent(QPaintEvent*) {
   if (!OnPaint) return;
   QPainter painter(this);

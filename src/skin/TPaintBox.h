@@ -8,6 +8,19 @@
 
 namespace quillo {
 
+class TPaintBox;
+
+// The handlers a screen lends a paint box: paint, mouse and double-click.
+struct PaintBoxHandlers {
+  using Button =
+      std::function<void(TPaintBox*, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)>;
+  TPaintBitmap OnPaint;
+  Button OnMouseDown;
+  std::function<void(TPaintBox*, Qt::KeyboardModifiers, int x, int y)> OnMouseMove;
+  Button OnMouseUp;
+  std::function<void(TPaintBox*)> OnDblClick;
+};
+
 class TPaintBox : public QWidget {
   Q_OBJECT
  public:
@@ -15,10 +28,15 @@ class TPaintBox : public QWidget {
 
   int Tag = 0;
   TPaintBitmap OnPaint;
-  std::function<void(TPaintBox*, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseDown;
-  std::function<void(TPaintBox*, Qt::KeyboardModifiers, int x, int y)> OnMouseMove;
-  std::function<void(TPaintBox*, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseUp;
-  std::function<void(TPaintBox*)> OnDblClick;
+  PaintBoxHandlers::Button OnMouseDown;
+  decltype(PaintBoxHandlers::OnMouseMove) OnMouseMove;
+  PaintBoxHandlers::Button OnMouseUp;
+  decltype(PaintBoxHandlers::OnDblClick) OnDblClick;
+
+  // Takes all five handlers of a screen (empty ones included) and repaints;
+  // Detach clears them, so the box neither reacts nor paints.
+  void Take(const PaintBoxHandlers& handlers);
+  void Detach() { Take({}); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -20,6 +20,7 @@ class MirrorScreens : public ::testing::Test {
     StartFolder.clear();
     windows_ = std::make_unique<QuilloWindows>(recorded_.services);
     windows_->JumpForm->show();
+    windows_->WarpWindow->show();  // the screens' mirror, without the slide
     QCoreApplication::processEvents();
   }
   void TearDown() override {
