@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <cstdlib>
 
+#include "FirstPaintStamp.h"
 #include "QuilloWindows.h"
 #include "Services.h"
 #include "base/Handler.h"
@@ -53,6 +54,7 @@ class ClientArea final : public QWidget {
       painter.drawImage(-kFrame, -kFrame, WrapImage(form_.BackgroundBitmap));
     for (const ShadowLabel& label : form_.ModeLabels) DrawShadowLabel(painter, label);
     DrawShadowLabel(painter, form_.RxLabel5);
+    if (!form_.BackgroundBitmap.Empty()) StampFirstPaint();
   }
   void mousePressEvent(QMouseEvent* event) override { form_.TitleStripMouseDown(event); }
   void mouseMoveEvent(QMouseEvent* event) override { form_.TitleStripMouseMove(event); }
