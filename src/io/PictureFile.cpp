@@ -3,33 +3,38 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
+#include <string_view>
 
 #include "base/Error.h"
 #include "base/FileBytes.h"
 #include "core/BmpCodec.h"
+#include "core/PictureFormats.h"
 #include "skin/BitmapImage.h"
 
 namespace quillo {
 
-Bitmap DecodePicture(std::span<const std::uint8_t> bytes, const std::string& name) {
-  std::string bmpError;
-  if (LooksLikeBmp(bytes)) {
-    try {
-      return DecodeBmp(bytes).bitmap;
-    } catch (const Error& e) {
-      bmpError = e.what();  // perhaps a compressed BMP the toolkit can read
-    }
-  }
+namespace {
+
+// The extension of a file name as written, without the dot; empty when the
+// last path component has none.
+std::string_view ExtensionOf(std::string_view name) {
+  const std::size_t slash = name.find_last_of("/\\");
+  const std::string_view file = slash == std::string_view::npos ? name : name.substr(slash + 1);
+  const std::size_t dot = file.rfind('.');
+  return dot == std::string_view::npos ? std::string_view() : file.substr(dot + 1);
+}
+
+// The toolkit's reader of one format, without guessing others from content.
+Bitmap ReadWithToolkit(std::span<const std::uint8_t> bytes, const char* format,
+                       const std::string& name) {
   const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
                                                   static_cast<qsizetype>(bytes.size()));
   QBuffer buffer;
   buffer.setData(data);
   buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer);
-  if (!reader.canRead()) {
-    if (!bmpError.empty()) throw Error(bmpError + ": " + name);
-    throw Error("Unknown picture format: " + name);
-  }
+  QImageReader reader(&buffer, format);
+  reader.setAutoDetectImageFormat(false);
+  if (!reader.canRead()) throw Error("Picture file is not valid: " + name);
   const QSize size = reader.size();
   if (size.isValid() && !IsAcceptableSize(size.width(), size.height()))
     throw Error("Picture too large: " + name);
@@ -39,8 +44,32 @@ Bitmap DecodePicture(std::span<const std::uint8_t> bytes, const std::string& nam
   return ToBitmap(image);
 }
 
+// Our BMP reader; what it does not read (compressed bitmaps) the toolkit's may.
+Bitmap ReadBmp(std::span<const std::uint8_t> bytes, const std::string& name) {
+  try {
+    return DecodeBmp(bytes).bitmap;
+  } catch (const Error& ours) {
+    try {
+      return ReadWithToolkit(bytes, "bmp", name);
+    } catch (const Error&) {
+      throw Error(std::string(ours.what()) + ": " + name);
+    }
+  }
+}
+
+}  // namespace
+
+Bitmap LoadPictureBytes(std::span<const std::uint8_t> bytes, const std::string& name) {
+  const std::string_view extension = ExtensionOf(name);
+  const PictureFormat* format = FindPictureFormat(extension);
+  if (!format) throw Error("Unknown picture file extension (." + std::string(extension) + ")");
+  if (format->extension == "bmp") return ReadBmp(bytes, name);
+  if (format->extension == "ico") return ReadWithToolkit(bytes, "ico", name);
+  return ReadWithToolkit(bytes, nullptr, name);
+}
+
 Bitmap LoadPictureFile(const std::string& path) {
-  return DecodePicture(ReadFileBytes(path), path);
+  return LoadPictureBytes(ReadFileBytes(path), path);
 }
 
 }  // namespace quillo

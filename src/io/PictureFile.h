@@ -1,5 +1,7 @@
 #pragma once
-// Reading a picture file of any format the program knows into a bitmap.
+// Reading a picture file of any registered format (io/core/PictureFormats.h)
+// into a bitmap. The reader is chosen by the file name's extension.
+#include <cstdint>
 #include <span>
 #include <string>
 
@@ -7,11 +9,16 @@
 
 namespace quillo {
 
-// Decodes picture bytes: BMP by our own reader, other formats by the
-// toolkit's image readers. The name only serves the error messages.
-// Throws quillo::Error naming the file for unknown formats, damaged or
-// oversized pictures.
-Bitmap DecodePicture(std::span<const std::uint8_t> bytes, const std::string& name);
+// Decodes picture bytes by the reader of the name's extension. Throws
+// quillo::Error "Unknown picture file extension (.EXT)" for an extension
+// outside the registry, and an error naming the file for damaged, oversized
+// or unreadable pictures.
+Bitmap LoadPictureBytes(std::span<const std::uint8_t> bytes, const std::string& name);
+
+// The same as LoadPictureBytes, under its earlier name.
+inline Bitmap DecodePicture(std::span<const std::uint8_t> bytes, const std::string& name) {
+  return LoadPictureBytes(bytes, name);
+}
 
 // Reads and decodes a file; throws "Cannot open file <path>" when unreadable.
 Bitmap LoadPictureFile(const std::string& path);

@@ -1,0 +1,27 @@
+#pragma once
+// The picture formats Quillo reads, in the order the open dialogs list them:
+// the platform's own (bitmaps, icons, metafiles), then the image codec
+// adapter's (TLead). A file's reader is chosen by its extension, so the
+// extension of a file must be one of these.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillo {
+
+struct PictureFormat {
+  std::string_view extension;  // lower case, without the dot
+  std::string_view description;
+};
+
+// Every registered format, in order.
+const std::vector<PictureFormat>& PictureFormats();
+
+// The format of an extension (without the dot, any letter case), or nullptr.
+const PictureFormat* FindPictureFormat(std::string_view extension);
+
+// The toolkit's name-filter string: "All pictures (*.bmp *.ico ...)", then
+// "Bitmaps (*.bmp)" and one entry for each further format, joined by ";;".
+std::string PictureFileFilter();
+
+}  // namespace quillo
