@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <string_view>
 
+#include "LeadFormats.h"
+#include "MagickReader.h"
 #include "base/Error.h"
 #include "base/FileBytes.h"
 #include "core/BmpCodec.h"
@@ -57,18 +59,41 @@ Bitmap ReadBmp(std::span<const std::uint8_t> bytes, const std::string& name) {
   }
 }
 
+// Metafiles are drawn by ImageMagick where it has a delegate for them.
+Bitmap ReadMetafile(std::span<const std::uint8_t> bytes, const std::string& coder,
+                    const std::string& refusal, const std::string& name) {
+  if (!MagickCanRead(coder)) throw Error(refusal);
+  return ReadWithMagick(bytes, coder, name);
+}
+
+// The registered format of the name's extension; throws for any other.
+const PictureFormat& FormatOf(const std::string& name) {
+  const std::string_view extension = ExtensionOf(name);
+  const PictureFormat* format = FindPictureFormat(extension);
+  if (!format) {
+    const std::string written = extension.empty() ? "" : "." + std::string(extension);
+    throw Error("Unknown picture file extension (" + written + ")");
+  }
+  return *format;
+}
+
 }  // namespace
 
 Bitmap LoadPictureBytes(std::span<const std::uint8_t> bytes, const std::string& name) {
-  const std::string_view extension = ExtensionOf(name);
-  const PictureFormat* format = FindPictureFormat(extension);
-  if (!format) throw Error("Unknown picture file extension (." + std::string(extension) + ")");
-  if (format->extension == "bmp") return ReadBmp(bytes, name);
-  if (format->extension == "ico") return ReadWithToolkit(bytes, "ico", name);
-  return ReadWithToolkit(bytes, nullptr, name);
+  const std::string_view extension = FormatOf(name).extension;
+  if (extension == "bmp") return ReadBmp(bytes, name);
+  if (extension == "ico") return ReadWithToolkit(bytes, "ico", name);
+  if (extension == "wmf")
+    return ReadMetafile(bytes, "WMF", "Windows metafiles (.wmf) cannot be read on this system.",
+                        name);
+  if (extension == "emf")
+    return ReadMetafile(bytes, "EMF",
+                        "Enhanced Windows metafiles (.emf) cannot be read on this system.", name);
+  return DecodeLeadPicture(bytes, extension, name);
 }
 
 Bitmap LoadPictureFile(const std::string& path) {
+  FormatOf(path);  // an unknown extension is refused before the file is read
   return LoadPictureBytes(ReadFileBytes(path), path);
 }
 

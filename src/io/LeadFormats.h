@@ -1,0 +1,22 @@
+#pragma once
+// The readers behind the image codec adapter (TLead): ImageMagick for most of
+// its formats, Ghostscript for EPS, our own decoders for MacPaint and GEM IMG.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "base/Bitmap.h"
+
+namespace quillo {
+
+// True for the extensions (lower case, no dot) the adapter registers.
+bool IsLeadFormat(std::string_view extension);
+
+// Decodes the bytes by the reader of the adapter's format. Throws
+// quillo::Error with one sentence naming the file when the picture cannot be
+// read, and for the formats no reader on this system takes.
+Bitmap DecodeLeadPicture(std::span<const std::uint8_t> bytes, std::string_view extension,
+                         const std::string& name);
+
+}  // namespace quillo

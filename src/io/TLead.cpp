@@ -1,0 +1,82 @@
+#include "TLead.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "PictureFile.h"
+#include "base/Error.h"
+#include "base/FileBytes.h"
+#include "core/BmpCodec.h"
+#include "skin/BitmapImage.h"
+
+namespace quillo {
+
+void TLead::Draw(QPainter& painter, const QRect& rect) const {
+  if (Empty()) return;
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(rect, ToImage(picture_));
+  painter.restore();
+}
+
+void TLead::SetWidth(int width) {
+  Resize(width, Height());
+}
+
+void TLead::SetHeight(int height) {
+  Resize(Width(), height);
+}
+
+void TLead::Resize(int width, int height) {
+  if (!IsAcceptableSize(width, height)) throw Error("Picture size out of range");
+  if (width == Width() && height == Height()) return;
+  if (Empty() || width == 0 || height == 0) {
+    picture_ = Bitmap(width, height, MakePixel(255, 255, 255));
+    return;
+  }
+  picture_ = ToBitmap(
+      ToImage(picture_).scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void TLead::Assign(const TLead* source) {
+  picture_ = source ? source->picture_ : Bitmap();
+}
+
+void TLead::Assign(const Bitmap& bitmap) {
+  picture_ = bitmap;
+}
+
+void TLead::LoadFromFile(const std::string& path) {
+  picture_ = LoadPictureFile(path);
+}
+
+void TLead::SaveToFile(const std::string& path) const {
+  if (Empty()) throw Error("There is no picture to save.");
+  WriteFileAtomically(path, EncodeBmp(picture_, 24));
+}
+
+void TLead::LoadFromClipboard() {
+  const QImage image = QGuiApplication::clipboard()->image();
+  if (image.isNull()) throw Error("The clipboard holds no picture.");
+  if (!IsAcceptableSize(image.width(), image.height()))
+    throw Error("Picture too large: the clipboard's picture");
+  picture_ = ToBitmap(image);
+}
+
+void TLead::SaveToClipboard() const {
+  if (Empty()) throw Error("There is no picture to copy.");
+  QGuiApplication::clipboard()->setImage(ToImage(picture_));
+}
+
+int TLead::LoadAnyImage(Bitmap& bitmap, const std::string& path) {
+  try {
+    bitmap = LoadPictureFile(path);
+    return kLoaded;
+  } catch (const Error&) {
+    return kLoadFailed;
+  }
+}
+
+}  // namespace quillo
