@@ -1,6 +1,7 @@
 #include "TestFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <algorithm>
 #include <cctype>
 #include <string_view>
@@ -81,6 +82,16 @@ DataFolder::DataFolder(const std::set<std::string>& omit) : defaultFace_(TestFac
   }
   if (!omitted(kStartMorphFile))
     WriteMorphFile(folder + MixedCase(kStartMorphFile, turn), MorphModel{});
+  // The texts, each one line that names it: "Help page <n>", "About Quillo".
+  for (int page = 0; page <= kHelpPages; ++page) {
+    const std::string name = page < kHelpPages ? HelpText(page) : std::string(kAboutText);
+    ++turn;
+    if (omitted(name)) continue;
+    QFile text(QString::fromStdString(folder + MixedCase(name, turn)));
+    if (text.open(QIODevice::WriteOnly))
+      text.write(page < kHelpPages ? "Help page " + QByteArray::number(page) + "\n"
+                                   : QByteArray("About Quillo\n"));
+  }
 }
 
 std::string DataFolder::Path() const {
