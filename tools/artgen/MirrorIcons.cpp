@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <cmath>
 
-#include "Faces.h"
 #include "Gloss.h"
 #include "Palette.h"
 #include "Warp.h"
+#include "common/Faces.h"
 #include "common/Layers.h"
 
 namespace art {

@@ -5,10 +5,10 @@
 #include <QRadialGradient>
 #include <cmath>
 
-#include "Faces.h"
 #include "Gloss.h"
 #include "Palette.h"
 #include "Warp.h"
+#include "common/Faces.h"
 #include "common/Layers.h"
 
 namespace art {

@@ -5,10 +5,10 @@
 #include <QRadialGradient>
 #include <cmath>
 
-#include "Faces.h"
 #include "Fonts.h"
 #include "Gloss.h"
 #include "Palette.h"
+#include "common/Faces.h"
 
 namespace art {
 

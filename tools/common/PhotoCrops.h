@@ -24,6 +24,8 @@ inline constexpr PhotoCrop kAstronautFace = {"astronaut.png", RectOfSize(158, 60
 inline constexpr PhotoCrop kCatFace = {"chelsea.png", RectOfSize(90, 0, 300, 300)};
 // The cameraman's face behind his camera.
 inline constexpr PhotoCrop kCameramanFace = {"camera.png", RectOfSize(145, 82, 140, 140)};
+// The cup of coffee on its saucer, seen from above.
+inline constexpr PhotoCrop kCoffeeCup = {"coffee.png", RectOfSize(85, 5, 390, 390)};
 
 // Reads a photograph; throws quillo::Error naming it when it cannot be read.
 Bitmap LoadPhoto(const std::string& path);

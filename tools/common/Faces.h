@@ -1,5 +1,6 @@
 #pragma once
-// The little cartoon face that the icons show and distort.
+// The little cartoon face that the icons show and distort and the clip-art
+// faces are drawn with.
 #include <QColor>
 #include <QPainter>
 #include <QRectF>
