@@ -1,8 +1,19 @@
 #include "QuilloWindows.h"
 
 #include "Services.h"
+#include "skin/TGraphicButton.h"
 
 namespace quillo {
+
+namespace {
+
+// What the source dialogs take from the main window.
+DialogHost HostOf(TJumpForm& form) {
+  return {form, form.BackgroundBitmap, *form.GraphicButton5, form.Resource,
+          [&form](const std::string& name) { form.PlayCue(name); }};
+}
+
+}  // namespace
 
 QuilloWindows::QuilloWindows(Services& services)
     : JumpForm(std::make_unique<TJumpForm>(services)),
@@ -10,11 +21,11 @@ QuilloWindows::QuilloWindows(Services& services)
                                  JumpForm->Timer)),
       BlendForm(std::make_unique<TBlendForm>()),
       MorphForm(std::make_unique<TMorphForm>(*services.messages)),
-      OpenForm(std::make_unique<TOpenForm>()),
+      OpenForm(std::make_unique<TOpenForm>(HostOf(*JumpForm), *services.files)),
       HelpForm(std::make_unique<THelpForm>(*JumpForm)),
       CaptureBitmapDialog(std::make_unique<TCaptureBitmapDialog>()),
       SaveForm(std::make_unique<TSaveForm>()),
-      OpenMorphForm(std::make_unique<TOpenMorphForm>()),
+      OpenMorphForm(std::make_unique<TOpenMorphForm>(HostOf(*JumpForm))),
       ServerForm(std::make_unique<TServerForm>()) {
   JumpForm->Attach(*this);
 }

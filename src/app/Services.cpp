@@ -10,6 +10,7 @@ Services Services::Load() {
   s.messages = LoadMessageBoxes(forced);
   s.shell = LoadShell(forced);
   s.sound = LoadSoundPlayer(forced);
+  s.files = LoadFileChoosers(forced);
   return s;
 }
 

@@ -5,6 +5,7 @@
 // that run the real program; the tests' recording doubles live in tests/support.
 #include <memory>
 
+#include "io/FileChoosers.h"
 #include "io/MessageBoxes.h"
 #include "io/Shell.h"
 #include "media/SoundPlayer.h"
@@ -15,6 +16,7 @@ struct Services {
   std::unique_ptr<MessageBoxes> messages;
   std::unique_ptr<Shell> shell;
   std::unique_ptr<SoundPlayer> sound;
+  std::unique_ptr<FileChoosers> files;
 
   static Services Load();
 };

@@ -1,11 +1,16 @@
 #include "TWarpWindow.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QTimer>
 
+#include "base/Handler.h"
+#include "io/PictureDrop.h"
+#include "io/PictureFile.h"
 #include "skin/BitmapImage.h"
 #include "skin/QtRect.h"
 #include "skin/TGraphicSlider.h"
@@ -29,7 +34,20 @@ TWarpWindow::TWarpWindow(QWidget* mainWindow, const TGraphicSlider& leftSlider,
   // The view covers the whole window: no background is erased beneath it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
+  setAcceptDrops(true);
   hide();
+}
+
+void TWarpWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedPictureFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void TWarpWindow::dropEvent(QDropEvent* event) {
+  const std::optional<std::string> path = DroppedPictureFile(event->mimeData());
+  if (!path) return;
+  event->acceptProposedAction();
+  // A file that does not load is reported and changes nothing.
+  RunHandler([&] { SetFacePicture(LoadPictureFile(*path)); });
 }
 
 void TWarpWindow::SetFacePicture(const Bitmap& picture) {

@@ -1,9 +1,110 @@
 #include "TOpenForm.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QShowEvent>
+
+#include "FileChoosers.h"
+#include "PictureFile.h"
+#include "base/Error.h"
+#include "core/DataFiles.h"
+#include "core/Folders.h"
+#include "core/PictureFormats.h"
+#include "skin/BitmapImage.h"
+#include "skin/TGraphicButton.h"
+
 namespace quillo {
 
-TOpenForm::TOpenForm() {
+namespace {
+
+constexpr int kFormWidth = 260;
+constexpr int kFormHeight = 281;
+constexpr int kFaded = 50;  // the transparency of a button whose source is missing
+constexpr int kClipboardCheck = 250;
+
+bool ClipboardHasImage() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data && data->hasImage();
+}
+
+}  // namespace
+
+TOpenForm::TOpenForm(const DialogHost& host, FileChoosers& choosers)
+    : ArtDialog(host, kFormWidth, kFormHeight), choosers_(choosers) {
   setObjectName("OpenForm");
+  bClipboard = AddButton("bClipboard", 82, -1, "Paste From Clipboard", true);
+  bClipart = AddButton("bClipart", 18, 58, "Load From Clipart", true);
+  bCamera = AddButton("bCamera", 148, 61, "Capture From Camera", true);
+  bFile = AddButton("bFile", 2, 129, "Load From File", true);
+  bTWAIN = AddButton("bTWAIN", 163, 132, "Scan from TWAIN device", true);
+  bCancel = AddButton("bCancel", 82, 207, "Cancel", true);
+  bClipboard->OnClick = [this](TGraphicButton*) { bClipboardClick(); };
+  bClipart->OnClick = [this](TGraphicButton*) { bClipartClick(); };
+  bCamera->OnClick = [this](TGraphicButton*) { bCameraClick(); };
+  bFile->OnClick = [this](TGraphicButton*) { bFileClick(); };
+  bTWAIN->OnClick = [this](TGraphicButton*) { bTWAINClick(); };
+  bCancel->OnClick = [this](TGraphicButton*) { bCancelClick(); };
+
+  bClipboard->SetTransparency(ClipboardHasImage() ? 0 : kFaded);
+  bTWAIN->SetTransparency(ScannerAvailable() ? 0 : kFaded);
+  // Without a file dialog on this machine the two file buttons can do nothing.
+  if (!choosers_.Available()) {
+    bFile->SetTransparency(kFaded);
+    bClipart->SetTransparency(kFaded);
+  }
+  Timer.setInterval(kClipboardCheck);
+  connect(&Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+  Timer.start();
+}
+
+void TOpenForm::TimerTimer() {
+  bClipboard->SetTransparency(ClipboardHasImage() ? 0 : kFaded);
+}
+
+void TOpenForm::showEvent(QShowEvent* event) {
+  ArtDialog::showEvent(event);
+  if (!event->spontaneous()) bCamera->SetTransparency(CameraAvailable() ? 0 : kFaded);
+}
+
+void TOpenForm::LoadChosenFile(const std::string& folder) {
+  const std::optional<std::string> path = choosers_.OpenPicture(folder, PictureFileFilter(), this);
+  if (!path) return;
+  Bitmap picture = LoadPictureFile(*path);
+  ResultPicture = std::move(picture);
+  EndModal(kModalOk);
+}
+
+void TOpenForm::bFileClick() {
+  LoadChosenFile(StartFolder);
+}
+
+void TOpenForm::bClipartClick() {
+  LoadChosenFile(WithTrailingSeparator(ResolveIn(ProgramFolder, kClipartFolder)));
+}
+
+void TOpenForm::bClipboardClick() {
+  if (!ClipboardHasImage()) return;
+  const QImage image = QGuiApplication::clipboard()->image();
+  if (image.isNull()) return;
+  if (!IsAcceptableSize(image.width(), image.height()))
+    throw Error("The picture on the clipboard is too large");
+  ResultPicture = ToBitmap(image);
+  EndModal(kModalOk);
+}
+
+void TOpenForm::bCameraClick() {
+  if (CameraAvailable()) CaptureFromCamera();
+}
+
+void TOpenForm::bTWAINClick() {
+  if (ScannerAvailable()) AcquireFromScanner();
+}
+
+void TOpenForm::bCancelClick() {
+  PlayCue(DataFile(kCancelSound));
+  EndModal(kModalCancel);
 }
 
 }  // namespace quillo

@@ -1,18 +1,60 @@
 #pragma once
 // The picture source dialog: obtains a face from a file, the clipboard, the
 // scanner, the camera or the clip-art folder. Created once at start-up and
-// shown modally; on OK the face waits in ResultPicture for the caller.
+// shown modally over the main window's picture area; on OK the face waits in
+// ResultPicture for the caller.
+#include <QTimer>
+#include <string>
+
+#include "ArtDialog.h"
 #include "base/Bitmap.h"
-#include "skin/ModalWindow.h"
 
 namespace quillo {
 
-class TOpenForm : public ModalWindow {
+class FileChoosers;
+
+class TOpenForm : public ArtDialog {
   Q_OBJECT
  public:
-  TOpenForm();
+  TOpenForm(const DialogHost& host, FileChoosers& choosers);
 
   Bitmap ResultPicture;
+
+  TGraphicButton* bClipboard = nullptr;
+  TGraphicButton* bClipart = nullptr;
+  TGraphicButton* bCamera = nullptr;
+  TGraphicButton* bFile = nullptr;
+  TGraphicButton* bTWAIN = nullptr;
+  TGraphicButton* bCancel = nullptr;
+
+  // Re-checks the clipboard every 250 ms for as long as the dialog lives.
+  QTimer Timer;
+  void TimerTimer();
+
+  void bFileClick();
+  void bClipartClick();
+  void bClipboardClick();
+  void bCameraClick();
+  void bTWAINClick();
+  void bCancelClick();
+
+  // The scanner and the camera: none yet, so their buttons stay faded and
+  // their clicks do nothing.
+  bool ScannerAvailable() const { return false; }
+  void AcquireFromScanner() {}
+  bool CameraAvailable() const { return false; }
+  void CaptureFromCamera() {}
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Lets the user choose a picture file starting in `folder`; a chosen file
+  // that loads ends the dialog with OK, one that does not throws its error
+  // and leaves everything as it was.
+  void LoadChosenFile(const std::string& folder);
+
+  FileChoosers& choosers_;
 };
 
 }  // namespace quillo

@@ -17,6 +17,7 @@ T& Install(auto& slot) {
 RecordingServices::RecordingServices()
     : messages(Install<RecordingMessageBoxes>(services.messages)),
       shell(Install<RecordingShell>(services.shell)),
-      sound(Install<RecordingSoundPlayer>(services.sound)) {}
+      sound(Install<RecordingSoundPlayer>(services.sound)),
+      files(Install<ScriptedFileChoosers>(services.files)) {}
 
 }  // namespace quillo::testing

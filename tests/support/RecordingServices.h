@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 #include <QUrl>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,26 @@ class RecordingSoundPlayer final : public SoundPlayer {
   std::vector<std::string> music;
 };
 
+// A file chooser that answers from a script: each call takes the next answer
+// (a path, or nothing for a cancelled chooser) and remembers where it started.
+class ScriptedFileChoosers final : public FileChoosers {
+ public:
+  struct Call {
+    std::string folder;
+    std::string filter;
+  };
+  std::optional<std::string> OpenPicture(const std::string& folder, const std::string& filter,
+                                         QWidget*) override {
+    calls.push_back({folder, filter});
+    if (answers.empty()) return std::nullopt;
+    std::optional<std::string> answer = std::move(answers.front());
+    answers.erase(answers.begin());
+    return answer;
+  }
+  std::vector<std::optional<std::string>> answers;
+  std::vector<Call> calls;
+};
+
 // A set of services made of recording doubles, with typed access to them.
 struct RecordingServices {
   RecordingServices();
@@ -42,6 +63,7 @@ struct RecordingServices {
   RecordingMessageBoxes& messages;
   RecordingShell& shell;
   RecordingSoundPlayer& sound;
+  ScriptedFileChoosers& files;
 };
 
 }  // namespace quillo::testing
