@@ -12,7 +12,7 @@ TEST(PreviewPlacement, SmallPicturesAreCentredUnscaledLargeOnesShrunkToFit) {
   EXPECT_EQ(PreviewPlacement(604, 302, 151, 139), RectOfSize(0, 32, 151, 75));
   // Exactly the box's size stays unscaled; one pixel more in one side shrinks both.
   EXPECT_EQ(PreviewPlacement(151, 139, 151, 139), RectOfSize(0, 0, 151, 139));
-  EXPECT_EQ(PreviewPlacement(151, 140, 151, 139), RectOfSize(0, 0, 149, 139));
+  EXPECT_EQ(PreviewPlacement(151, 140, 151, 139), RectOfSize(1, 0, 149, 139));
   // Tall and narrow: the height decides.
   EXPECT_EQ(PreviewPlacement(50, 278, 151, 139), RectOfSize(63, 0, 25, 139));
 }
