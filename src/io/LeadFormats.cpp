@@ -1,11 +1,12 @@
 #include "LeadFormats.h"
 
-#include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "EpsReader.h"
 #include "MagickReader.h"
 #include "base/Error.h"
+#include "core/GemImage.h"
 #include "core/MacPaint.h"
 
 namespace quillo {
@@ -28,16 +29,32 @@ constexpr std::array<MagickCoder, 8> kMagickCoders = {{{"pcx", "PCX"},
                                                        {"jpg", "JPEG"},
                                                        {"pct", "PICT"}}};
 
-}  // namespace
-
-bool IsLeadFormat(std::string_view extension) {
-  return std::any_of(kMagickCoders.begin(), kMagickCoders.end(),
-                     [extension](const MagickCoder& c) { return c.extension == extension; }) ||
-         extension == "eps" || extension == "mac" || extension == "cmp" || extension == "img";
+// A PNG file's size from its header. ImageMagick's PNG reader refuses an
+// oversized picture without saying why, so such a picture is refused here.
+bool IsOversizedPng(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < 24 || bytes[12] != 'I' || bytes[13] != 'H' || bytes[14] != 'D' ||
+      bytes[15] != 'R')
+    return false;
+  const auto bigEndian = [&bytes](std::size_t at) {
+    return std::int64_t{bytes[at]} << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
+  };
+  return !IsAcceptableSize(bigEndian(16), bigEndian(20));
 }
+
+// A sentence as the second half of another: "The picture is damaged." ->
+// "the picture is damaged."
+std::string AsClause(std::string sentence) {
+  if (!sentence.empty())
+    sentence[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(sentence[0])));
+  if (!sentence.ends_with('.')) sentence += '.';
+  return sentence;
+}
+
+}  // namespace
 
 Bitmap DecodeLeadPicture(std::span<const std::uint8_t> bytes, std::string_view extension,
                          const std::string& name) {
+  if (extension == "png" && IsOversizedPng(bytes)) throw Error("Picture too large: " + name);
   for (const MagickCoder& c : kMagickCoders)
     if (c.extension == extension) return ReadWithMagick(bytes, c.coder, name);
   if (extension == "eps") return ReadEps(bytes, name);
@@ -54,7 +71,13 @@ Bitmap DecodeLeadPicture(std::span<const std::uint8_t> bytes, std::string_view e
     throw Error(
         "LEAD CMP pictures (.cmp) are not supported: no library on this system reads that "
         "format.");
-  if (extension == "img") throw Error("GEM IMG pictures cannot be read yet.");
+  if (extension == "img") {
+    try {
+      return DecodeGemImg(bytes);
+    } catch (const Error& e) {
+      throw Error("Cannot read picture " + name + ": " + AsClause(e.what()));
+    }
+  }
   throw Error("Unknown picture file extension (." + std::string(extension) + ")");
 }
 

@@ -10,12 +10,10 @@
 
 namespace quillo {
 
-// True for the extensions (lower case, no dot) the adapter registers.
-bool IsLeadFormat(std::string_view extension);
-
-// Decodes the bytes by the reader of the adapter's format. Throws
-// quillo::Error with one sentence naming the file when the picture cannot be
-// read, and for the formats no reader on this system takes.
+// Decodes the bytes by the reader of one of the adapter's formats (its
+// extension in lower case, without the dot). Throws quillo::Error with one
+// sentence naming the file when the picture cannot be read, and one saying so
+// for the formats no reader on this system takes.
 Bitmap DecodeLeadPicture(std::span<const std::uint8_t> bytes, std::string_view extension,
                          const std::string& name);
 

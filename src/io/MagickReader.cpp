@@ -3,6 +3,7 @@
 #include <Magick++.h>
 
 #include <mutex>
+#include <string_view>
 
 #include "base/Error.h"
 
@@ -54,6 +55,7 @@ bool IsDamage(const Magick::Exception& e) {
 
 // Reads (or only pings) the bytes into the image, or throws.
 void Decode(Magick::Image& image, const Magick::Blob& blob, bool ping, const std::string& name) {
+  std::string warning = "the picture data is damaged or incomplete";
   try {
     if (ping)
       image.ping(blob);
@@ -63,9 +65,10 @@ void Decode(Magick::Image& image, const Magick::Blob& blob, bool ping, const std
     Refuse(name, ReasonOf(e));
   } catch (const Magick::Warning& e) {
     if (IsDamage(e)) Refuse(name, ReasonOf(e));
+    // Magick++'s own warning when the coder gave nothing says less than ours.
+    if (!std::string_view(e.what()).ends_with("No image was loaded.")) warning = ReasonOf(e);
   }
-  if (image.columns() == 0 || image.rows() == 0)
-    Refuse(name, "the picture data is damaged or incomplete");
+  if (image.columns() == 0 || image.rows() == 0) Refuse(name, warning);
   if (!IsAcceptableSize(image.columns(), image.rows())) throw Error("Picture too large: " + name);
 }
 

@@ -7,6 +7,8 @@
 
 #include "LeadFormats.h"
 #include "MagickReader.h"
+#include "SilencedStandardError.h"
+#include "base/ByteCursor.h"
 #include "base/Error.h"
 #include "base/FileBytes.h"
 #include "core/BmpCodec.h"
@@ -46,16 +48,22 @@ Bitmap ReadWithToolkit(std::span<const std::uint8_t> bytes, const char* format,
   return ToBitmap(image);
 }
 
-// Our BMP reader; what it does not read (compressed bitmaps) the toolkit's may.
+// True for bitmaps compressed by run lengths, which our reader does not take.
+bool IsRunLengthBmp(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < 34 || !LooksLikeBmp(bytes) || LoadU32(bytes.data() + 14) < 40) return false;
+  const std::uint32_t compression = LoadU32(bytes.data() + 30);
+  return compression == 1 || compression == 2;
+}
+
+// Our BMP reader; run-length compressed bitmaps go to the toolkit's. Every
+// other bitmap ours refuses stays refused: the toolkit would show a file cut
+// short as a picture with a missing part.
 Bitmap ReadBmp(std::span<const std::uint8_t> bytes, const std::string& name) {
+  if (IsRunLengthBmp(bytes)) return ReadWithToolkit(bytes, "bmp", name);
   try {
     return DecodeBmp(bytes).bitmap;
-  } catch (const Error& ours) {
-    try {
-      return ReadWithToolkit(bytes, "bmp", name);
-    } catch (const Error&) {
-      throw Error(std::string(ours.what()) + ": " + name);
-    }
+  } catch (const Error& e) {
+    throw Error(std::string(e.what()) + ": " + name);
   }
 }
 
@@ -63,6 +71,7 @@ Bitmap ReadBmp(std::span<const std::uint8_t> bytes, const std::string& name) {
 Bitmap ReadMetafile(std::span<const std::uint8_t> bytes, const std::string& coder,
                     const std::string& refusal, const std::string& name) {
   if (!MagickCanRead(coder)) throw Error(refusal);
+  const SilencedStandardError quiet;  // the metafile library prints its complaints
   return ReadWithMagick(bytes, coder, name);
 }
 

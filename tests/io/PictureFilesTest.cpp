@@ -1,0 +1,348 @@
+// Every registered format read from files that other programs wrote from one
+// source picture (ImageMagick's convert, netpbm, PostScript and a metafile
+// written by hand), and refused with one sentence naming the file when it is
+// damaged, cut short, oversized, or of a format nothing here reads.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "base/Error.h"
+#include "base/FileBytes.h"
+#include "io/EpsReader.h"
+#include "io/PictureFile.h"
+#include "io/TLead.h"
+#include "io/core/PpmReader.h"
+
+namespace quillo {
+namespace {
+
+constexpr int kW = 40, kH = 30;
+
+// Twelve colours in blocks of 8 x 10 and a black diagonal: a swapped channel,
+// a flipped row order or a shifted column spoils it.
+Bitmap Source() {
+  static constexpr std::array<Pixel, 12> kColours = {
+      MakePixel(255, 0, 0),     MakePixel(0, 160, 0),    MakePixel(0, 0, 255),
+      MakePixel(255, 255, 0),   MakePixel(0, 255, 255),  MakePixel(255, 0, 255),
+      MakePixel(255, 255, 255), MakePixel(128, 64, 0),   MakePixel(40, 90, 200),
+      MakePixel(200, 120, 150), MakePixel(90, 200, 120), MakePixel(250, 160, 40)};
+  Bitmap b(kW, kH);
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x)
+      b.At(x, y) = x == y ? MakePixel(0, 0, 0) : kColours[(x / 8 + 5 * (y / 10)) % 12];
+  return b;
+}
+
+// The one-bit picture of the MacPaint and GEM IMG files: black stripes and diagonal.
+bool Black(int x, int y) {
+  return (x / 4 + y / 3) % 3 == 0 || x == y;
+}
+
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+  return {text.begin(), text.end()};
+}
+
+std::vector<std::uint8_t> Ppm(const Bitmap& b) {
+  auto bytes =
+      Bytes("P6\n" + std::to_string(b.Width()) + " " + std::to_string(b.Height()) + "\n255\n");
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x)
+      for (const int v : {Red(b.At(x, y)), Green(b.At(x, y)), Blue(b.At(x, y))})
+        bytes.push_back(static_cast<std::uint8_t>(v));
+  return bytes;
+}
+
+std::vector<std::uint8_t> Pbm() {
+  auto bytes = Bytes("P4\n" + std::to_string(kW) + " " + std::to_string(kH) + "\n");
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; x += 8) {
+      std::uint8_t bits = 0;
+      for (int i = 0; i < 8; ++i) bits |= (x + i < kW && Black(x + i, y)) << (7 - i);
+      bytes.push_back(bits);
+    }
+  return bytes;
+}
+
+// The source as an EPS picture whose box does not start at the origin.
+std::string Eps(const std::string& box = "100 200 140 230") {
+  static const char* kHex = "0123456789abcdef";
+  const Bitmap source = Source();
+  std::string hex;
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x)
+      for (const int v : {Red(source.At(x, y)), Green(source.At(x, y)), Blue(source.At(x, y))})
+        hex += {kHex[v >> 4], kHex[v & 15]};
+  return "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: " + box +
+         "\n%%EndComments\n100 200 translate 40 30 scale\n40 30 8 [40 0 0 -30 0 30] <" + hex +
+         "> false 3 colorimage\nshowpage\n%%EOF\n";
+}
+
+// A placeable metafile of 40 x 30 units at 72 to the inch: red all over, a
+// green rectangle from (10, 10) to (30, 20). Each record: its size in words,
+// its function, its parameters.
+std::vector<std::uint8_t> Wmf(int width = kW, int height = kH) {
+  std::vector<std::uint8_t> out;
+  const auto word = [&out](int v) {
+    out.push_back(static_cast<std::uint8_t>(v));
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+  };
+  std::vector<std::vector<int>> records = {{0x020B, 0, 0},
+                                           {0x020C, height, width},
+                                           {0x02FC, 0, 0x00FF, 0, 0},
+                                           {0x012D, 0},
+                                           {0x02FA, 5, 0, 0, 0, 0},
+                                           {0x012D, 1},
+                                           {0x041B, height, width, 0, 0},
+                                           {0x02FC, 0, 0xFF00, 0, 0},
+                                           {0x012D, 2},
+                                           {0x041B, 20, 30, 10, 10},
+                                           {0x0000}};
+  const std::vector<int> placeable = {0xCDD7, 0x9AC6, 0, 0, 0, width, height, 72, 0, 0};
+  int checksum = 0;
+  for (const int w : placeable) checksum ^= w & 0xFFFF;
+  for (const int w : placeable) word(w);
+  word(checksum);
+  std::size_t words = 9;
+  for (const auto& r : records) words += r.size() + 2;
+  for (const int w : {1, 9, 0x0300, int(words & 0xFFFF), int(words >> 16), 3, 8, 0, 0}) word(w);
+  for (const auto& r : records) {
+    word(static_cast<int>(r.size() + 2));
+    word(0);
+    for (const int w : r) word(w);
+  }
+  return out;
+}
+
+class PictureFiles : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new QTemporaryDir;
+    WriteFileAtomically(Path("source.ppm"), Ppm(Source()));
+    WriteFileAtomically(Path("source.pbm"), Pbm());
+    for (const char* ext : {"bmp", "ico", "pcx", "gif", "tga", "png", "psd", "tif", "pct"})
+      Run("convert", {"source.ppm", QString("picture.") + ext});
+    Run("convert", {"source.ppm", "-quality", "100", "-sampling-factor", "1x1", "picture.jpg"});
+    Run("pbmtomacp", {"source.pbm"}, "picture.mac");
+    Run("pbmtogem", {"source.pbm"}, "picture.img");
+    Run("macptopbm", {"picture.mac"}, "mac-by-netpbm.pbm");
+    Run("ppmtoppm", {}, "mac-by-netpbm.ppm", "mac-by-netpbm.pbm");
+    WriteFileAtomically(Path("picture.eps"), Bytes(Eps()));
+    WriteFileAtomically(Path("picture.wmf"), Wmf());
+  }
+  static void TearDownTestSuite() { delete dir_; }
+
+  static std::string Path(const std::string& file) {
+    return dir_->filePath(QString::fromStdString(file)).toStdString();
+  }
+  static void Run(const QString& program, const QStringList& args, const QString& output = {},
+                  const QString& input = {}) {
+    QProcess p;
+    p.setWorkingDirectory(dir_->path());
+    if (!input.isEmpty()) p.setStandardInputFile(dir_->filePath(input));
+    if (!output.isEmpty()) p.setStandardOutputFile(dir_->filePath(output));
+    p.start(program, args);
+    ASSERT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0)
+        << program.toStdString() << " " << p.readAllStandardError().toStdString();
+  }
+  // The message of the error loading the file throws, empty when none.
+  static std::string Refusal(const std::string& file) {
+    try {
+      LoadPictureFile(Path(file));
+    } catch (const Error& e) {
+      return e.what();
+    }
+    return {};
+  }
+
+  static QTemporaryDir* dir_;
+};
+
+QTemporaryDir* PictureFiles::dir_ = nullptr;
+
+TEST_F(PictureFiles, EveryFormatReadsWhatOtherProgramsWrote) {
+  const Bitmap source = Source();
+  for (const char* file :
+       {"picture.bmp", "picture.ico", "picture.pcx", "picture.gif", "picture.tga", "picture.png",
+        "picture.psd", "picture.eps", "picture.tif", "picture.pct"})
+    EXPECT_EQ(LoadPictureFile(Path(file)), source) << file;
+
+  const Bitmap jpeg = LoadPictureFile(Path("picture.jpg"));
+  ASSERT_EQ(jpeg.Width(), kW);
+  ASSERT_EQ(jpeg.Height(), kH);
+  int total = 0, worst = 0;
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x) {
+      EXPECT_EQ(Fourth(jpeg.At(x, y)), 0);
+      for (const auto channel : {Red, Green, Blue}) {
+        const int error = std::abs(channel(jpeg.At(x, y)) - channel(source.At(x, y)));
+        total += error;
+        worst = std::max(worst, error);
+      }
+    }
+  EXPECT_LT(total / (kW * kH * 3.0), 3.0);
+  EXPECT_LT(worst, 48);
+
+  // MacPaint: the page netpbm's own reader sees, holding every black pixel.
+  const Bitmap mac = LoadPictureFile(Path("picture.mac"));
+  EXPECT_EQ(mac, DecodePpm(ReadFileBytes(Path("mac-by-netpbm.ppm"))));
+  int black = 0, sourceBlack = 0;
+  for (int y = 0; y < mac.Height(); ++y)
+    for (int x = 0; x < mac.Width(); ++x) black += mac.At(x, y) == MakePixel(0, 0, 0);
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x) sourceBlack += Black(x, y);
+  EXPECT_EQ(black, sourceBlack);
+  // The same behind a MacBinary header.
+  auto macBinary = ReadFileBytes(Path("picture.mac"));
+  std::vector<std::uint8_t> header(128);
+  header[1] = 7;
+  std::copy_n("picture", 7, header.begin() + 2);
+  macBinary.insert(macBinary.begin(), header.begin(), header.end());
+  EXPECT_EQ(LoadPictureBytes(macBinary, "binary.MAC"), mac);
+
+  // GEM IMG: one plane, 1 black.
+  const Bitmap gem = LoadPictureFile(Path("picture.img"));
+  ASSERT_EQ(gem.Width(), kW);
+  ASSERT_EQ(gem.Height(), kH);
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x)
+      ASSERT_EQ(gem.At(x, y), Black(x, y) ? MakePixel(0, 0, 0) : MakePixel(255, 255, 255))
+          << x << "," << y;
+
+  // The metafile as ImageMagick's metafile library draws it.
+  const Bitmap wmf = LoadPictureFile(Path("picture.wmf"));
+  ASSERT_EQ(wmf.Width(), kW);
+  ASSERT_EQ(wmf.Height(), kH);
+  EXPECT_EQ(wmf.At(4, 25), MakePixel(255, 0, 0));
+  EXPECT_EQ(wmf.At(20, 15), MakePixel(0, 255, 0));
+}
+
+TEST_F(PictureFiles, DamagedOrCutFilesAreRefusedAndTheAdapterKeepsItsPicture) {
+  TLead lead;
+  lead.LoadFromFile(Path("picture.png"));
+  for (const char* ext : {"bmp", "ico", "wmf", "pcx", "gif", "tga", "png", "psd", "eps", "tif",
+                          "jpg", "mac", "pct", "img"}) {
+    const auto bytes = ReadFileBytes(Path(std::string("picture.") + ext));
+    auto damaged = bytes;
+    const std::size_t start = std::string(ext) == "pct" ? 512 : 0;  // after PICT's free header
+    for (std::size_t i = start; i < start + 64; ++i) damaged[i] ^= 0x5A;
+    const std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + bytes.size() / 2);
+    for (const auto& [name, content] : {std::pair{"damaged", damaged}, std::pair{"cut", cut}}) {
+      const std::string file = std::string(name) + "." + ext;
+      WriteFileAtomically(Path(file), content);
+      EXPECT_NE(Refusal(file).find(file), std::string::npos) << file << ": " << Refusal(file);
+      EXPECT_THROW(lead.LoadFromFile(Path(file)), Error) << file;
+      EXPECT_EQ(lead.Picture(), Source()) << file;
+    }
+  }
+}
+
+TEST_F(PictureFiles, HugeHeadersAreRefusedWithoutDecoding) {
+  // A PNG file of 100000 x 100000 pixels, with the checksums right.
+  const auto crc = [](const std::vector<std::uint8_t>& data) {
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (const std::uint8_t byte : data) {
+      c ^= byte;
+      for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1)));
+    }
+    return ~c;
+  };
+  const auto bigEndian = [](std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+      out.push_back(static_cast<std::uint8_t>(v >> shift));
+  };
+  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13};
+  std::vector<std::uint8_t> ihdr = {'I', 'H', 'D', 'R'};
+  bigEndian(ihdr, 100000);
+  bigEndian(ihdr, 100000);
+  ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
+  png.insert(png.end(), ihdr.begin(), ihdr.end());
+  bigEndian(png, crc(ihdr));
+  png.resize(png.size() + 64, 0);
+
+  std::vector<std::uint8_t> tga = {0, 0, 2, 0,    0,    0,    0,    0,  0,
+                                   0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 24, 0x20};
+  tga.resize(4096, 0x80);
+  std::vector<std::uint8_t> gif = Bytes("GIF89a");
+  gif.insert(gif.end(), {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, ',',  0,    0, 0,  0,
+                         0xFF, 0xFF, 0xFF, 0xFF, 0, 2, 2, 0x4C, 0x01, 0, ';'});
+  std::vector<std::uint8_t> psd = Bytes("8BPS");
+  psd.insert(psd.end(), {0, 1, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0x75, 0x30, 0, 0, 0x75, 0x30,
+                         0, 8, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0,    0,    0, 0, 0,    0});
+  psd.resize(4096, 0);
+
+  rusage before{}, after{};
+  getrusage(RUSAGE_SELF, &before);
+  const std::pair<std::string, std::vector<std::uint8_t>> huge[] = {
+      {"huge.png", png},
+      {"huge.tga", tga},
+      {"huge.gif", gif},
+      {"huge.psd", psd},
+      {"huge.eps", Bytes(Eps("0 0 100000 100000"))},
+      {"huge.wmf", Wmf(30000, 30000)}};
+  for (const auto& [name, bytes] : huge) {
+    try {
+      LoadPictureBytes(bytes, name);
+      ADD_FAILURE() << name << " was read";
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+      if (name == "huge.eps") {  // refused before Ghostscript runs
+        EXPECT_STREQ(e.what(), "Picture too large: huge.eps");
+      }
+    }
+  }
+  getrusage(RUSAGE_SELF, &after);
+  EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << "kilobytes";
+}
+
+TEST_F(PictureFiles, ExtensionsChooseTheReader) {
+  const auto refusal = [](const std::vector<std::uint8_t>& bytes, const std::string& name) {
+    try {
+      LoadPictureBytes(bytes, name);
+    } catch (const Error& e) {
+      return std::string(e.what());
+    }
+    return std::string();
+  };
+  const auto jpeg = ReadFileBytes(Path("picture.jpg"));
+  EXPECT_EQ(refusal(jpeg, "face.jpeg"), "Unknown picture file extension (.jpeg)");
+  EXPECT_EQ(refusal(jpeg, "folder.d/face"), "Unknown picture file extension ()");
+  EXPECT_EQ(Refusal("missing.Jpeg"), "Unknown picture file extension (.Jpeg)");  // before opening
+  EXPECT_EQ(LoadPictureBytes(ReadFileBytes(Path("picture.png")), "Face.PNG"), Source());
+  EXPECT_NE(refusal(jpeg, "face.png"), "");  // the extension's reader, not a guess
+
+  EXPECT_EQ(refusal(jpeg, "face.cmp"),
+            "LEAD CMP pictures (.cmp) are not supported: no library on this system reads that "
+            "format.");
+  EXPECT_EQ(refusal(jpeg, "face.emf"),
+            "Enhanced Windows metafiles (.emf) cannot be read on this system.");
+}
+
+TEST_F(PictureFiles, PostScriptThatNeverEndsIsStoppedAtTheTimeLimit) {
+  const auto start = std::chrono::steady_clock::now();
+  try {
+    ReadEps(Bytes("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\n{} loop\n"), "loop.eps",
+            std::chrono::milliseconds(500));
+    ADD_FAILURE() << "read";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "Cannot read picture loop.eps: Ghostscript took too long to draw it.");
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  try {
+    ReadEps(Bytes("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 10 10\nnosuchword\n"), "bad.eps");
+    ADD_FAILURE() << "read";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(),
+                 "Cannot read picture bad.eps: PostScript error /undefined in nosuchword.");
+  }
+}
+
+}  // namespace
+}  // namespace quillo

@@ -1,0 +1,35 @@
+// The registry: its order, its lookup by extension and the dialogs' filter.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "io/core/PictureFormats.h"
+
+namespace quillo {
+namespace {
+
+TEST(PictureFormats, OrderLookupAndFilter) {
+  std::vector<std::string> extensions;
+  for (const PictureFormat& f : PictureFormats()) extensions.emplace_back(f.extension);
+  EXPECT_EQ(extensions,
+            (std::vector<std::string>{"bmp", "ico", "wmf", "emf", "pcx", "gif", "tga", "png", "psd",
+                                      "eps", "tif", "jpg", "cmp", "mac", "pct", "img"}));
+
+  ASSERT_NE(FindPictureFormat("JpG"), nullptr);
+  EXPECT_EQ(FindPictureFormat("JpG")->description, "JPEG image");
+  EXPECT_EQ(FindPictureFormat("tga")->description, "TARGA image");
+  for (const char* unknown : {"jpeg", "tiff", ".png", "pn", "pngx", ""})
+    EXPECT_EQ(FindPictureFormat(unknown), nullptr) << unknown;
+
+  const std::string filter = PictureFileFilter();
+  EXPECT_TRUE(filter.starts_with(
+      "All pictures (*.bmp *.ico *.wmf *.emf *.pcx *.gif *.tga *.png *.psd *.eps *.tif *.jpg "
+      "*.cmp *.mac *.pct *.img);;Bitmaps (*.bmp);;Icons (*.ico);;Metafiles (*.wmf);;"
+      "Enhanced Metafiles (*.emf);;PCX image (*.pcx);;"))
+      << filter;
+  EXPECT_TRUE(filter.ends_with(";;PCT image (*.pct);;IMG image (*.img)")) << filter;
+}
+
+}  // namespace
+}  // namespace quillo
