@@ -72,6 +72,20 @@ TEST_F(MirrorCommand, ReadsOtherPictureFormats) {
   EXPECT_EQ(out.At(160, 5), MakePixel(255, 255, 255));  // above the landscape face
 }
 
+TEST_F(MirrorCommand, ReadsThePictureFormatsTheDialogsOpen) {
+  SaveBitmapFile(In("face.bmp").toStdString(), testing::TestFace(60, 45), 24);
+  ASSERT_EQ(QProcess::execute("convert", {In("face.bmp"), In("face.tga")}), 0);
+  const Outcome fromBmp = Quillo({"mirror", "--kind", "squeeze", In("face.bmp"), In("a.bmp")});
+  const Outcome fromTga = Quillo({"mirror", "--kind", "squeeze", In("face.tga"), In("b.bmp")});
+  ASSERT_EQ(fromTga.exitCode, 0) << fromTga.err.toStdString();
+  EXPECT_EQ(ReadFileBytes(In("b.bmp").toStdString()), ReadFileBytes(In("a.bmp").toStdString()));
+
+  QFile::copy(In("face.tga"), In("face.jpeg"));
+  const Outcome unknown = Quillo({"mirror", "--kind", "squeeze", In("face.jpeg"), In("c.bmp")});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_EQ(unknown.err, "quillo mirror: Unknown picture file extension (.jpeg)\n");
+}
+
 TEST_F(MirrorCommand, BadInputGetsOneLineExitCodeTwoAndWritesNothing) {
   SaveBitmapFile(In("face.bmp").toStdString(), testing::TestFace(8, 8), 24);
   QFile junk(In("junk.bmp"));
