@@ -1,9 +1,13 @@
-// The picture loader on arbitrary bytes: BMP by our reader, everything else by
-// the toolkit's readers. Beyond not crashing: a refusal names the file, what
-// our reader accepts is what the loader returns, and a picture from the
-// toolkit has an acceptable size and a fourth byte of 0 in every pixel.
+// The picture loader on arbitrary bytes under every registered extension: the
+// first byte chooses the format (its low seven bits, modulo the number of
+// formats) and the letter case of the name (its top bit); the rest is the
+// file. Beyond not crashing: a refusal is one line that names the file, or a
+// sentence that does not depend on the bytes at all (a format nothing here
+// reads); what our BMP reader accepts is what the loader returns for a
+// bitmap; every other picture has an acceptable size and a fourth byte of 0.
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -15,12 +19,7 @@
 #include "base/Error.h"
 #include "io/PictureFile.h"
 #include "io/core/BmpCodec.h"
-
-namespace {
-
-constexpr std::string_view kName = "input.picture";
-
-}  // namespace
+#include "io/core/PictureFormats.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The toolkit's image readers need an application object; it lives until exit.
@@ -36,17 +35,35 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quillo;
-  const std::span<const std::uint8_t> bytes(data, size);
+  if (size == 0) return 0;
+  const auto& formats = PictureFormats();
+  const std::string_view extension = formats[(data[0] & 0x7F) % formats.size()].extension;
+  std::string name = "input.";
+  for (const char c : extension)
+    name += data[0] & 0x80 ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+  const std::span<const std::uint8_t> bytes(data + 1, size - 1);
+
   std::optional<Bitmap> ours;
-  try {
-    ours = DecodeBmp(bytes).bitmap;
-  } catch (const Error&) {
+  if (extension == "bmp") {
+    try {
+      ours = DecodeBmp(bytes).bitmap;
+    } catch (const Error&) {
+    }
   }
   Bitmap bitmap;
   try {
-    bitmap = DecodePicture(bytes, std::string(kName));
+    bitmap = LoadPictureBytes(bytes, name);
   } catch (const Error& e) {
-    if (ours || !std::string_view(e.what()).ends_with(": " + std::string(kName))) std::abort();
+    const std::string_view message = e.what();
+    if (ours || message.empty() || message.find('\n') != std::string_view::npos) std::abort();
+    if (message.find(name) == std::string_view::npos) {
+      try {
+        LoadPictureBytes({}, name);
+        std::abort();
+      } catch (const Error& without) {
+        if (message != without.what()) std::abort();
+      }
+    }
     return 0;
   }
   if (ours) {

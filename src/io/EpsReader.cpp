@@ -31,11 +31,11 @@ std::mutex ghostscriptLock;
   throw Error("Cannot read picture " + name + ": " + reason + ".");
 }
 
-void WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
-  if (!out.flush()) throw Error("Cannot create file " + path);
+  return static_cast<bool>(out.flush());
 }
 
 // What Ghostscript writes, kept instead of shown.
@@ -130,7 +130,7 @@ Bitmap ReadEps(std::span<const std::uint8_t> bytes, const std::string& name,
   const std::string input = folder.filePath("picture.eps").toStdString();
   const std::string output = folder.filePath("picture.ppm").toStdString();
   const std::string messages = folder.filePath("messages.txt").toStdString();
-  WriteFile(input, bytes);
+  if (!WriteFile(input, bytes)) Refuse(name, "no temporary copy could be written");
 
   const pid_t child = fork();
   if (child < 0) Refuse(name, "Ghostscript could not be started");
