@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QTemporaryDir>
+#include <cerrno>
 #include <fstream>
 #include <memory>
 #include <mutex>
