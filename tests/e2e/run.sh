@@ -1,0 +1,370 @@
+#!/usr/bin/env bash
+# End-to-end run of the real program in a virtual X server, driven as a
+# person would with xdotool and checked on screenshots:
+#   tests/e2e/run.sh path/to/quillo
+# Each failed check prints one line; the exit status is non-zero when any
+# failed. The screenshots of a failed run are kept and their folder named.
+set -euo pipefail
+
+readonly SCREEN_W=800 SCREEN_H=600
+readonly WINDOW_W=640 WINDOW_H=480
+readonly FRAME=5        # the client area starts this far inside the window
+readonly TIMEOUT=10     # seconds any awaited state may take
+readonly FUZZ=5%        # colour tolerance of "the same pixel"
+
+# Client rectangles (W H X Y) of what the run looks at.
+readonly WARPING_BUTTON="116 116 21 70"
+readonly MIRROR_WINDOW="320 307 155 58"
+readonly EXIT_BUTTON="271 77 180 398"
+readonly HELP_PANEL="138 37 248 438"   # slid in on a mode screen
+readonly TITLE_TEXT="180 17 227 13"
+readonly CLOSE_BUTTON="19 21 578 12"
+
+readonly DISPLAY_LOST=75 # exit status: the virtual X server was unusable
+
+# Runs this script again inside a virtual X server of a known size. Picking a
+# free display can race with a server that is just going away (another run's);
+# a run that lost its server is started again on another display number.
+run_in_virtual_server() {
+  local quillo status
+  quillo=$(realpath "$1")
+  export QUILLO_E2E_DISPLAY_READY=1
+  for attempt in 1 2 3; do
+    status=0
+    xvfb-run -a -n $((100 + RANDOM % 900)) \
+      -s "-screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp" "$0" "$quillo" || status=$?
+    [ "$status" -eq "$DISPLAY_LOST" ] || exit "$status"
+    echo "the program could not reach the virtual X server (attempt $attempt)"
+  done
+  echo "FAIL: no usable virtual X server in 3 attempts"
+  exit 1
+}
+
+if [ -z "${QUILLO_E2E_DISPLAY_READY:-}" ]; then
+  if [ $# -ne 1 ] || [ ! -x "$1" ]; then
+    echo "usage: $0 path/to/quillo" >&2
+    exit 2
+  fi
+  run_in_virtual_server "$1"
+fi
+
+QUILLO=$1
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/quillo-e2e.XXXXXX")
+FAILED=0
+PID=""
+MAIN=""        # the main window's id
+WX=0 WY=0      # its outer corner on the screen
+WW=0 WH=0      # and its size
+HOME_SHOT=""   # the home screen at rest
+
+fail() {
+  echo "FAIL: $*"
+  FAILED=1
+}
+
+# Ends with a summary; a program still running is stopped.
+finish() {
+  local status=$?
+  if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -KILL "$PID" 2>/dev/null || true; fi
+  if [ "$status" -eq "$DISPLAY_LOST" ]; then
+    rm -rf "$WORK"
+    exit "$DISPLAY_LOST"
+  fi
+  if [ "$FAILED" -ne 0 ] || [ "$status" -ne 0 ]; then
+    echo "Program output:"
+    sed 's/^/  /' "$WORK/quillo.log" 2>/dev/null || true
+    echo "Screenshots kept in $WORK"
+    exit 1
+  fi
+  rm -rf "$WORK"
+  echo "PASS: end-to-end run"
+}
+trap finish EXIT
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+program_ended() { ! kill -0 "$PID" 2>/dev/null; }
+display_answers() { xdotool getmouselocation >/dev/null 2>&1; }
+
+# Runs a command every 100 ms until it succeeds or TIMEOUT seconds pass.
+# Gives up at once when the program has ended (unless that is awaited).
+poll() {
+  local deadline=$(($(now_ms) + TIMEOUT * 1000))
+  until "$@"; do
+    [ "$(now_ms)" -lt "$deadline" ] || return 1
+    if [ -n "$PID" ] && [ "$1" != program_ended ] && program_ended; then
+      local status=0
+      wait "$PID" || status=$?
+      PID=""
+      if ! display_answers || grep -q "could not connect to display" "$WORK/quillo.log"; then
+        exit "$DISPLAY_LOST"
+      fi
+      fail "the program ended unexpectedly with status $status"
+      exit 1
+    fi
+    sleep 0.1
+  done
+}
+
+# A screenshot of the whole screen; prints its path.
+shot() {
+  local file
+  file="$WORK/$(date +%H%M%S.%N)-$1.png"
+  import -window root "$file"
+  echo "$file"
+}
+
+# The screen geometry (ImageMagick's WxH+X+Y) of a client rectangle "W H X Y".
+geometry() {
+  local w h x y
+  read -r w h x y <<<"$1"
+  echo "${w}x${h}+$((WX + FRAME + x))+$((WY + FRAME + y))"
+}
+
+# Prints the screen point at the centre of a client rectangle, or at client
+# (x, y) with two arguments.
+point() {
+  local w h x y
+  if [ $# -eq 2 ]; then
+    echo "$((WX + FRAME + $1)) $((WY + FRAME + $2))"
+    return
+  fi
+  read -r w h x y <<<"$1"
+  echo "$((WX + FRAME + x + w / 2)) $((WY + FRAME + y + h / 2))"
+}
+
+# How many pixels of a client rectangle differ between two screenshots;
+# fails when they cannot be compared.
+changed() {
+  local out rc=0
+  out=$(compare -metric AE -fuzz "$FUZZ" "$1[$(geometry "$3")]" "$2[$(geometry "$3")]" null: 2>&1) ||
+    rc=$?
+  if [ "$rc" -gt 1 ]; then
+    echo "compare failed: $out" >&2
+    return 1
+  fi
+  awk '{ printf "%d\n", $1 }' <<<"$out"
+}
+
+# The area of a client rectangle in pixels.
+area() {
+  local w h x y
+  read -r w h x y <<<"$1"
+  echo $((w * h))
+}
+
+# True when at most 1 % of the rectangle differs from the reference shot.
+# CHANGED keeps the last count for the messages.
+CHANGED=0
+looks_like() { # reference rect
+  local now
+  now=$(shot same)
+  CHANGED=$(changed "$1" "$now" "$2") || return 1
+  [ "$CHANGED" -le $(($(area "$2") / 100)) ]
+}
+
+# True when at least a given share (percent) of the rectangle differs.
+differs_from() { # reference rect percent
+  local now
+  now=$(shot differs)
+  CHANGED=$(changed "$1" "$now" "$2") || return 1
+  [ "$CHANGED" -ge $(($(area "$2") * $3 / 100)) ]
+}
+
+# True when a client rectangle of a screenshot is no flat fill: the spread
+# of its colours (0 to 1) reaches a tenth.
+has_detail() { # shot rect
+  local spread
+  spread=$(convert "$1[$(geometry "$2")]" -format '%[fx:standard_deviation]' info:)
+  awk -v s="$spread" 'BEGIN { exit !(s >= 0.1) }'
+}
+
+# Waits until two screenshots in a row show the same window; SETTLED names
+# the last one.
+SETTLED=""
+settle() {
+  local deadline before whole="$WINDOW_W $WINDOW_H -$FRAME -$FRAME"
+  deadline=$(($(now_ms) + TIMEOUT * 1000))
+  SETTLED=$(shot settle)
+  while :; do
+    sleep 0.15
+    before=$SETTLED
+    SETTLED=$(shot settle)
+    CHANGED=$(changed "$before" "$SETTLED" "$whole") || CHANGED=unknown
+    rm -f "$before"
+    [ "$CHANGED" = 0 ] && return
+    if [ "$(now_ms)" -ge "$deadline" ]; then
+      fail "the window kept changing for ${TIMEOUT}s ($CHANGED pixels between the last shots)"
+      return
+    fi
+  done
+}
+
+# The program's visible windows other than the main one.
+other_windows() {
+  xdotool search --onlyvisible --class quillo 2>/dev/null | grep -vx "$MAIN" || true
+}
+help_shown() { [ -n "$(other_windows)" ]; }
+help_gone() { [ -z "$(other_windows)" ]; }
+
+main_window() {
+  MAIN=$(xdotool search --onlyvisible --class quillo 2>/dev/null | head -n 1)
+  [ -n "$MAIN" ]
+}
+
+# Reads the main window's outer corner into WX, WY (and its size).
+read_geometry() {
+  # shellcheck disable=SC2034 # all set by xdotool, not all used
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+  WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
+}
+at_corner() { # x y
+  read_geometry
+  [ "$WX" -eq "$1" ] && [ "$WY" -eq "$2" ]
+}
+
+# Moves the pointer to "x y" (events reach the program in the order sent;
+# --sync would wait for a move that never comes when the pointer is there).
+move_to() { # "x y"
+  # shellcheck disable=SC2086
+  xdotool mousemove $1
+}
+click() { # "x y"
+  move_to "$1"
+  xdotool click 1
+}
+
+start_program() {
+  poll display_answers || exit "$DISPLAY_LOST"
+  mkdir -p "$WORK/run"
+  chmod 700 "$WORK/run"
+  # The current folder is an empty one: no shortcut or play.url is opened.
+  # The program stamps the clock once it has painted the home art.
+  (cd "$WORK/run" && XDG_RUNTIME_DIR="$WORK/run" QUILLO_FIRST_PAINT_STAMP="$WORK/first-paint" \
+    exec "$QUILLO") >"$WORK/quillo.log" 2>&1 &
+  PID=$!
+  if ! poll main_window; then
+    fail "no visible quillo window appeared within ${TIMEOUT}s"
+    exit 1
+  fi
+  poll test -s "$WORK/first-paint" || fail "the program never painted its home art"
+}
+
+check_start() {
+  read_geometry
+  [ "${WW}x${WH}" = "${WINDOW_W}x${WINDOW_H}" ] ||
+    fail "main window is ${WW}x${WH}, not ${WINDOW_W}x${WINDOW_H}"
+  local cx=$(((SCREEN_W - WINDOW_W) / 2)) cy=$(((SCREEN_H - WINDOW_H) / 2))
+  [ "$WX,$WY" = "$cx,$cy" ] ||
+    fail "main window not centred: outer corner at $WX,$WY, not $cx,$cy"
+  [ -z "$(other_windows)" ] || fail "another window (an error box?) showed at start"
+}
+
+# Hovering lights the Warping button up; a click slides in the Warping
+# screen with the face in the mirror window; a drag across it smears it.
+check_warping() {
+  settle
+  HOME_SHOT=$SETTLED
+  move_to "$(point "$WARPING_BUTTON")"
+  poll differs_from "$HOME_SHOT" "$WARPING_BUTTON" 5 ||
+    fail "Warping button did not light up under the pointer ($CHANGED pixels changed)"
+  click "$(point "$WARPING_BUTTON")"
+  poll differs_from "$HOME_SHOT" "$MIRROR_WINDOW" 30 ||
+    fail "mirror window did not show the face after clicking Warping ($CHANGED pixels changed)"
+  poll differs_from "$HOME_SHOT" "$WARPING_BUTTON" 30 ||
+    fail "Warping button still shows after the slide ($CHANGED pixels changed)"
+  local before
+  settle
+  before=$SETTLED
+  has_detail "$before" "$MIRROR_WINDOW" || fail "mirror window shows a flat fill, not the face"
+  # Across the eyes, left to right, in steps a person's drag would make.
+  local x y
+  read -r x y <<<"$(point 270 185)"
+  xdotool mousemove "$x" "$y" mousedown 1
+  for step in $(seq 1 10); do
+    xdotool mousemove $((x + step * 10)) "$y"
+    sleep 0.03
+  done
+  xdotool mouseup 1
+  poll differs_from "$before" "$MIRROR_WINDOW" 2 ||
+    fail "dragging across the face hardly changed it ($CHANGED pixels)"
+}
+
+# The Help panel opens the help window over the picture; a press closes it
+# and the smeared face is back as it was.
+check_help() {
+  local before
+  settle
+  before=$SETTLED
+  click "$(point "$HELP_PANEL")"
+  poll help_shown || fail "Help panel opened no help window"
+  poll differs_from "$before" "$MIRROR_WINDOW" 30 ||
+    fail "help text did not cover the picture ($CHANGED pixels changed)"
+  click "$(point "$MIRROR_WINDOW")"
+  poll help_gone || fail "a click did not close the help window"
+  poll looks_like "$before" "$MIRROR_WINDOW" ||
+    fail "the face did not come back after help ($CHANGED pixels differ)"
+}
+
+# The exit button slides home: the mode buttons and the home picture return.
+check_home() {
+  click "$(point "$EXIT_BUTTON")"
+  poll looks_like "$HOME_SHOT" "$WARPING_BUTTON" ||
+    fail "Warping button not back after Exit ($CHANGED pixels differ)"
+  poll looks_like "$HOME_SHOT" "$MIRROR_WINDOW" ||
+    fail "home picture not back after Exit ($CHANGED pixels differ)"
+}
+
+# The title text opens the about text; a press closes it.
+check_about() {
+  local before
+  settle
+  before=$SETTLED
+  click "$(point "$TITLE_TEXT")"
+  poll help_shown || fail "a press on the title opened no about window"
+  click "$(point "$MIRROR_WINDOW")"
+  poll help_gone || fail "a click did not close the about window"
+  poll looks_like "$before" "$MIRROR_WINDOW" ||
+    fail "home picture not back after the about text ($CHANGED pixels differ)"
+}
+
+# A drag on the title strip, beside the title, moves the window with it.
+check_title_drag() {
+  local x y sx=$WX sy=$WY
+  read -r x y <<<"$(point 100 20)"
+  xdotool mousemove "$x" "$y" mousedown 1
+  for step in 1 2 3 4; do
+    xdotool mousemove $((x + step * 10)) $((y + step * 8))
+    sleep 0.03
+  done
+  xdotool mouseup 1
+  poll at_corner $((sx + 40)) $((sy + 32)) ||
+    fail "title strip drag by 40,32 moved the window from $sx,$sy to $WX,$WY"
+}
+
+# The close button ends the program with status 0.
+check_close() {
+  read_geometry
+  click "$(point "$CLOSE_BUTTON")"
+  if ! poll program_ended; then
+    fail "the close button did not end the program"
+    return
+  fi
+  local status=0
+  wait "$PID" || status=$?
+  PID=""
+  [ "$status" -eq 0 ] || fail "the program ended with status $status after the close button"
+}
+
+# Runs one step and says how long it took.
+step() {
+  local begun
+  begun=$(now_ms)
+  "$1"
+  echo "$1: $(($(now_ms) - begun)) ms"
+}
+
+for name in start_program check_start check_warping check_help check_home check_about \
+  check_title_drag check_close; do
+  step "$name"
+done
