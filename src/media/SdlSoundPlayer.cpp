@@ -39,6 +39,9 @@ bool SdlSoundPlayer::OpenAudio() {
   if (state_ == State::Closed) {
     state_ = State::Failed;
     snd_lib_error_set_handler(IgnoreAlsaError);
+    // SDL would catch SIGINT and SIGTERM for a quit event nobody reads, and
+    // the program could no longer be interrupted or terminated.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
       SDL_QuitSubSystem(SDL_INIT_AUDIO);

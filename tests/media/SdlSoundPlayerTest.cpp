@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <chrono>
+#include <csignal>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -95,6 +96,20 @@ TEST(SdlSoundPlayer, ACueReallyProducesSamples) {
   for (std::size_t i = 0; i + 1 < samples.size(); i += 2)
     loud += std::abs(static_cast<std::int16_t>(samples[i] | samples[i + 1] << 8)) > 4000;
   EXPECT_GT(loud, 1000);
+}
+
+TEST(SdlSoundPlayer, OpeningTheDeviceLeavesInterruptAndTerminateAlone) {
+  struct sigaction interruptBefore {}, terminateBefore {}, interruptAfter {}, terminateAfter {};
+  sigaction(SIGINT, nullptr, &interruptBefore);
+  sigaction(SIGTERM, nullptr, &terminateBefore);
+  const Env driver("SDL_AUDIODRIVER", "dummy");
+  SdlSoundPlayer player;
+  player.PlayCue("/no/such/cue.wav");  // opens the device
+  ASSERT_TRUE(player.Audible());
+  sigaction(SIGINT, nullptr, &interruptAfter);
+  sigaction(SIGTERM, nullptr, &terminateAfter);
+  EXPECT_EQ(interruptAfter.sa_handler, interruptBefore.sa_handler);
+  EXPECT_EQ(terminateAfter.sa_handler, terminateBefore.sa_handler);
 }
 
 }  // namespace

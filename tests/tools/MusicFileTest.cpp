@@ -24,9 +24,7 @@
 #include "io/core/Folders.h"
 #include "media/SdlSoundPlayer.h"
 
-// The writer is the generator's own code, in no library the tests link: its
-// one source file is compiled into this test.
-#include "../../tools/musicgen/MidiWriter.cpp"
+#include "MidiWriter.h"
 
 namespace quillo {
 namespace {
