@@ -32,7 +32,8 @@ void AppendU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
 }
 
 void AppendTag(std::vector<std::uint8_t>& out, std::string_view tag) {
-  out.insert(out.end(), tag.begin(), tag.end());
+  // Byte by byte: GCC 12 warns wrongly about a range insert here.
+  for (const char c : tag) out.push_back(static_cast<std::uint8_t>(c));
 }
 
 std::uint8_t Channel(int channel) {
