@@ -7,7 +7,7 @@ namespace quillo {
 
 namespace {
 
-// What the source dialogs take from the main window.
+// What the dialogs over the picture area take from the main window.
 DialogHost HostOf(TJumpForm& form) {
   return {form, form.BackgroundBitmap, *form.GraphicButton5, form.Resource,
           [&form](const std::string& name) { form.PlayCue(name); }};
@@ -24,7 +24,7 @@ QuilloWindows::QuilloWindows(Services& services)
       OpenForm(std::make_unique<TOpenForm>(HostOf(*JumpForm), *services.files)),
       HelpForm(std::make_unique<THelpForm>(*JumpForm)),
       CaptureBitmapDialog(std::make_unique<TCaptureBitmapDialog>()),
-      SaveForm(std::make_unique<TSaveForm>()),
+      SaveForm(std::make_unique<TSaveForm>(HostOf(*JumpForm))),
       OpenMorphForm(std::make_unique<TOpenMorphForm>(HostOf(*JumpForm))),
       ServerForm(std::make_unique<TServerForm>()) {
   JumpForm->Attach(*this);

@@ -5,20 +5,23 @@
 #include <functional>
 
 #include "base/Bitmap.h"
-#include "skin/ModalWindow.h"
+#include "ArtDialog.h"
 
 namespace quillo {
 
-class TSaveForm : public ModalWindow {
+class TSaveForm : public ArtDialog {
   Q_OBJECT
  public:
-  TSaveForm();
+  explicit TSaveForm(const DialogHost& host);
 
   // The picture to save, owned by the caller.
   const Bitmap* SaveBitmap = nullptr;
   // Re-renders SaveBitmap at the percentage in Tag (0 to 100), for videos.
   std::function<void()> OnRenderFrame;
   int Tag = 0;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
 };
 
 }  // namespace quillo
