@@ -16,7 +16,7 @@
 #include "skin/TGraphicButton.h"
 #include "skin/TNonRectPanel.h"
 #include "skin/TPaintBox.h"
-#include "support/RecordingServices.h"
+#include "support/RunningWindows.h"
 #include "support/TestFolder.h"
 
 namespace quillo {
@@ -25,21 +25,12 @@ namespace {
 class HelpForm : public ::testing::Test {
  protected:
   void Start(const testing::DataFolder& data) {
-    ProgramFolder = data.Path();
-    StartFolder.clear();
-    recorded_ = std::make_unique<testing::RecordingServices>();
-    app()->SetErrorBoxes(&recorded_->messages);
-    windows_ = std::make_unique<QuilloWindows>(recorded_->services);
-    windows_->JumpForm->show();
-    QCoreApplication::processEvents();
+    running_.reset();
+    running_ = std::make_unique<testing::RunningWindows>(data);
+    recorded_ = &running_->recorded;
+    windows_ = running_->windows.get();
   }
-  void TearDown() override {
-    windows_.reset();
-    app()->SetErrorBoxes(nullptr);
-    ProgramFolder.clear();
-    StartFolder.clear();
-  }
-  static QuilloApplication* app() { return static_cast<QuilloApplication*>(qApp); }
+  void TearDown() override { running_.reset(); }
   QStringList Errors() const { return recorded_->messages.errors; }
   TJumpForm& Form() { return *windows_->JumpForm; }
   THelpForm& Help() { return *windows_->HelpForm; }
@@ -66,8 +57,9 @@ class HelpForm : public ::testing::Test {
     return outcome;
   }
 
-  std::unique_ptr<testing::RecordingServices> recorded_;
-  std::unique_ptr<QuilloWindows> windows_;
+  std::unique_ptr<testing::RunningWindows> running_;
+  testing::RecordingServices* recorded_ = nullptr;
+  QuilloWindows* windows_ = nullptr;
 };
 
 TEST_F(HelpForm, ShowsTheScreensHelpOnTheArtOverThePictureAreaUntilAPress) {

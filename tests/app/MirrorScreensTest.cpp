@@ -7,7 +7,7 @@
 #include "app/QuilloWindows.h"
 #include "io/core/Folders.h"
 #include "skin/TGraphicSlider.h"
-#include "support/RecordingServices.h"
+#include "support/RunningWindows.h"
 #include "support/TestFolder.h"
 
 namespace quillo {
@@ -16,17 +16,8 @@ namespace {
 class MirrorScreens : public ::testing::Test {
  protected:
   void SetUp() override {
-    ProgramFolder = data_.Path();
-    StartFolder.clear();
-    windows_ = std::make_unique<QuilloWindows>(recorded_.services);
-    windows_->JumpForm->show();
     windows_->WarpWindow->show();  // the screens' mirror, without the slide
     QCoreApplication::processEvents();
-  }
-  void TearDown() override {
-    windows_.reset();
-    ProgramFolder.clear();
-    StartFolder.clear();
   }
   TJumpForm& Form() { return *windows_->JumpForm; }
   TWarpWindow& Mirror() { return *windows_->WarpWindow; }
@@ -38,8 +29,9 @@ class MirrorScreens : public ::testing::Test {
   }
 
   testing::DataFolder data_;
-  testing::RecordingServices recorded_;
-  std::unique_ptr<QuilloWindows> windows_;
+  testing::RunningWindows running_{data_};
+  testing::RecordingServices& recorded_ = running_.recorded;
+  std::unique_ptr<QuilloWindows>& windows_ = running_.windows;
 };
 
 TEST_F(MirrorScreens, AWarpDragSmearsExactlyAsTheBrushAndRepaintsTheSquare) {

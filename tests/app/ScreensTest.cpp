@@ -14,7 +14,7 @@
 #include "skin/TGraphicSlider.h"
 #include "skin/TNonRectPanel.h"
 #include "skin/TPaintBox.h"
-#include "support/RecordingServices.h"
+#include "support/RunningWindows.h"
 #include "support/TestFolder.h"
 
 namespace quillo {
@@ -23,22 +23,10 @@ namespace {
 class Screens : public ::testing::Test {
  protected:
   void SetUp() override {
-    ProgramFolder = data_.Path();
-    StartFolder.clear();
-    app()->SetErrorBoxes(&recorded_.messages);
-    windows_ = std::make_unique<QuilloWindows>(recorded_.services);
-    Form().show();
     QApplication::setActiveWindow(&Form());
     QCoreApplication::processEvents();
     recorded_.sound.played.clear();
   }
-  void TearDown() override {
-    windows_.reset();
-    app()->SetErrorBoxes(nullptr);
-    ProgramFolder.clear();
-    StartFolder.clear();
-  }
-  static QuilloApplication* app() { return static_cast<QuilloApplication*>(qApp); }
   TJumpForm& Form() { return *windows_->JumpForm; }
   QString LastCue() const {
     const auto& played = recorded_.sound.played;
@@ -56,8 +44,9 @@ class Screens : public ::testing::Test {
   }
 
   testing::DataFolder data_;
-  testing::RecordingServices recorded_;
-  std::unique_ptr<QuilloWindows> windows_;
+  testing::RunningWindows running_{data_};
+  testing::RecordingServices& recorded_ = running_.recorded;
+  std::unique_ptr<QuilloWindows>& windows_ = running_.windows;
 };
 
 TEST_F(Screens, SlidingIntoWarpingAndBackHome) {

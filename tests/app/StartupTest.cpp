@@ -18,7 +18,7 @@
 #include "skin/TGraphicSlider.h"
 #include "skin/TPaintBox.h"
 #include "skin/core/WindowPlaces.h"
-#include "support/RecordingServices.h"
+#include "support/RunningWindows.h"
 #include "support/TestFolder.h"
 #include "tools/ArtSupport.h"
 
@@ -29,25 +29,17 @@ namespace {
 class Startup : public ::testing::Test {
  protected:
   void Start(const testing::DataFolder& data) {
-    ProgramFolder = data.Path();
-    StartFolder.clear();
-    recorded_ = std::make_unique<testing::RecordingServices>();
-    app()->SetErrorBoxes(&recorded_->messages);
-    windows_ = std::make_unique<QuilloWindows>(recorded_->services);
-    windows_->JumpForm->show();
-    QCoreApplication::processEvents();
+    running_.reset();  // the windows of an earlier start go first
+    running_ = std::make_unique<testing::RunningWindows>(data);
+    recorded_ = &running_->recorded;
+    windows_ = running_->windows.get();
   }
-  void TearDown() override {
-    windows_.reset();
-    app()->SetErrorBoxes(nullptr);
-    ProgramFolder.clear();
-    StartFolder.clear();
-  }
-  static QuilloApplication* app() { return static_cast<QuilloApplication*>(qApp); }
+  void TearDown() override { running_.reset(); }
   QStringList Errors() const { return recorded_->messages.errors; }
 
-  std::unique_ptr<testing::RecordingServices> recorded_;
-  std::unique_ptr<QuilloWindows> windows_;
+  std::unique_ptr<testing::RunningWindows> running_;
+  testing::RecordingServices* recorded_ = nullptr;
+  QuilloWindows* windows_ = nullptr;
 };
 
 TEST_F(Startup, ShowsTheArtAndTheDefaultFaceInTheBarrelShapedMirror) {
@@ -268,7 +260,7 @@ TEST_F(Startup, FoldersComeFromTheProgramAndTheCurrentDirectoryAndPlayUrlOpensAt
 
   // Without play.url nothing is opened at exit.
   auto& shell = recorded_->shell;
-  windows_.reset();
+  running_->windows.reset();
   EXPECT_TRUE(shell.opened.isEmpty());
 
   QFile url("play.url");
@@ -277,7 +269,7 @@ TEST_F(Startup, FoldersComeFromTheProgramAndTheCurrentDirectoryAndPlayUrlOpensAt
   url.close();
   Start(data);
   auto& shell2 = recorded_->shell;
-  windows_.reset();
+  running_->windows.reset();
   ASSERT_EQ(shell2.opened.size(), 1);
   EXPECT_EQ(shell2.opened[0], QUrl("https://example.org/play"));
 
@@ -288,7 +280,7 @@ TEST_F(Startup, FoldersComeFromTheProgramAndTheCurrentDirectoryAndPlayUrlOpensAt
     url.close();
     Start(data);
     auto& shell3 = recorded_->shell;
-    windows_.reset();
+    running_->windows.reset();
     EXPECT_TRUE(shell3.opened.isEmpty()) << address;
   }
   QDir::setCurrent(previous);

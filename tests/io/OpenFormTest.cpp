@@ -21,7 +21,7 @@
 #include "skin/BitmapImage.h"
 #include "skin/TGraphicButton.h"
 #include "skin/TNonRectPanel.h"
-#include "support/RecordingServices.h"
+#include "support/RunningWindows.h"
 #include "support/TestFolder.h"
 
 namespace quillo {
@@ -29,23 +29,8 @@ namespace {
 
 class SourceDialogs : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ProgramFolder = data_.Path();
-    StartFolder = files_.path().toStdString() + "/";
-    app()->SetErrorBoxes(&recorded_.messages);
-    windows_ = std::make_unique<QuilloWindows>(recorded_.services);
-    Form().show();
-    QCoreApplication::processEvents();
-    recorded_.sound.played.clear();
-  }
-  void TearDown() override {
-    windows_.reset();
-    app()->SetErrorBoxes(nullptr);
-    ProgramFolder.clear();
-    StartFolder.clear();
-    QGuiApplication::clipboard()->clear();
-  }
-  static QuilloApplication* app() { return static_cast<QuilloApplication*>(qApp); }
+  void SetUp() override { recorded_.sound.played.clear(); }
+  void TearDown() override { QGuiApplication::clipboard()->clear(); }
   TJumpForm& Form() { return *windows_->JumpForm; }
   TOpenForm& Open() { return *windows_->OpenForm; }
   std::vector<std::optional<std::string>>& Answers() { return recorded_.files.answers; }
@@ -85,8 +70,9 @@ class SourceDialogs : public ::testing::Test {
 
   testing::DataFolder data_;
   QTemporaryDir files_;
-  testing::RecordingServices recorded_;
-  std::unique_ptr<QuilloWindows> windows_;
+  testing::RunningWindows running_{data_, files_.path().toStdString() + "/"};
+  testing::RecordingServices& recorded_ = running_.recorded;
+  std::unique_ptr<QuilloWindows>& windows_ = running_.windows;
 };
 
 TEST_F(SourceDialogs, AChosenFileEndsWithOkAndItsPicture) {

@@ -6,14 +6,15 @@
 #include <QTemporaryDir>
 
 #include <chrono>
-#include <csignal>
 #include <cmath>
+#include <csignal>
 #include <cstdint>
 #include <fstream>
 #include <thread>
 
 #include "base/ByteCursor.h"
 #include "base/FileBytes.h"
+#include "support/ScopedEnv.h"
 
 namespace quillo {
 namespace {
@@ -40,18 +41,7 @@ void WriteTone(const std::string& path) {
   WriteFileAtomically(path, std::move(w).Take());
 }
 
-// Sets an environment variable for the life of the object.
-class Env {
- public:
-  Env(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)) {
-    qputenv(name, value);
-  }
-  ~Env() { qputenv(name_, old_); }
-
- private:
-  const char* name_;
-  QByteArray old_;
-};
+using Env = testing::ScopedEnv;
 
 TEST(SdlSoundPlayer, WithoutADeviceOrAFileItStaysSilentAndSaysNothing) {
   QTemporaryDir dir;
@@ -60,11 +50,11 @@ TEST(SdlSoundPlayer, WithoutADeviceOrAFileItStaysSilentAndSaysNothing) {
   {
     const Env driver("SDL_AUDIODRIVER", "no-such-driver");
     SdlSoundPlayer player;
-    testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStderr();
     player.PlayCue(tone);
     player.PlayMusic(tone);
     player.PlayCue(tone);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     EXPECT_FALSE(player.Audible());
   }
   const Env driver("SDL_AUDIODRIVER", "dummy");
@@ -99,7 +89,8 @@ TEST(SdlSoundPlayer, ACueReallyProducesSamples) {
 }
 
 TEST(SdlSoundPlayer, OpeningTheDeviceLeavesInterruptAndTerminateAlone) {
-  struct sigaction interruptBefore {}, terminateBefore {}, interruptAfter {}, terminateAfter {};
+  struct sigaction interruptBefore {
+  }, terminateBefore{}, interruptAfter{}, terminateAfter{};
   sigaction(SIGINT, nullptr, &interruptBefore);
   sigaction(SIGTERM, nullptr, &terminateBefore);
   const Env driver("SDL_AUDIODRIVER", "dummy");

@@ -25,6 +25,7 @@
 #include "media/SdlSoundPlayer.h"
 
 #include "MidiWriter.h"
+#include "support/ScopedEnv.h"
 
 namespace quillo {
 namespace {
@@ -222,18 +223,7 @@ TEST(MusicGenerator, WritesTheSameBytesOnEveryRunAndFailsAloud) {
   EXPECT_TRUE(errors.startsWith("musicgen: ")) << errors.toStdString();
 }
 
-// Sets an environment variable for the life of the object.
-class Env {
- public:
-  Env(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)) {
-    qputenv(name, value);
-  }
-  ~Env() { qputenv(name_, old_); }
-
- private:
-  const char* name_;
-  QByteArray old_;
-};
+using Env = testing::ScopedEnv;
 
 // SDL2_mixer plays MIDI through FluidSynth with the system's General MIDI
 // soundfont; the disk driver writes what it plays, in real time.
