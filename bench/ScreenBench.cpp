@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchDataFolder.h"
 #include "app/QuilloApplication.h"
 #include "app/QuilloWindows.h"
 #include "app/Services.h"
@@ -27,12 +28,6 @@
 
 namespace quillo {
 namespace {
-
-std::string DataFolder() {
-  const QByteArray chosen = qgetenv("QUILLO_DATA_FOLDER");
-  return WithTrailingSeparator(chosen.isEmpty() ? std::string(QUILLO_BUILD_DIR)
-                                                : chosen.toStdString());
-}
 
 // The program's windows with the main window shown on the home screen.
 struct Scene {
@@ -151,7 +146,7 @@ int main(int argc, char** argv) {
   quillo::QuilloApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  const std::string folder = quillo::DataFolder();
+  const std::string folder = quillo::BenchDataFolder();
   quillo::ProgramFolder = folder;
   quillo::Services services = quillo::Services::Load();
   std::unique_ptr<quillo::Scene> scene;

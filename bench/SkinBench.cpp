@@ -20,6 +20,7 @@
 #include <string>
 #include <string_view>
 
+#include "BenchDataFolder.h"
 #include "base/Error.h"
 #include "io/core/BitmapFile.h"
 #include "io/core/DataFiles.h"
@@ -37,12 +38,6 @@
 
 namespace quillo {
 namespace {
-
-std::string DataFolder() {
-  const QByteArray chosen = qgetenv("QUILLO_DATA_FOLDER");
-  return WithTrailingSeparator(chosen.isEmpty() ? std::string(QUILLO_BUILD_DIR)
-                                                : chosen.toStdString());
-}
 
 // The main window's client area: the background art drawn from the window's
 // outer corner, as the program draws it.
@@ -271,7 +266,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  const std::string folder = quillo::DataFolder();
+  const std::string folder = quillo::BenchDataFolder();
   std::unique_ptr<quillo::Scene> scene;
   try {
     scene = std::make_unique<quillo::Scene>(folder);

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "BenchDataFolder.h"
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
 #include "media/VideoDecoder.h"
@@ -19,8 +20,7 @@ namespace quillo {
 namespace {
 
 std::string VideoPath() {
-  const char* folder = std::getenv("QUILLO_DATA_FOLDER");
-  ProgramFolder = std::string(folder ? folder : QUILLO_BUILD_DIR) + "/";
+  ProgramFolder = BenchDataFolder();
   return DataFile(VideoFile(1));
 }
 
