@@ -41,6 +41,10 @@ int TVideoPlayer::Store(int result) {
   return result;
 }
 
+void TVideoPlayer::StartFrameTimer() {
+  frameTimer_.start(std::max(1, int(1000 / decoder_->Info().framesPerSecond)));
+}
+
 double TVideoPlayer::Now() const { return clock_.nsecsElapsed() / 1e6; }
 
 void TVideoPlayer::SetStretch(bool stretch) {
@@ -75,7 +79,7 @@ void TVideoPlayer::Open() {
 
 int TVideoPlayer::Close() {
   if (!device_) return 0;
-  const CommandFlags flags = options_.General();
+  options_.General();  // uses up the wait and notify options
   device_->Stop(false);  // a play still running ends aborted
   DeliverNotices();
   frameTimer_.stop();
@@ -84,13 +88,12 @@ int TVideoPlayer::Close() {
   shownFrame_ = -1;
   NaturalWidth = NaturalHeight = 0;
   update();
-  (void)flags;
   return Store(0);
 }
 
 int TVideoPlayer::StartPlay(const CommandFlags& flags) {
   const int result = device_->Play(flags.from, flags.to, flags.notify, Now());
-  if (result == 0) frameTimer_.start(std::max(1, int(1000 / decoder_->Info().framesPerSecond)));
+  if (result == 0) StartFrameTimer();
   AfterCommand(flags.wait);
   return Store(result);
 }
@@ -144,7 +147,7 @@ int TVideoPlayer::Resume() {
     options_.SetWait(flags.wait);
     return Play();
   }
-  frameTimer_.start(std::max(1, int(1000 / decoder_->Info().framesPerSecond)));
+  StartFrameTimer();
   AfterCommand(flags.wait);
   return Store(result);
 }

@@ -113,6 +113,7 @@ class TVideoPlayer : public QWidget {
   Rect ClientRect() const;
   int Store(int result);
   double Now() const;
+  void StartFrameTimer();  // ticks at the video's frame interval
   int StartPlay(const CommandFlags& flags);
   void ShowFrame();
   void AfterCommand(bool wait);
