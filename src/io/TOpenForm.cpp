@@ -47,7 +47,10 @@ TOpenForm::TOpenForm(const DialogHost& host, FileChoosers& choosers)
   bTWAIN->OnClick = [this](TGraphicButton*) { bTWAINClick(); };
   bCancel->OnClick = [this](TGraphicButton*) { bCancelClick(); };
 
-  bClipboard->SetTransparency(ClipboardHasImage() ? 0 : kFaded);
+  // Faded until the timer first looks at the clipboard: looking now would
+  // cost start-up a round trip to the X server and the loading of every
+  // image format plugin.
+  bClipboard->SetTransparency(kFaded);
   bTWAIN->SetTransparency(ScannerAvailable() ? 0 : kFaded);
   // Without a file dialog on this machine the two file buttons can do nothing.
   if (!choosers_.Available()) {

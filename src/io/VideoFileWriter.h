@@ -46,7 +46,8 @@ class VideoFileWriter {
 
  private:
   struct State;
-  // The state, or an Error when the writer is finished, failed or moved from.
+  // The state, or an Error when the writer was moved from (the codec module
+  // refuses frames after Finish() or a failure).
   State& Writable();
 
   std::unique_ptr<State> state_;

@@ -1,0 +1,86 @@
+#pragma once
+// What the codec module (libquillo_codecs.so) offers the program: one table
+// of functions over FFmpeg, ImageMagick and Ghostscript. The program loads the
+// module on first use (CodecModule.h), so those libraries are mapped only
+// when a video or such a picture is actually read or written.
+//
+// Both sides are built from the same sources by the same compiler, so the
+// table passes C++ types, and errors cross it as quillo::Error. The version
+// guards against a module of another build: to add a function, append a
+// member at the end, fill it in module/Table.cpp and raise kCodecTableVersion.
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "base/Bitmap.h"
+
+namespace quillo::codecs {
+
+inline constexpr int kCodecTableVersion = 1;
+
+// The module's one exported symbol: extern "C" const CodecTable* quillo_codecs_table().
+inline constexpr const char* kCodecTableEntry = "quillo_codecs_table";
+
+// What the decoder found in a video file.
+struct VideoFacts {
+  int frames = 0;
+  double framesPerSecond = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// An FFmpeg video encoder.
+struct VideoEncoderFacts {
+  std::string name;         // as the writer takes it ("mjpeg")
+  std::string description;  // FFmpeg's long name
+};
+
+// An opened video file (media/VideoDecoder.h tells what each call does).
+class VideoReading {
+ public:
+  virtual ~VideoReading() = default;
+  virtual VideoFacts Facts() const = 0;
+  virtual const Bitmap& Frame(int index) = 0;
+};
+
+// A video file being written (io/VideoFileWriter.h tells what each call does).
+class VideoWriting {
+ public:
+  virtual ~VideoWriting() = default;
+  virtual void AddFrame(const Bitmap& frame) = 0;
+  virtual void Finish() = 0;
+  virtual int FrameCount() const = 0;
+};
+
+struct CodecTable {
+  int version = kCodecTableVersion;
+
+  // FFmpeg.
+  std::unique_ptr<VideoReading> (*openVideo)(const std::string& path) = nullptr;
+  std::string (*ffmpegErrorText)(int code) = nullptr;
+  // encoder is an FFmpeg encoder name; qscale 1 to 31, or 0 for the
+  // encoder's own rate control.
+  std::unique_ptr<VideoWriting> (*createVideo)(const std::string& path, int width, int height,
+                                               int framesPerSecond, const std::string& encoder,
+                                               int qscale) = nullptr;
+  // The encoders the AVI muxer carries that open at width x height as the
+  // writer opens them, hardware and experimental ones left out, in FFmpeg's
+  // order; and whether one named encoder is among them.
+  std::vector<VideoEncoderFacts> (*aviVideoEncoders)(int width, int height) = nullptr;
+  bool (*aviVideoEncoderUsable)(const std::string& encoder, int width, int height) = nullptr;
+
+  // ImageMagick (io/MagickReader.h).
+  bool (*magickCanRead)(const std::string& coder) = nullptr;
+  Bitmap (*readWithMagick)(std::span<const std::uint8_t> bytes, const std::string& coder,
+                           const std::string& name) = nullptr;
+
+  // Ghostscript: the EPS bytes drawn at 72 dots per inch, cropped to their
+  // bounding box, as a binary PPM file (io/EpsReader.h tells the rest).
+  std::vector<std::uint8_t> (*drawEps)(std::span<const std::uint8_t> bytes, const std::string& name,
+                                       std::chrono::milliseconds timeLimit) = nullptr;
+};
+
+}  // namespace quillo::codecs

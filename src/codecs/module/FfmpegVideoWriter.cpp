@@ -1,0 +1,305 @@
+// Writing an AVI video with FFmpeg, frame by frame, into a temporary file
+// beside the target that replaces the target only once it is complete.
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/error.h>
+#include <libavutil/log.h>
+#include <libavutil/mem.h>
+#include <libswscale/swscale.h>
+}
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <mutex>
+#include <utility>
+
+#include "CodecFunctions.h"
+#include "EncoderSetup.h"
+#include "base/Error.h"
+
+namespace quillo::codecs {
+
+namespace {
+
+// FFmpeg's sentence for an error code (AVERROR(errno) codes included).
+std::string AvText(int code) {
+  char text[AV_ERROR_MAX_STRING_SIZE] = {};
+  av_strerror(code, text, sizeof text);
+  return text;
+}
+
+// FFmpeg prints nothing below an error: every failure reaches the caller as
+// an Error carrying FFmpeg's text, and warnings would only clutter the output.
+void QuietFfmpegLog() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    if (av_log_get_level() > AV_LOG_ERROR) av_log_set_level(AV_LOG_ERROR);
+  });
+}
+
+struct FormatDeleter {
+  void operator()(AVFormatContext* f) const { avformat_free_context(f); }
+};
+struct IoDeleter {
+  void operator()(AVIOContext* io) const {
+    av_freep(&io->buffer);
+    avio_context_free(&io);
+  }
+};
+struct CodecDeleter {
+  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
+};
+struct ScalerDeleter {
+  void operator()(SwsContext* s) const { sws_freeContext(s); }
+};
+struct FrameDeleter {
+  void operator()(AVFrame* f) const { av_frame_free(&f); }
+};
+struct PacketDeleter {
+  void operator()(AVPacket* p) const { av_packet_free(&p); }
+};
+
+// The file the video is written to: created under a unique name in the
+// target's folder, and removed again unless it has replaced the target.
+class TempFile {
+ public:
+  explicit TempFile(const std::string& target) {
+    const std::string::size_type slash = target.rfind('/');
+    path_ = (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) +
+            ".quillo-XXXXXX";
+    fd_ = ::mkstemp(path_.data());
+    if (fd_ < 0) creationError_ = AVERROR(errno);
+    created_ = fd_ >= 0;
+  }
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+  ~TempFile() { Discard(); }
+
+  // Closes and removes the file unless it has become the target.
+  void Discard() {
+    if (fd_ >= 0) ::close(std::exchange(fd_, -1));
+    if (created_) ::unlink(path_.c_str());
+    created_ = false;
+  }
+
+  // 0, or the AVERROR code of the failed creation.
+  int CreationError() const { return creationError_; }
+  int Descriptor() const { return fd_; }
+
+  // Gives the file the permissions a plain create would, puts it on disk and
+  // renames it over the target. 0 or an AVERROR code.
+  int ReplaceTarget(const std::string& target) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    int error = 0;
+    if (::fchmod(fd_, 0666 & ~mask) != 0 || ::fsync(fd_) != 0) error = AVERROR(errno);
+    if (::close(std::exchange(fd_, -1)) != 0 && error == 0) error = AVERROR(errno);
+    if (error == 0 && std::rename(path_.c_str(), target.c_str()) != 0) error = AVERROR(errno);
+    if (error == 0) created_ = false;  // it is the target now
+    return error;
+  }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  int creationError_ = 0;
+  bool created_ = false;
+};
+
+// The muxer writes through these onto the temporary file's descriptor; the
+// AVI index and sizes are patched in at the end, so it seeks back too.
+#if LIBAVFORMAT_VERSION_MAJOR >= 61
+using WriteBuffer = const std::uint8_t*;
+#else
+using WriteBuffer = std::uint8_t*;
+#endif
+
+int WriteBytes(void* opaque, WriteBuffer bytes, int size) {
+  const int fd = static_cast<const TempFile*>(opaque)->Descriptor();
+  int done = 0;
+  while (done < size) {
+    const ssize_t n = ::write(fd, bytes + done, static_cast<std::size_t>(size - done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return n < 0 ? AVERROR(errno) : AVERROR(EIO);
+    done += static_cast<int>(n);
+  }
+  return size;
+}
+
+std::int64_t SeekBytes(void* opaque, std::int64_t offset, int whence) {
+  const int fd = static_cast<const TempFile*>(opaque)->Descriptor();
+  if (whence & AVSEEK_SIZE) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : AVERROR(errno);
+  }
+  const off_t at = ::lseek(fd, static_cast<off_t>(offset), whence & ~AVSEEK_FORCE);
+  return at < 0 ? AVERROR(errno) : static_cast<std::int64_t>(at);
+}
+
+constexpr int kIoBufferSize = 64 * 1024;
+
+class FfmpegVideoWriter : public VideoWriting {
+ public:
+  FfmpegVideoWriter(std::string target, int w, int h)
+      : path_(std::move(target)), width_(w), height_(h), file_(path_) {}
+
+  void Open(const std::string& encoderName, int qscale, int framesPerSecond);
+  void AddFrame(const Bitmap& frame) override;
+  void Finish() override;
+  int FrameCount() const override { return frames_; }
+
+ private:
+  // A writer that failed is done: its temporary file goes at once.
+  [[noreturn]] void Fail(const std::string& what, int code = 0) {
+    failed_ = true;
+    file_.Discard();
+    std::string message = "Cannot write video file " + path_ + ": " + what;
+    if (code < 0) message += " (" + AvText(code) + ")";
+    throw Error(message);
+  }
+  void Check(int code, const std::string& what) {
+    if (code < 0) Fail(what, code);
+  }
+  // Throws unless frames may still be added.
+  void CheckWritable() const;
+  void Send(const AVFrame* input);
+
+  std::string path_;
+  int width_ = 0;
+  int height_ = 0;
+  TempFile file_;
+  // Declared before the format context, which points at it, so freed after.
+  std::unique_ptr<AVIOContext, IoDeleter> io_;
+  std::unique_ptr<AVFormatContext, FormatDeleter> format_;
+  std::unique_ptr<AVCodecContext, CodecDeleter> codec_;
+  std::unique_ptr<SwsContext, ScalerDeleter> scaler_;
+  std::unique_ptr<AVFrame, FrameDeleter> frame_;
+  std::unique_ptr<AVPacket, PacketDeleter> packet_;
+  AVStream* stream_ = nullptr;
+  int frames_ = 0;
+  bool finished_ = false;
+  bool failed_ = false;
+};
+
+void FfmpegVideoWriter::Open(const std::string& encoderName, int qscale, int framesPerSecond) {
+  const AVCodec* encoder = avcodec_find_encoder_by_name(encoderName.c_str());
+  if (!encoder || encoder->type != AVMEDIA_TYPE_VIDEO)
+    Fail("there is no video encoder \"" + encoderName + "\"");
+  if (const int error = file_.CreationError()) Fail("cannot create a file in its folder", error);
+
+  AVFormatContext* raw = nullptr;
+  Check(avformat_alloc_output_context2(&raw, nullptr, "avi", nullptr), "no AVI muxer");
+  format_.reset(raw);
+  // No library version or other varying text goes into the file.
+  format_->flags |= AVFMT_FLAG_BITEXACT;
+  auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferSize));
+  if (!buffer) Fail("out of memory", AVERROR(ENOMEM));
+  io_.reset(avio_alloc_context(buffer, kIoBufferSize, 1, &file_, nullptr, WriteBytes, SeekBytes));
+  if (!io_) {
+    av_free(buffer);
+    Fail("out of memory", AVERROR(ENOMEM));
+  }
+  format_->pb = io_.get();
+
+  stream_ = avformat_new_stream(format_.get(), nullptr);
+  codec_.reset(avcodec_alloc_context3(encoder));
+  if (!stream_ || !codec_) Fail("out of memory", AVERROR(ENOMEM));
+  SetUpEncoder(*codec_, *encoder, width_, height_, framesPerSecond);
+  if (qscale > 0) {
+    codec_->flags |= AV_CODEC_FLAG_QSCALE;
+    codec_->global_quality = FF_QP2LAMBDA * qscale;
+  }
+  if (format_->oformat->flags & AVFMT_GLOBALHEADER) codec_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+  Check(avcodec_open2(codec_.get(), encoder, nullptr),
+        "the encoder " + encoderName + " does not take these settings");
+  Check(avcodec_parameters_from_context(stream_->codecpar, codec_.get()),
+        "cannot describe the stream");
+  stream_->time_base = codec_->time_base;
+  stream_->avg_frame_rate = codec_->framerate;
+  Check(avformat_write_header(format_.get(), nullptr), "cannot write the header");
+
+  // Same size, so this only converts; bit-exact for the same bytes everywhere.
+  scaler_.reset(sws_getContext(width_, height_, AV_PIX_FMT_BGR0, width_, height_, codec_->pix_fmt,
+                               SWS_BICUBIC | SWS_ACCURATE_RND | SWS_BITEXACT, nullptr, nullptr,
+                               nullptr));
+  frame_.reset(av_frame_alloc());
+  packet_.reset(av_packet_alloc());
+  if (!scaler_ || !frame_ || !packet_) Fail("cannot set up the colour conversion", AVERROR(ENOMEM));
+  frame_->format = codec_->pix_fmt;
+  frame_->width = width_;
+  frame_->height = height_;
+  frame_->color_range = codec_->color_range;
+  Check(av_frame_get_buffer(frame_.get(), 0), "cannot allocate a frame");
+}
+
+// Feeds a frame (or the end, for nullptr) to the encoder and writes every
+// packet it gives back.
+void FfmpegVideoWriter::Send(const AVFrame* input) {
+  Check(avcodec_send_frame(codec_.get(), input), "the encoder refused a frame");
+  for (;;) {
+    const int got = avcodec_receive_packet(codec_.get(), packet_.get());
+    if (got == AVERROR(EAGAIN) || got == AVERROR_EOF) return;
+    Check(got, "the encoder failed");
+    av_packet_rescale_ts(packet_.get(), codec_->time_base, stream_->time_base);
+    packet_->stream_index = stream_->index;
+    Check(av_interleaved_write_frame(format_.get(), packet_.get()), "cannot write a frame");
+  }
+}
+
+void FfmpegVideoWriter::CheckWritable() const {
+  if (finished_) throw Error("Cannot write video file " + path_ + ": it is already finished");
+  if (failed_) throw Error("Cannot write video file " + path_ + ": an earlier step failed");
+}
+
+void FfmpegVideoWriter::AddFrame(const Bitmap& bitmap) {
+  CheckWritable();
+  if (bitmap.Width() != width_ || bitmap.Height() != height_)
+    throw Error("Cannot write video file " + path_ + ": a frame of " +
+                std::to_string(bitmap.Width()) + " x " + std::to_string(bitmap.Height()) +
+                " pixels in a video of " + std::to_string(width_) + " x " +
+                std::to_string(height_));
+  // The encoder may still hold the previous frame's buffer.
+  Check(av_frame_make_writable(frame_.get()), "cannot allocate a frame");
+  const std::uint8_t* source[1] = {reinterpret_cast<const std::uint8_t*>(bitmap.Data())};
+  const int sourceStride[1] = {bitmap.Stride()};
+  const int rows =
+      sws_scale(scaler_.get(), source, sourceStride, 0, height_, frame_->data, frame_->linesize);
+  if (rows != height_) Fail("cannot convert a frame", rows < 0 ? rows : AVERROR(EINVAL));
+  frame_->pts = frames_;
+  // A fixed quantiser is taken from each frame.
+  frame_->quality = codec_->global_quality;
+  Send(frame_.get());
+  ++frames_;
+}
+
+void FfmpegVideoWriter::Finish() {
+  CheckWritable();
+  Send(nullptr);
+  Check(av_write_trailer(format_.get()), "cannot write the index");
+  avio_flush(io_.get());
+  Check(io_->error, "cannot write the file");
+  Check(file_.ReplaceTarget(path_), "cannot replace the file");
+  finished_ = true;
+}
+
+}  // namespace
+
+std::unique_ptr<VideoWriting> CreateFfmpegVideo(const std::string& path, int width, int height,
+                                                int framesPerSecond, const std::string& encoder,
+                                                int qscale) {
+  QuietFfmpegLog();
+  if (width <= 0 || height <= 0 || framesPerSecond <= 0)
+    throw Error("Cannot write video file " + path +
+                ": the frame size and the frame rate must be positive");
+  auto writer = std::make_unique<FfmpegVideoWriter>(path, width, height);
+  writer->Open(encoder, qscale, framesPerSecond);
+  return writer;
+}
+
+}  // namespace quillo::codecs

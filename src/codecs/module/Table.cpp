@@ -1,0 +1,19 @@
+// The codec module's one exported symbol: the table the program looks up
+// after loading the module (codecs/CodecModule.cpp).
+#include "CodecFunctions.h"
+
+extern "C" const quillo::codecs::CodecTable* quillo_codecs_table() {
+  using namespace quillo::codecs;
+  static const CodecTable table{
+      .version = kCodecTableVersion,
+      .openVideo = OpenFfmpegVideo,
+      .ffmpegErrorText = FfmpegErrorText,
+      .createVideo = CreateFfmpegVideo,
+      .aviVideoEncoders = AviVideoEncoders,
+      .aviVideoEncoderUsable = AviVideoEncoderUsable,
+      .magickCanRead = MagickCanRead,
+      .readWithMagick = ReadWithMagick,
+      .drawEps = DrawEpsWithGhostscript,
+  };
+  return &table;
+}
