@@ -24,7 +24,9 @@ QuilloWindows::QuilloWindows(Services& services)
       OpenForm(std::make_unique<TOpenForm>(HostOf(*JumpForm), *services.files)),
       HelpForm(std::make_unique<THelpForm>(*JumpForm)),
       CaptureBitmapDialog(std::make_unique<TCaptureBitmapDialog>()),
-      SaveForm(std::make_unique<TSaveForm>(HostOf(*JumpForm))),
+      SaveForm(std::make_unique<TSaveForm>(
+          HostOf(*JumpForm), SaveServices{*services.files, *services.messages, *services.printers,
+                                          *services.codecs, *services.shell})),
       OpenMorphForm(std::make_unique<TOpenMorphForm>(HostOf(*JumpForm))),
       ServerForm(std::make_unique<TServerForm>()) {
   JumpForm->Attach(*this);
