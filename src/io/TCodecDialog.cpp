@@ -9,6 +9,7 @@
 
 #include "ScreenCheck.h"
 #include "VideoCodecChooser.h"
+#include "skin/WaitCursor.h"
 
 namespace quillo {
 

@@ -2,10 +2,13 @@
 // Choosing how a video is compressed, as a platform service: the real one
 // asks the user in the codec dialog (TCodecDialog); the unavailable one (no
 // screen, or forced for tests) chooses nothing, so no video is made.
+#include <map>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
-#include "VideoFileWriter.h"
+#include "VideoCodecs.h"
 #include "base/PlatformService.h"
 
 class QWidget;
@@ -24,6 +27,9 @@ class VideoCodecChooser : public PlatformService {
 class QtVideoCodecChooser final : public VideoCodecChooser {
  public:
   std::optional<VideoCodec> ChooseCodec(int width, int height, QWidget* parent) override;
+
+ private:
+  std::map<std::pair<int, int>, std::vector<VideoCodecInfo>> usable_;  // by frame size
 };
 
 class UnavailableVideoCodecChooser final : public VideoCodecChooser {
