@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ScreenCheck.h"
 #include "VideoCodecChooser.h"
@@ -25,6 +26,12 @@ constexpr int kDefaultQuality = kFinest + 1 - VideoCodec{}.qscale;
 TCodecDialog::TCodecDialog(std::vector<VideoCodecInfo> codecs, QWidget* parent)
     : QDialog(parent), codecs_(std::move(codecs)) {
   setWindowTitle("Video Compression");
+  resize(460, 380);
+  // Alphabetical by what a person reads, not by FFmpeg's registration order.
+  std::sort(codecs_.begin(), codecs_.end(), [](const auto& a, const auto& b) {
+    return QString::fromStdString(a.description)
+               .compare(QString::fromStdString(b.description), Qt::CaseInsensitive) < 0;
+  });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("Compressor:", this));
   CodecList = new QListWidget(this);
