@@ -227,13 +227,16 @@ TEST_F(SaveDialog, ACodecThatCannotTakeTheFramesIsRefusedWithItsMessage) {
   EXPECT_FALSE(QFile::exists(QString::fromStdString(InFiles("x.avi"))));
 }
 
-TEST(VideoFrames, AFailedWriteOnTheWayUpTurnsBackAtTheTop) {
+TEST(VideoFrames, AFailedWriteOnTheWayUpTurnsBackAtTheTopAndOneOnTheWayDownEnds) {
   std::vector<int> seen;
+  bool failedOnce = false;
   const int written = RunVideoFrames([&](int p) {
     seen.push_back(p);
-    return p != 40;
+    if (p != 40 || failedOnce) return true;
+    failedOnce = true;
+    return false;
   });
-  // 0..36 written, 40 failed; then 100..0 down, all written.
+  // 0..36 written, 40 failed; then 100 down to 0, all written.
   EXPECT_EQ(written, 10 + 26);
   EXPECT_EQ(seen[10], 40);
   EXPECT_EQ(seen[11], 100);
