@@ -29,6 +29,8 @@ QuilloWindows::QuilloWindows(Services& services)
                                           *services.codecs, *services.shell})),
       OpenMorphForm(std::make_unique<TOpenMorphForm>(HostOf(*JumpForm))),
       ServerForm(std::make_unique<TServerForm>()) {
+  BlendForm->Attach(
+      {*JumpForm->PaintBox, *JumpForm->PaintBox1, *JumpForm->PaintBox2, *OpenForm, *SaveForm});
   JumpForm->Attach(*this);
 }
 

@@ -19,6 +19,15 @@ readonly EXIT_BUTTON="271 77 180 398"
 readonly HELP_PANEL="138 37 248 438"   # slid in on a mode screen
 readonly TITLE_TEXT="180 17 227 13"
 readonly CLOSE_BUTTON="19 21 578 12"
+readonly BLENDING_BUTTON="116 116 498 253"
+readonly BLEND_PICTURE="290 290 171 65"
+readonly RIGHT_FACE="145 145 476 180"     # the cat, slid in on Blending
+readonly CATS_EYE="24 24 503 223"          # around the cat's eye in RIGHT_FACE
+readonly ASTRONAUTS_EYE="80 64 247 148"    # around the astronaut's eye in BLEND_PICTURE
+readonly ERASED_STRIP="40 12 267 180"      # its middle, rubbed out again
+readonly SAVE_TAB="40 30 585 435"
+readonly SAVE_FILE_BUTTON="98 66 180 202"  # on the save dialog over the picture
+readonly SAVE_VIDEO_BUTTON="98 66 194 128"
 
 readonly DISPLAY_LOST=75 # exit status: the virtual X server was unusable
 
@@ -328,6 +337,143 @@ check_about() {
     fail "home picture not back after the about text ($CHANGED pixels differ)"
 }
 
+# Presses and moves with a mouse button held, through the client points
+# "x y" given, a few pixels apart as a hand would make them.
+drag_through() { # button point...
+  local button=$1 pressed="" p cx cy x y
+  shift
+  for p in "$@"; do
+    read -r cx cy <<<"$p"
+    read -r x y <<<"$(point "$cx" "$cy")"
+    xdotool mousemove "$x" "$y"
+    [ -n "$pressed" ] || xdotool mousedown "$button"
+    pressed=1
+    sleep 0.02
+  done
+  xdotool mouseup "$button"
+}
+
+# The client points of a scrub round (x, y): six rough circles, of radius 12
+# and 6 in turn, eight moves each.
+scrub_round() { # x y
+  local r dx dy
+  for r in 12 6 12 6 12 6; do
+    for dx_dy in "2 0" "1 1" "0 2" "-1 1" "-2 0" "-1 -1" "0 -2" "1 -1"; do
+      read -r dx dy <<<"$dx_dy"
+      echo "$(($1 + dx * r / 2)) $(($2 + dy * r / 2))"
+    done
+  done
+  echo "$1 $2"
+}
+
+chooser_shown() {
+  xdotool search --onlyvisible --name "Save To File" >/dev/null 2>&1
+}
+
+# Types a file name into the file chooser once it is up, and accepts it.
+choose_file() { # path
+  poll chooser_shown || fail "no file chooser came up for $1"
+  sleep 0.5
+  xdotool type --delay 10 "$1"
+  xdotool key Return
+}
+
+# The mean difference (0 to 1) of a client rectangle in two screenshots.
+mean_difference() { # shot shot rect
+  local out
+  out=$(compare -metric MAE "$1[$(geometry "$3")]" "$2[$(geometry "$3")]" null: 2>&1) || true
+  sed -n 's/.*(\(.*\)).*/\1/p' <<<"$out"
+}
+
+codec_dialog_shown() {
+  xdotool search --onlyvisible --name "Video Compression" >/dev/null 2>&1
+}
+
+video_frame() { # video frame-number png
+  ffmpeg -v error -i "$1" -vf "select=eq(n\\,$2)" -frames:v 1 -y "$3"
+}
+
+# The pixels of the picture area of a screenshot that differ from a picture.
+differs_from_picture() { # shot picture
+  local out rc=0
+  out=$(compare -metric AE -fuzz "$FUZZ" "$1[$(geometry "$BLEND_PICTURE")]" +repage "$2" null: 2>&1) ||
+    rc=$?
+  [ "$rc" -le 1 ] || { echo "compare failed: $out" >&2; echo 999999; return; }
+  awk '{ printf "%d\n", $1 }' <<<"$out"
+}
+
+# Blending: a press on the cat's eye puts the anchor there; a stroke on the
+# astronaut's eye clones the cat's over it, the right button rubs part of it
+# out; the save dialog writes the blend and its cross-fade video.
+check_blending() {
+  local blank cloned erased before n
+  click "$(point "$BLENDING_BUTTON")"
+  poll differs_from "$HOME_SHOT" "$BLEND_PICTURE" 30 ||
+    fail "the blend picture did not show after clicking Blending ($CHANGED pixels changed)"
+  settle
+  blank=$SETTLED
+  has_detail "$blank" "$RIGHT_FACE" || fail "the right face shows a flat fill, not the cat"
+  click "$(point 515 235)"
+  poll differs_from "$blank" "$CATS_EYE" 5 ||
+    fail "the anchor mark did not move to the cat's eye ($CHANGED pixels changed)"
+
+  local stroke
+  mapfile -t stroke < <(scrub_round 287 180)
+  drag_through 1 "${stroke[@]}"
+  poll differs_from "$blank" "$ASTRONAUTS_EYE" 25 ||
+    fail "the stroke hardly cloned the cat's eye ($CHANGED pixels changed)"
+  settle
+  cloned=$SETTLED
+  local rub=() x
+  for x in $(seq 272 3 302) $(seq 299 -3 275); do rub+=("$x 186"); done
+  drag_through 3 "${rub[@]}" "${rub[@]}" "272 186"
+  poll differs_from "$cloned" "$ERASED_STRIP" 20 ||
+    fail "the right button did not rub the clone out ($CHANGED pixels changed)"
+  settle
+  erased=$SETTLED
+  local was now
+  was=$(mean_difference "$blank" "$cloned" "$ERASED_STRIP")
+  now=$(mean_difference "$blank" "$erased" "$ERASED_STRIP")
+  awk -v was="$was" -v now="$now" 'BEGIN { exit !(now < was / 2) }' ||
+    fail "the rubbed-out strip did not come back near the astronaut ($was before, $now after)"
+
+  click "$(point "$SAVE_TAB")"
+  poll help_shown || fail "the Save tab opened no save dialog"
+  click "$(point "$SAVE_FILE_BUTTON")"
+  choose_file "$WORK/blend.bmp"
+  poll test -s "$WORK/blend.bmp" || fail "no blend.bmp was written"
+  poll help_gone || fail "the save dialog stayed open after saving"
+  n=$(differs_from_picture "$erased" "$WORK/blend.bmp")
+  [ "$n" -le $(($(area "$BLEND_PICTURE") / 100)) ] ||
+    fail "blend.bmp is not the blend picture shown ($n pixels differ)"
+
+  click "$(point "$SAVE_TAB")"
+  poll help_shown || fail "the Save tab opened no save dialog the second time"
+  click "$(point "$SAVE_VIDEO_BUTTON")"
+  choose_file "$WORK/blend.avi"
+  poll codec_dialog_shown ||
+    fail "no codec dialog came up for the video"
+  xdotool key Return  # Motion JPEG, chosen at first
+  poll help_gone || fail "the save dialog stayed open after the video"
+  local probe
+  probe=$(ffprobe -v error -count_frames -show_entries stream=width,height,nb_read_frames \
+    -of csv=p=0 "$WORK/blend.avi" 2>&1) || true
+  [ "$probe" = "290,290,52" ] || fail "blend.avi is not 52 frames of 290 x 290: $probe"
+  # From the astronaut to the blend at frame 25, and back.
+  video_frame "$WORK/blend.avi" 0 "$WORK/frame0.png"
+  video_frame "$WORK/blend.avi" 25 "$WORK/frame25.png"
+  n=$(differs_from_picture "$blank" "$WORK/frame0.png")
+  [ "$n" -le $(($(area "$BLEND_PICTURE") / 50)) ] ||
+    fail "the video does not start with the astronaut ($n pixels differ)"
+  n=$(differs_from_picture "$erased" "$WORK/frame25.png")
+  [ "$n" -le $(($(area "$BLEND_PICTURE") / 50)) ] ||
+    fail "the video's middle frame is not the blend ($n pixels differ)"
+
+  click "$(point "$EXIT_BUTTON")"
+  poll looks_like "$HOME_SHOT" "$WARPING_BUTTON" ||
+    fail "Warping button not back after leaving Blending ($CHANGED pixels differ)"
+}
+
 # A drag on the title strip, beside the title, moves the window with it.
 check_title_drag() {
   local x y sx=$WX sy=$WY
@@ -365,6 +511,6 @@ step() {
 }
 
 for name in start_program check_start check_warping check_help check_home check_about \
-  check_title_drag check_close; do
+  check_blending check_title_drag check_close; do
   step "$name"
 done
