@@ -30,6 +30,9 @@ QuilloWindows::QuilloWindows(Services& services)
       OpenMorphForm(std::make_unique<TOpenMorphForm>(HostOf(*JumpForm))),
       ServerForm(std::make_unique<TServerForm>()) {
   JumpForm->Attach(*this);
+  TJumpForm& f = *JumpForm;
+  MorphForm->Attach({*f.PaintBox, *f.PaintBox1, *f.PaintBox2, *f.TrackBar, *OpenForm,
+                     *OpenMorphForm, *SaveForm, *services.files});
 }
 
 }  // namespace quillo
