@@ -97,7 +97,8 @@ class TMorphForm : public QWidget {
   void LoadFace(Bitmap& face);
   // Idle editing with no hot line, after the lines were replaced or cleared.
   void LinesReplaced();
-  void Repaint(EditOutcome boxes);
+  std::optional<MorphLine> HotLineNow() const;
+  void Repaint(EditOutcome boxes, const std::optional<MorphLine>& before);
   // With all lines in use, the small boxes' hint says so.
   void UpdateHints();
 

@@ -105,6 +105,26 @@ TEST_F(MorphScreen, LinesAreDrawnDraggedAndDeletedWithTheMouseWithoutTouchingThe
             Morph().DisplayBitmap.At(100, 100));
 }
 
+// A change of the hot line paints only where that line lies; what reaches
+// the screen is still the whole picture with every line in its colour.
+TEST_F(MorphScreen, PaintingOnlyWhereTheHotLineLiesLeavesNothingStale) {
+  TJumpForm& f = Form();
+  Drag(f.PaintBox1, {10, 10}, {130, 130});
+  Drag(f.PaintBox1, {10, 130}, {130, 10});  // crosses the first line
+  Drag(f.PaintBox1, {20, 60}, {40, 70});
+  const auto onScreen = [&] {
+    QCoreApplication::processEvents();
+    const QPoint at = f.PaintBox1->mapTo(&f, QPoint(0, 0));
+    return f.screen()->grabWindow(f.winId(), at.x(), at.y(), 145, 145).toImage();
+  };
+  const auto drawn = [&] { return f.PaintBox1->grab().toImage(); };
+  for (const QPoint p : {QPoint(130, 130), QPoint(70, 140), QPoint(41, 70), QPoint(10, 130)}) {
+    Move(f.PaintBox1, p.x(), p.y());
+    EXPECT_EQ(onScreen(), drawn()) << p.x() << "," << p.y();
+  }
+  EXPECT_EQ(drawn().pixel(70, 70), kRed);  // the second line lies on top
+}
+
 TEST_F(MorphScreen, TheThousandAndFirstLineIsRefusedAndTheHintSaysWhy) {
   TJumpForm& f = Form();
   for (int i = 0; i < kMaxLines - 1; ++i) Morph().Morph.AddLine(LineAt({-20, -20}, {-10, -10}));

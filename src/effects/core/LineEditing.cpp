@@ -1,5 +1,6 @@
 #include "LineEditing.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace quillo {
@@ -46,6 +47,13 @@ bool NearPoint(int x, int y, RealPoint p) {
   const long long dy = static_cast<long long>(y) - WholePixel(p.y);
   if (std::llabs(dx) >= kNearDistance || std::llabs(dy) >= kNearDistance) return false;
   return dx * dx + dy * dy < kNearDistance * kNearDistance;
+}
+
+Rect LineArea(const MorphLine& line, MorphPicture picture) {
+  const RealPoint a = StartIn(line, picture), b = EndIn(line, picture);
+  const int ax = WholePixel(a.x), ay = WholePixel(a.y), bx = WholePixel(b.x), by = WholePixel(b.y);
+  return {std::min(ax, bx) - kMarkerRadius, std::min(ay, by) - kMarkerRadius,
+          std::max(ax, bx) + kMarkerRadius + 1, std::max(ay, by) + kMarkerRadius + 1};
 }
 
 int LineNear(const MorphModel& morph, MorphPicture picture, int x, int y) {

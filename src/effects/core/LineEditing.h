@@ -6,6 +6,7 @@
 // picture; a right press deletes the hot line. A line is hot while the
 // pointer rests near one of its ends.
 #include "MorphModel.h"
+#include "base/Rect.h"
 
 namespace quillo {
 
@@ -20,6 +21,9 @@ enum DragHandles { dhNone = 0, dhStart1 = 1, dhEnd1 = 2, dhStart2 = 3, dhEnd2 = 
 // The radius, in whole pixels, within which the pointer is near a line's end.
 constexpr int kNearDistance = 4;
 
+// The half size of the disc that marks each end of a line.
+constexpr int kMarkerRadius = 3;
+
 // A coordinate truncated toward zero to a whole pixel. Values beyond the
 // range any box can show (as a morph file may hold) are held at
 // +-kFarPixel, and a value that is no number at all at -kFarPixel, so that
@@ -30,6 +34,10 @@ int WholePixel(double v);
 // True when (x, y) lies less than kNearDistance pixels from the point, whose
 // coordinates are first truncated to whole pixels.
 bool NearPoint(int x, int y, RealPoint p);
+
+// The pixels a line and the discs at its ends can cover in a picture's box,
+// so that an edit repaints only there.
+Rect LineArea(const MorphLine& line, MorphPicture picture);
 
 // What an edit did: the small boxes it changed, and whether it asked for a
 // line beyond the last one a morph can hold.
