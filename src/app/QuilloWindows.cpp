@@ -32,6 +32,9 @@ QuilloWindows::QuilloWindows(Services& services)
   BlendForm->Attach(
       {*JumpForm->PaintBox, *JumpForm->PaintBox1, *JumpForm->PaintBox2, *OpenForm, *SaveForm});
   JumpForm->Attach(*this);
+  TJumpForm& f = *JumpForm;
+  MorphForm->Attach({*f.PaintBox, *f.PaintBox1, *f.PaintBox2, *f.TrackBar, *OpenForm,
+                     *OpenMorphForm, *SaveForm, *services.files});
 }
 
 }  // namespace quillo
