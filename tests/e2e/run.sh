@@ -406,18 +406,6 @@ scrub_round() { # x y
   echo "$1 $2"
 }
 
-chooser_shown() {
-  xdotool search --onlyvisible --name "Save To File" >/dev/null 2>&1
-}
-
-# Types a file name into the file chooser once it is up, and accepts it.
-choose_file() { # path
-  poll chooser_shown || fail "no file chooser came up for $1"
-  sleep 0.5
-  xdotool type --delay 10 "$1"
-  xdotool key Return
-}
-
 # The mean difference (0 to 1) of a client rectangle in two screenshots.
 mean_difference() { # shot shot rect
   local out
@@ -480,7 +468,7 @@ check_blending() {
   click "$(point "$SAVE_TAB")"
   poll help_shown || fail "the Save tab opened no save dialog"
   click "$(point "$SAVE_FILE_BUTTON")"
-  choose_file "$WORK/blend.bmp"
+  choose_file "Save To File..." "$WORK/blend.bmp"
   poll test -s "$WORK/blend.bmp" || fail "no blend.bmp was written"
   poll help_gone || fail "the save dialog stayed open after saving"
   n=$(differs_from_picture "$erased" "$WORK/blend.bmp")
@@ -490,7 +478,7 @@ check_blending() {
   click "$(point "$SAVE_TAB")"
   poll help_shown || fail "the Save tab opened no save dialog the second time"
   click "$(point "$SAVE_VIDEO_BUTTON")"
-  choose_file "$WORK/blend.avi"
+  choose_file "Save To File..." "$WORK/blend.avi"
   poll codec_dialog_shown ||
     fail "no codec dialog came up for the video"
   xdotool key Return  # Motion JPEG, chosen at first
