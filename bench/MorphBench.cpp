@@ -1,4 +1,5 @@
-// Speed of the morph engine, the morph file and the display's enlargement.
+// Speed of the morph engine, the morph file, the display's enlargement and
+// the search for the line under the pointer.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -6,6 +7,7 @@
 #include <random>
 
 #include "base/FileBytes.h"
+#include "effects/core/LineEditing.h"
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphEngine.h"
 #include "effects/core/MorphFile.h"
@@ -90,6 +92,13 @@ void BM_SmoothDrawFrameToDisplay(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SmoothDrawFrameToDisplay)->Unit(benchmark::kMicrosecond);
+
+// The pointer over empty space: every line's two ends are looked at.
+void BM_LineNear(benchmark::State& state) {
+  const MorphModel m = Morph(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(LineNear(m, MorphPicture::One, -50, -50));
+}
+BENCHMARK(BM_LineNear)->Arg(20)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quillo

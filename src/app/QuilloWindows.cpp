@@ -24,10 +24,17 @@ QuilloWindows::QuilloWindows(Services& services)
       OpenForm(std::make_unique<TOpenForm>(HostOf(*JumpForm), *services.files)),
       HelpForm(std::make_unique<THelpForm>(*JumpForm)),
       CaptureBitmapDialog(std::make_unique<TCaptureBitmapDialog>()),
-      SaveForm(std::make_unique<TSaveForm>(HostOf(*JumpForm))),
+      SaveForm(std::make_unique<TSaveForm>(
+          HostOf(*JumpForm), SaveServices{*services.files, *services.messages, *services.printers,
+                                          *services.codecs, *services.shell})),
       OpenMorphForm(std::make_unique<TOpenMorphForm>(HostOf(*JumpForm))),
       ServerForm(std::make_unique<TServerForm>()) {
+  BlendForm->Attach(
+      {*JumpForm->PaintBox, *JumpForm->PaintBox1, *JumpForm->PaintBox2, *OpenForm, *SaveForm});
   JumpForm->Attach(*this);
+  TJumpForm& f = *JumpForm;
+  MorphForm->Attach({*f.PaintBox, *f.PaintBox1, *f.PaintBox2, *f.TrackBar, *OpenForm,
+                     *OpenMorphForm, *SaveForm, *services.files});
 }
 
 }  // namespace quillo

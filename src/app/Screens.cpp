@@ -23,21 +23,9 @@
 #include "skin/TGraphicSlider.h"
 #include "skin/TNonRectPanel.h"
 #include "skin/TPaintBox.h"
+#include "skin/WaitCursor.h"
 
 namespace quillo {
-
-namespace {
-
-// Shows the wait cursor for the life of the object.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-}  // namespace
 
 void TJumpForm::BindScreenHandlers() {
   AnimTimer.setInterval(kSlideTick);

@@ -11,6 +11,8 @@ Services Services::Load() {
   s.shell = LoadShell(forced);
   s.sound = LoadSoundPlayer(forced);
   s.files = LoadFileChoosers(forced);
+  s.printers = LoadPrinters(forced);
+  s.codecs = LoadVideoCodecChooser(forced);
   return s;
 }
 

@@ -7,7 +7,9 @@
 
 #include "io/FileChoosers.h"
 #include "io/MessageBoxes.h"
+#include "io/Printers.h"
 #include "io/Shell.h"
+#include "io/VideoCodecChooser.h"
 #include "media/SoundPlayer.h"
 
 namespace quillo {
@@ -17,6 +19,8 @@ struct Services {
   std::unique_ptr<Shell> shell;
   std::unique_ptr<SoundPlayer> sound;
   std::unique_ptr<FileChoosers> files;
+  std::unique_ptr<Printers> printers;
+  std::unique_ptr<VideoCodecChooser> codecs;
 
   static Services Load();
 };

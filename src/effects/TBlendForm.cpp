@@ -1,12 +1,33 @@
 #include "TBlendForm.h"
 
 #include "io/core/BitmapFile.h"
+#include "skin/TPaintBox.h"
+#include "skin/core/SmoothDraw.h"
 
 namespace quillo {
 
+namespace {
+
+// The face as the screen uses it: 290 x 290, a picture of another size
+// fitted in.
+Bitmap AsFace(Bitmap picture) {
+  if (picture.Width() == kBlendSide && picture.Height() == kBlendSide) return picture;
+  Bitmap face(kBlendSide, kBlendSide);
+  CenterDraw(face, {0, 0, kBlendSide, kBlendSide}, picture, kBlendGround);
+  return face;
+}
+
+}  // namespace
+
+void TBlendForm::Attach(const BlendScreenParts& parts) {
+  parts_.emplace(parts);
+  for (TPaintBox* box : {&parts.PaintBox, &parts.PaintBox1, &parts.PaintBox2})
+    box->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
 void TBlendForm::LoadDefaultFaces(const std::string& leftPath, const std::string& rightPath) {
-  Bitmap left = LoadBitmapFile(leftPath);
-  Bitmap right = LoadBitmapFile(rightPath);
+  Bitmap left = AsFace(LoadBitmapFile(leftPath));
+  Bitmap right = AsFace(LoadBitmapFile(rightPath));
   LeftFace = std::move(left);
   RightFace = std::move(right);
   BlendBitmap.Draw(0, 0, LeftFace);
@@ -14,9 +35,38 @@ void TBlendForm::LoadDefaultFaces(const std::string& leftPath, const std::string
 
 ScreenHandlers TBlendForm::Handlers() {
   ScreenHandlers h;
-  h.paintBox.OnPaint = PaintStretched(BlendBitmap);
-  h.paintBox1.OnPaint = PaintStretched(LeftFace);
-  h.paintBox2.OnPaint = PaintStretched(RightFace);
+  h.paintBox.OnPaint = [this](QWidget*, QPainter& canvas) { PaintBoxPaint(canvas); };
+  h.paintBox.OnMouseDown = [this](TPaintBox*, Qt::MouseButton button, Qt::KeyboardModifiers, int x,
+                                  int y) {
+    held_.setFlag(button);
+    PaintBoxMouseDown(held_, x, y);
+  };
+  h.paintBox.OnMouseMove = [this](TPaintBox*, Qt::KeyboardModifiers, int x, int y) {
+    PaintBoxMouseMove(held_, x, y);
+  };
+  h.paintBox.OnMouseUp = [this](TPaintBox*, Qt::MouseButton button, Qt::KeyboardModifiers, int,
+                                int) {
+    held_.setFlag(button, false);
+    PaintBoxMouseUp();
+  };
+  h.paintBox1 = {[this](QWidget* sender, QPainter& canvas) { PaintBox1Paint(sender, canvas); },
+                 [this](TPaintBox*, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                   PaintBox1MouseDown(x, y);
+                 },
+                 {},
+                 {},
+                 [this](TPaintBox*) { PaintBox1DblClick(); }};
+  h.paintBox2 = {[this](QWidget* sender, QPainter& canvas) { PaintBox2Paint(sender, canvas); },
+                 [this](TPaintBox*, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                   PaintBox2MouseDown(x, y);
+                 },
+                 {},
+                 {},
+                 [this](TPaintBox*) { PaintBox2DblClick(); }};
+  h.load1Click = [this](TGraphicButton*) { Load1Click(); };
+  h.load2Click = [this](TGraphicButton*) { Load2Click(); };
+  h.loadClick = [this](TNonRectPanel*) { bLoadClick(); };
+  h.saveClick = [this](TNonRectPanel*) { bSaveClick(); };
   return h;
 }
 

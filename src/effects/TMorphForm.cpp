@@ -4,10 +4,21 @@
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphFile.h"
 #include "io/MessageBoxes.h"
+#include "skin/TGraphicSlider.h"
+#include "skin/TPaintBox.h"
 
 namespace quillo {
 
 TMorphForm::TMorphForm(MessageBoxes& messages) : messages_(messages) {}
+
+void TMorphForm::Attach(const MorphScreenParts& parts) {
+  parts_.emplace(parts);
+  for (TPaintBox* box : {&parts.PaintBox, &parts.PaintBox1, &parts.PaintBox2})
+    box->setAttribute(Qt::WA_OpaquePaintEvent);
+  // Hovering over a line's end lights the line up.
+  parts.PaintBox1.setMouseTracking(true);
+  parts.PaintBox2.setMouseTracking(true);
+}
 
 void TMorphForm::LoadStartMorph(const std::string& path) {
   try {
@@ -16,12 +27,19 @@ void TMorphForm::LoadStartMorph(const std::string& path) {
     Morph = MorphModel();
     messages_.ShowError(QString::fromStdString(e.what()));
   }
+  LinesReplaced();
   DrawMorphDisplay(DisplayBitmap, Morph.SourceBitmap1);
 }
 
 void TMorphForm::LoadMorphFile(const std::string& path) {
   Morph = ReadMorphFile(path);
+  LinesReplaced();
   ShowFrame(0, kSliderMax);
+}
+
+void TMorphForm::LinesReplaced() {
+  Editing.Reset();
+  UpdateHints();
 }
 
 void TMorphForm::WriteMorphFile(const std::string& path) const {
@@ -32,11 +50,34 @@ void TMorphForm::ShowFrame(int value, int max) {
   ShowMorphFrame(Morph, value, max, DisplayBitmap);
 }
 
+void TMorphForm::TrackBarChange() {
+  if (!parts_) return;
+  ShowFrame(parts_->TrackBar.Value(), parts_->TrackBar.Max());
+  parts_->TrackBar.repaint();
+  parts_->PaintBox.repaint();
+}
+
 ScreenHandlers TMorphForm::Handlers() {
   ScreenHandlers h;
-  h.paintBox.OnPaint = PaintStretched(DisplayBitmap);
-  h.paintBox1.OnPaint = PaintStretched(Morph.SourceBitmap1);
-  h.paintBox2.OnPaint = PaintStretched(Morph.SourceBitmap2);
+  h.paintBox.OnPaint = [this](QWidget*, QPainter& canvas) { PaintBoxPaint(canvas); };
+  const PaintBoxHandlers::Button down = [this](TPaintBox* sender, Qt::MouseButton button,
+                                               Qt::KeyboardModifiers, int x,
+                                               int y) { PaintBoxMouseDown(sender, button, x, y); };
+  const decltype(PaintBoxHandlers::OnMouseMove) move = [this](TPaintBox* sender,
+                                                              Qt::KeyboardModifiers, int x, int y) {
+    PaintBoxMouseMove(sender, x, y);
+  };
+  const PaintBoxHandlers::Button up = [this](TPaintBox*, Qt::MouseButton, Qt::KeyboardModifiers,
+                                             int, int) { PaintBoxMouseUp(); };
+  h.paintBox1 = {
+      [this](QWidget*, QPainter& canvas) { PaintBox1Paint(canvas); }, down, move, up, {}};
+  h.paintBox2 = {
+      [this](QWidget*, QPainter& canvas) { PaintBox2Paint(canvas); }, down, move, up, {}};
+  h.load1Click = [this](TGraphicButton*) { Load1Click(); };
+  h.load2Click = [this](TGraphicButton*) { Load2Click(); };
+  h.loadClick = [this](TNonRectPanel*) { bLoadClick(); };
+  h.saveClick = [this](TNonRectPanel*) { bSaveClick(); };
+  h.trackBarChange = [this](TGraphicSlider*) { TrackBarChange(); };
   return h;
 }
 

@@ -1,21 +1,48 @@
 #pragma once
 // The morph screen's controller: holds the morph (pictures, lines, frame)
-// and its handlers. It is never shown; the main window lends it its controls.
+// and its handlers. It is never shown; the main window lends it its controls
+// on the Morphing screen, and the handlers draw on and read those controls.
 #include <QWidget>
+#include <optional>
 #include <string>
 
 #include "ScreenHandlers.h"
 #include "base/Bitmap.h"
+#include "effects/core/LineEditing.h"
 #include "effects/core/MorphModel.h"
 
 namespace quillo {
 
+class FileChoosers;
 class MessageBoxes;
+class TGraphicSlider;
+class TOpenForm;
+class TOpenMorphForm;
+class TPaintBox;
+class TSaveForm;
+
+// What the handlers use of the other windows: the main window's controls and
+// the dialogs, all created after this object.
+struct MorphScreenParts {
+  TPaintBox& PaintBox;   // the centre box, 290 x 290
+  TPaintBox& PaintBox1;  // picture 1, 145 x 145
+  TPaintBox& PaintBox2;  // picture 2
+  TGraphicSlider& TrackBar;
+  TOpenForm& OpenForm;
+  TOpenMorphForm& OpenMorphForm;
+  TSaveForm& SaveForm;
+  FileChoosers& files;
+};
 
 class TMorphForm : public QWidget {
   Q_OBJECT
  public:
   explicit TMorphForm(MessageBoxes& messages);
+
+  // Gives the handlers the controls and dialogs they work with; the three
+  // boxes paint their whole area, and the small ones hear the pointer also
+  // while no button is held. The handlers do nothing before this.
+  void Attach(const MorphScreenParts& parts);
 
   // The handlers the main window's controls take while this screen is on.
   ScreenHandlers Handlers();
@@ -37,13 +64,46 @@ class TMorphForm : public QWidget {
   // it into DisplayBitmap.
   void ShowFrame(int value, int max);
 
+  // The handlers (MorphLineHandlers.cpp): the small boxes show their picture
+  // with the lines, the mouse edits the lines; the centre box shows
+  // DisplayBitmap.
+  void PaintBox1Paint(QPainter& canvas) const;
+  void PaintBox2Paint(QPainter& canvas) const;
+  void PaintBoxPaint(QPainter& canvas) const;
+  void PaintBoxMouseDown(TPaintBox* sender, Qt::MouseButton button, int x, int y);
+  void PaintBoxMouseMove(TPaintBox* sender, int x, int y);
+  void PaintBoxMouseUp();
+  // Recomputes the frame for the slider's position and shows it at once.
+  void TrackBarChange();
+
+  // The dialogs (MorphLoadSave.cpp): a new picture 1 or 2 (all lines go), a
+  // morph file from the start folder or the clip-art folder, and the save
+  // dialog with the morph file, the view and the video.
+  void Load1Click();
+  void Load2Click();
+  void bLoadClick();
+  void bSaveClick();
+  // The save dialog's frame: the slider moved to the position in its Tag.
+  void ShowFrameForSave();
+
   // Lines, LineCount, SourceBitmap1, SourceBitmap2 and FrameBitmap.
   MorphModel Morph;
+  // HotLine, DragHandle and Drawing.
+  LineEditing Editing;
   // The frame or picture 1 at twice its size, shown in the centre box.
   Bitmap DisplayBitmap{290, 290};
 
  private:
+  void LoadFace(Bitmap& face);
+  // Idle editing with no hot line, after the lines were replaced or cleared.
+  void LinesReplaced();
+  std::optional<MorphLine> HotLineNow() const;
+  void Repaint(EditOutcome boxes, const std::optional<MorphLine>& before);
+  // With all lines in use, the small boxes' hint says so.
+  void UpdateHints();
+
   MessageBoxes& messages_;
+  std::optional<MorphScreenParts> parts_;
 };
 
 }  // namespace quillo

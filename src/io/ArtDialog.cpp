@@ -12,14 +12,14 @@ namespace quillo {
 
 namespace {
 
-// Main window pixels of the dialogs' top-left corner: 20 pixels in from the
-// picture area's left edge, level with its top.
-constexpr int kDialogLeft = kFrame + kPictureArea.left + 20;
-constexpr int kDialogTop = kFrame + kPictureArea.top;
+// Main window pixels of the picture area's top-left corner.
+constexpr int kAreaLeft = kFrame + kPictureArea.left;
+constexpr int kAreaTop = kFrame + kPictureArea.top;
 
 }  // namespace
 
-ArtDialog::ArtDialog(const DialogHost& host, int width, int height) : host_(host) {
+ArtDialog::ArtDialog(const DialogHost& host, int width, int height, int left)
+    : host_(host), left_(left) {
   // The art covers every pixel: nothing is erased first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedSize(width, height);
@@ -49,7 +49,7 @@ void ArtDialog::PlayCue(const std::string& name) const {
 void ArtDialog::showEvent(QShowEvent* event) {
   ModalWindow::showEvent(event);
   if (event->spontaneous()) return;
-  move(host_.mainWindow.mapToGlobal(QPoint(kDialogLeft, kDialogTop)));
+  move(host_.mainWindow.mapToGlobal(QPoint(kAreaLeft + left_, kAreaTop)));
   // What lies under the buttons is the art at this place.
   for (TGraphicButton* button : findChildren<TGraphicButton*>(Qt::FindDirectChildrenOnly))
     button->ClearBackground();

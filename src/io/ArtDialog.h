@@ -16,7 +16,8 @@ class TGraphicButton;
 class ArtDialog : public ModalWindow {
   Q_OBJECT
  public:
-  ArtDialog(const DialogHost& host, int width, int height);
+  // Placed `left` pixels in from the picture area's left edge, level with its top.
+  ArtDialog(const DialogHost& host, int width, int height, int left = 20);
 
  protected:
   // One of the dialog buttons of the skin layout at (left, top) with its
@@ -32,6 +33,7 @@ class ArtDialog : public ModalWindow {
   const DialogHost host_;
 
  private:
+  int left_;
   bool exitWasVisible_ = false;
 };
 

@@ -18,6 +18,14 @@ class FileChoosers : public PlatformService {
   // offering the toolkit name filter `filter`; nothing when cancelled.
   virtual std::optional<std::string> OpenPicture(const std::string& folder,
                                                  const std::string& filter, QWidget* parent) = 0;
+  // Lets the user choose an existing file of another kind (a morph file).
+  virtual std::optional<std::string> OpenFile(const std::string& folder, const std::string& filter,
+                                              QWidget* parent) = 0;
+  // Lets the user name a file to write, starting in `folder`: titled `title`,
+  // `defaultSuffix` added to a name without one, asking before overwriting.
+  virtual std::optional<std::string> SaveFile(const std::string& folder, const std::string& filter,
+                                              const std::string& defaultSuffix,
+                                              const std::string& title, QWidget* parent) = 0;
 
  protected:
   using PlatformService::PlatformService;
@@ -28,6 +36,11 @@ class QtFileChoosers final : public FileChoosers {
  public:
   std::optional<std::string> OpenPicture(const std::string& folder, const std::string& filter,
                                          QWidget* parent) override;
+  std::optional<std::string> OpenFile(const std::string& folder, const std::string& filter,
+                                      QWidget* parent) override;
+  std::optional<std::string> SaveFile(const std::string& folder, const std::string& filter,
+                                      const std::string& defaultSuffix, const std::string& title,
+                                      QWidget* parent) override;
 };
 
 class UnavailableFileChoosers final : public FileChoosers {
@@ -35,6 +48,13 @@ class UnavailableFileChoosers final : public FileChoosers {
   explicit UnavailableFileChoosers(std::string why) : FileChoosers(std::move(why)) {}
   std::optional<std::string> OpenPicture(const std::string&, const std::string&,
                                          QWidget*) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> OpenFile(const std::string&, const std::string&, QWidget*) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> SaveFile(const std::string&, const std::string&, const std::string&,
+                                      const std::string&, QWidget*) override {
     return std::nullopt;
   }
 };

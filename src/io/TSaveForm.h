@@ -1,27 +1,73 @@
 #pragma once
-// The save and export dialog: writes the screen's picture to a file, the
-// clipboard, the printer or a video. Created once at start-up and shown
-// modally with the caller's picture and its render callback.
+// The save and export dialog: puts the calling screen's picture out to a
+// file, the clipboard, the printer or a video. Created once at start-up; a
+// screen sets SaveBitmap, FileExt and the callbacks and shows it modally.
+// Hiding it resets the callbacks and FileExt (SaveBitmap stays).
 #include <functional>
+#include <string>
 
-#include "base/Bitmap.h"
 #include "ArtDialog.h"
+#include "base/Bitmap.h"
 
 namespace quillo {
+
+class FileChoosers;
+class MessageBoxes;
+class Printers;
+class Shell;
+class VideoCodecChooser;
+
+// The platform services the save dialog puts pictures out through.
+struct SaveServices {
+  FileChoosers& files;
+  MessageBoxes& messages;
+  Printers& printers;
+  VideoCodecChooser& codecs;
+  Shell& shell;
+};
 
 class TSaveForm : public ArtDialog {
   Q_OBJECT
  public:
-  explicit TSaveForm(const DialogHost& host);
+  TSaveForm(const DialogHost& host, const SaveServices& services);
 
-  // The picture to save, owned by the caller.
-  const Bitmap* SaveBitmap = nullptr;
-  // Re-renders SaveBitmap at the percentage in Tag (0 to 100), for videos.
+  // The picture to put out, 32 bits per pixel, owned by the caller. Without
+  // it the file, clipboard, print and video actions do nothing.
+  Bitmap* SaveBitmap = nullptr;
+  // Leaves in SaveBitmap the picture for the position (0 to 100) in Tag;
+  // without it no video can be made.
   std::function<void()> OnRenderFrame;
+  // Writes the chosen file itself instead of a bitmap file.
+  std::function<void(const std::string& path)> OnWriteFile;
+  // The extension of the file action.
+  std::string FileExt = "bmp";
+  // The position of the frame OnRenderFrame renders.
   int Tag = 0;
 
+  TGraphicButton* bAVI = nullptr;
+  TGraphicButton* bFile = nullptr;
+  TGraphicButton* bClipboard = nullptr;
+  TGraphicButton* bPrint = nullptr;
+  TGraphicButton* bCancel = nullptr;
+  TGraphicButton* bMail = nullptr;
+
+  void bFileClick();
+  void bClipboardClick();
+  void bPrintClick();
+  void bAVIClick();
+  void bCancelClick();
+  void bMailClick() {}
+
  protected:
-  void mousePressEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  // The video of the effect into the chosen file, then shown in the
+  // desktop's player.
+  void ExportVideo(const std::string& path);
+
+  SaveServices services_;
 };
 
 }  // namespace quillo

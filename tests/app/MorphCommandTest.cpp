@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include "support/RunQuillo.h"
 
@@ -113,6 +114,46 @@ TEST_F(MorphCommand, RendersTheStartMorphOfTheDataFolder) {
               QString::fromStdString(ResolveIn(QUILLO_BUILD_DIR "/", kStartMorphFile)), Q(out)});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_EQ(LoadBitmapFile(out).Width(), kDisplaySize);
+}
+
+}  // namespace
+}  // namespace quillo
+
+namespace quillo {
+namespace {
+
+QString Probe(const QString& path) {
+  QProcess p;
+  p.start("ffprobe",
+          {"-v", "error", "-count_frames", "-show_entries",
+           "stream=codec_name,width,height,r_frame_rate,nb_read_frames", "-of", "csv=p=0", path});
+  p.waitForFinished(30000);
+  return QString(p.readAllStandardOutput()).trimmed();
+}
+
+TEST_F(MorphCommand, WritesTheMorphsVideoWithTheChosenCodecOrRefusesAnUnknownOne) {
+  const std::string video = Path("morph.avi");
+  Outcome r = Quillo({"morph", "--video", Q(video), Q(input_)});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(Probe(Q(video)), "mjpeg,290,290,15/1,52");
+
+  r = Quillo({"morph", "--codec", "list"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(
+      r.out.contains(QRegularExpression("^mjpeg +MJPEG", QRegularExpression::MultilineOption)))
+      << r.out.toStdString();
+
+  r = Quillo({"morph", "--video", Q(video), "--codec", "mpeg4", "--position", "50", Q(input_),
+              Q(Path("half.bmp"))});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(Probe(Q(video)), "mpeg4,290,290,15/1,52");
+  EXPECT_TRUE(QFile::exists(Q(Path("half.bmp"))));
+
+  const std::string other = Path("other.avi");
+  r = Quillo({"morph", "--video", Q(other), "--codec", "no-such-codec", Q(input_)});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+  EXPECT_FALSE(QFile::exists(Q(other)));
 }
 
 }  // namespace

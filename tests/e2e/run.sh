@@ -19,6 +19,27 @@ readonly EXIT_BUTTON="271 77 180 398"
 readonly HELP_PANEL="138 37 248 438"   # slid in on a mode screen
 readonly TITLE_TEXT="180 17 227 13"
 readonly CLOSE_BUTTON="19 21 578 12"
+# The Blending screen, slid in.
+readonly BLENDING_BUTTON="116 116 498 253"
+readonly BLEND_PICTURE="290 290 171 65"
+readonly RIGHT_FACE="145 145 476 180"     # the cat, slid in on Blending
+readonly CATS_EYE="24 24 503 223"          # around the cat's eye in RIGHT_FACE
+readonly ASTRONAUTS_EYE="80 64 247 148"    # around the astronaut's eye in BLEND_PICTURE
+readonly ERASED_STRIP="40 12 267 180"      # its middle, rubbed out again
+# The Morphing screen, slid in.
+readonly MORPHING_BUTTON="116 116 21 251"
+readonly CENTRE_BOX="290 290 171 65"
+readonly LEFT_BOX="145 145 1 180"
+readonly RIGHT_BOX="145 145 476 180"
+readonly MORPH_SLIDER="300 15 168 380"
+readonly LOAD1_BUTTON="147 84 4 75"
+readonly LOAD_TAB="66 60 -5 420"
+readonly SAVE_TAB="66 60 569 420"
+# Buttons of the dialogs over the picture area.
+readonly OPEN_FILE_BUTTON="98 66 193 194"       # picture source: from a file
+readonly OPEN_MORPH_FILE_BUTTON="98 66 217 122" # morph source: from a file
+readonly SAVE_FILE_BUTTON="98 66 180 202"
+readonly SAVE_VIDEO_BUTTON="98 66 194 128"
 
 readonly DISPLAY_LOST=75 # exit status: the virtual X server was unusable
 
@@ -113,6 +134,15 @@ shot() {
   echo "$file"
 }
 
+# Keeps a copy of a screenshot under a step's name in the folder that
+# QUILLO_E2E_SHOTS names, when it names one, for a person to look at.
+keep_shot() { # shot name
+  if [ -n "${QUILLO_E2E_SHOTS:-}" ]; then
+    mkdir -p "$QUILLO_E2E_SHOTS"
+    cp "$1" "$QUILLO_E2E_SHOTS/$2.png"
+  fi
+}
+
 # The screen geometry (ImageMagick's WxH+X+Y) of a client rectangle "W H X Y".
 geometry() {
   local w h x y
@@ -170,6 +200,15 @@ differs_from() { # reference rect percent
   [ "$CHANGED" -ge $(($(area "$2") * $3 / 100)) ]
 }
 
+# True when at least a number of pixels of the rectangle differ from the
+# reference shot; for changes too small to be a share of the rectangle.
+differs_by() { # reference rect pixels
+  local now
+  now=$(shot differs)
+  CHANGED=$(changed "$1" "$now" "$2") || return 1
+  [ "$CHANGED" -ge "$3" ]
+}
+
 # True when a client rectangle of a screenshot is no flat fill: the spread
 # of its colours (0 to 1) reaches a tenth.
 has_detail() { # shot rect
@@ -206,6 +245,13 @@ other_windows() {
 help_shown() { [ -n "$(other_windows)" ]; }
 help_gone() { [ -z "$(other_windows)" ]; }
 
+# The visible window of that title; its id in FOUND.
+FOUND=""
+window_named() {
+  FOUND=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+  [ -n "$FOUND" ]
+}
+
 main_window() {
   MAIN=$(xdotool search --onlyvisible --class quillo 2>/dev/null | head -n 1)
   [ -n "$MAIN" ]
@@ -236,12 +282,15 @@ click() { # "x y"
 
 start_program() {
   poll display_answers || exit "$DISPLAY_LOST"
-  mkdir -p "$WORK/run"
+  mkdir -p "$WORK/run" "$WORK/bin"
   chmod 700 "$WORK/run"
+  # The desktop's "open" only notes what it was given.
+  printf '#!/bin/sh\necho "$@" >>"%s"\n' "$WORK/opened" >"$WORK/bin/xdg-open"
+  chmod +x "$WORK/bin/xdg-open"
   # The current folder is an empty one: no shortcut or play.url is opened.
   # The program stamps the clock once it has painted the home art.
   (cd "$WORK/run" && XDG_RUNTIME_DIR="$WORK/run" QUILLO_FIRST_PAINT_STAMP="$WORK/first-paint" \
-    exec "$QUILLO") >"$WORK/quillo.log" 2>&1 &
+    PATH="$WORK/bin:$PATH" exec "$QUILLO") >"$WORK/quillo.log" 2>&1 &
   PID=$!
   if ! poll main_window; then
     fail "no visible quillo window appeared within ${TIMEOUT}s"
@@ -328,6 +377,131 @@ check_about() {
     fail "home picture not back after the about text ($CHANGED pixels differ)"
 }
 
+# Presses and moves with a mouse button held, through the client points
+# "x y" given, a few pixels apart as a hand would make them.
+drag_through() { # button point...
+  local button=$1 pressed="" p cx cy x y
+  shift
+  for p in "$@"; do
+    read -r cx cy <<<"$p"
+    read -r x y <<<"$(point "$cx" "$cy")"
+    xdotool mousemove "$x" "$y"
+    [ -n "$pressed" ] || xdotool mousedown "$button"
+    pressed=1
+    sleep 0.02
+  done
+  xdotool mouseup "$button"
+}
+
+# The client points of a scrub round (x, y): six rough circles, of radius 12
+# and 6 in turn, eight moves each.
+scrub_round() { # x y
+  local r dx dy
+  for r in 12 6 12 6 12 6; do
+    for dx_dy in "2 0" "1 1" "0 2" "-1 1" "-2 0" "-1 -1" "0 -2" "1 -1"; do
+      read -r dx dy <<<"$dx_dy"
+      echo "$(($1 + dx * r / 2)) $(($2 + dy * r / 2))"
+    done
+  done
+  echo "$1 $2"
+}
+
+# The mean difference (0 to 1) of a client rectangle in two screenshots.
+mean_difference() { # shot shot rect
+  local out
+  out=$(compare -metric MAE "$1[$(geometry "$3")]" "$2[$(geometry "$3")]" null: 2>&1) || true
+  sed -n 's/.*(\(.*\)).*/\1/p' <<<"$out"
+}
+
+codec_dialog_shown() {
+  xdotool search --onlyvisible --name "Video Compression" >/dev/null 2>&1
+}
+
+video_frame() { # video frame-number png
+  ffmpeg -v error -i "$1" -vf "select=eq(n\\,$2)" -frames:v 1 -y "$3"
+}
+
+# The pixels of the picture area of a screenshot that differ from a picture.
+differs_from_picture() { # shot picture
+  local out rc=0
+  out=$(compare -metric AE -fuzz "$FUZZ" "$1[$(geometry "$BLEND_PICTURE")]" +repage "$2" null: 2>&1) ||
+    rc=$?
+  [ "$rc" -le 1 ] || { echo "compare failed: $out" >&2; echo 999999; return; }
+  awk '{ printf "%d\n", $1 }' <<<"$out"
+}
+
+# Blending: a press on the cat's eye puts the anchor there; a stroke on the
+# astronaut's eye clones the cat's over it, the right button rubs part of it
+# out; the save dialog writes the blend and its cross-fade video.
+check_blending() {
+  local blank cloned erased before n
+  click "$(point "$BLENDING_BUTTON")"
+  poll differs_from "$HOME_SHOT" "$BLEND_PICTURE" 30 ||
+    fail "the blend picture did not show after clicking Blending ($CHANGED pixels changed)"
+  settle
+  blank=$SETTLED
+  has_detail "$blank" "$RIGHT_FACE" || fail "the right face shows a flat fill, not the cat"
+  click "$(point 515 235)"
+  poll differs_from "$blank" "$CATS_EYE" 5 ||
+    fail "the anchor mark did not move to the cat's eye ($CHANGED pixels changed)"
+
+  local stroke
+  mapfile -t stroke < <(scrub_round 287 180)
+  drag_through 1 "${stroke[@]}"
+  poll differs_from "$blank" "$ASTRONAUTS_EYE" 25 ||
+    fail "the stroke hardly cloned the cat's eye ($CHANGED pixels changed)"
+  settle
+  cloned=$SETTLED
+  local rub=() x
+  for x in $(seq 272 3 302) $(seq 299 -3 275); do rub+=("$x 186"); done
+  drag_through 3 "${rub[@]}" "${rub[@]}" "272 186"
+  poll differs_from "$cloned" "$ERASED_STRIP" 20 ||
+    fail "the right button did not rub the clone out ($CHANGED pixels changed)"
+  settle
+  erased=$SETTLED
+  local was now
+  was=$(mean_difference "$blank" "$cloned" "$ERASED_STRIP")
+  now=$(mean_difference "$blank" "$erased" "$ERASED_STRIP")
+  awk -v was="$was" -v now="$now" 'BEGIN { exit !(now < was / 2) }' ||
+    fail "the rubbed-out strip did not come back near the astronaut ($was before, $now after)"
+
+  click "$(point "$SAVE_TAB")"
+  poll help_shown || fail "the Save tab opened no save dialog"
+  click "$(point "$SAVE_FILE_BUTTON")"
+  choose_file "Save To File..." "$WORK/blend.bmp"
+  poll test -s "$WORK/blend.bmp" || fail "no blend.bmp was written"
+  poll help_gone || fail "the save dialog stayed open after saving"
+  n=$(differs_from_picture "$erased" "$WORK/blend.bmp")
+  [ "$n" -le $(($(area "$BLEND_PICTURE") / 100)) ] ||
+    fail "blend.bmp is not the blend picture shown ($n pixels differ)"
+
+  click "$(point "$SAVE_TAB")"
+  poll help_shown || fail "the Save tab opened no save dialog the second time"
+  click "$(point "$SAVE_VIDEO_BUTTON")"
+  choose_file "Save To File..." "$WORK/blend.avi"
+  poll codec_dialog_shown ||
+    fail "no codec dialog came up for the video"
+  xdotool key Return  # Motion JPEG, chosen at first
+  poll help_gone || fail "the save dialog stayed open after the video"
+  local probe
+  probe=$(ffprobe -v error -count_frames -show_entries stream=width,height,nb_read_frames \
+    -of csv=p=0 "$WORK/blend.avi" 2>&1) || true
+  [ "$probe" = "290,290,52" ] || fail "blend.avi is not 52 frames of 290 x 290: $probe"
+  # From the astronaut to the blend at frame 25, and back.
+  video_frame "$WORK/blend.avi" 0 "$WORK/frame0.png"
+  video_frame "$WORK/blend.avi" 25 "$WORK/frame25.png"
+  n=$(differs_from_picture "$blank" "$WORK/frame0.png")
+  [ "$n" -le $(($(area "$BLEND_PICTURE") / 50)) ] ||
+    fail "the video does not start with the astronaut ($n pixels differ)"
+  n=$(differs_from_picture "$erased" "$WORK/frame25.png")
+  [ "$n" -le $(($(area "$BLEND_PICTURE") / 50)) ] ||
+    fail "the video's middle frame is not the blend ($n pixels differ)"
+
+  click "$(point "$EXIT_BUTTON")"
+  poll looks_like "$HOME_SHOT" "$WARPING_BUTTON" ||
+    fail "Warping button not back after leaving Blending ($CHANGED pixels differ)"
+}
+
 # A drag on the title strip, beside the title, moves the window with it.
 check_title_drag() {
   local x y sx=$WX sy=$WY
@@ -340,6 +514,172 @@ check_title_drag() {
   xdotool mouseup 1
   poll at_corner $((sx + 40)) $((sy + 32)) ||
     fail "title strip drag by 40,32 moved the window from $sx,$sy to $WX,$WY"
+}
+
+# Drags with the left button from client (x1, y1) to (x2, y2) in ten steps.
+drag() { # x1 y1 x2 y2
+  local ax ay bx by
+  read -r ax ay <<<"$(point "$1" "$2")"
+  read -r bx by <<<"$(point "$3" "$4")"
+  xdotool mousemove "$ax" "$ay"
+  sleep 0.1
+  xdotool mousedown 1
+  for step in $(seq 1 10); do
+    xdotool mousemove $((ax + (bx - ax) * step / 10)) $((ay + (by - ay) * step / 10))
+    sleep 0.03
+  done
+  xdotool mouseup 1
+}
+
+# Client (x, y) of a point of a small morph box.
+left_box() { echo "$((1 + $1)) $((180 + $2))"; }
+right_box() { echo "$((476 + $1)) $((180 + $2))"; }
+
+# The morph slider's thumb from position 0 to the middle.
+slider_to_middle() {
+  drag 182 387 318 387
+}
+
+window_gone() { ! window_named "$1"; }
+
+# Types a file name into the file dialog of that title and accepts it.
+choose_file() { # title name
+  if ! poll window_named "$1"; then
+    fail "no \"$1\" dialog appeared"
+    return 1
+  fi
+  xdotool windowfocus --sync "$FOUND" 2>/dev/null || true
+  sleep 0.3
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+  poll window_gone "$1" || fail "the \"$1\" dialog did not close"
+}
+
+# Clicks a button of one of the dialogs over the picture area once it is up.
+click_dialog_button() { # rect
+  poll help_shown || fail "no dialog appeared over the picture area"
+  sleep 0.3
+  click "$(point "$1")"
+}
+
+# Morphing: the start-up morph shows; a line drawn in the left picture shows
+# in both, its end dragged in the right picture moves there only, and the
+# centre waits for the slider, whose move shows an in-between face.
+check_morphing() {
+  local before
+  click "$(point "$MORPHING_BUTTON")"
+  poll differs_from "$HOME_SHOT" "$CENTRE_BOX" 30 ||
+    fail "the centre box did not show the start-up morph ($CHANGED pixels changed)"
+  settle
+  keep_shot "$SETTLED" morph-1-entered
+  for box in "$LEFT_BOX" "$RIGHT_BOX" "$CENTRE_BOX"; do
+    has_detail "$SETTLED" "$box" || fail "a morph box ($box) shows a flat fill"
+  done
+  before=$SETTLED
+  # shellcheck disable=SC2046 # the points are two words each
+  drag $(left_box 8 8) $(left_box 60 20)
+  poll differs_by "$before" "$LEFT_BOX" 40 || fail "no line appeared on the left ($CHANGED pixels)"
+  poll differs_by "$before" "$RIGHT_BOX" 40 || fail "no line appeared on the right ($CHANGED pixels)"
+  settle
+  keep_shot "$SETTLED" morph-2-line-drawn
+  looks_like "$before" "$CENTRE_BOX" || fail "drawing a line changed the centre ($CHANGED pixels)"
+  before=$SETTLED
+  # shellcheck disable=SC2046
+  drag $(right_box 60 20) $(right_box 95 60)
+  poll differs_by "$before" "$RIGHT_BOX" 40 ||
+    fail "the line's end did not move on the right ($CHANGED pixels)"
+  settle
+  keep_shot "$SETTLED" morph-3-end-dragged
+  looks_like "$before" "$LEFT_BOX" || fail "dragging on the right changed the left ($CHANGED pixels)"
+  before=$SETTLED
+  slider_to_middle
+  poll differs_from "$before" "$CENTRE_BOX" 20 ||
+    fail "the slider did not show an in-between face ($CHANGED pixels changed)"
+  settle
+  keep_shot "$SETTLED" morph-4-slider-moved
+}
+
+# Load picture 1 through the picture dialog's file chooser: the new face is
+# on the left, every line is gone and the centre shows the new morph.
+check_morph_face() {
+  local before
+  convert -size 160x120 gradient:orange-navy "$WORK/run/face.png"
+  settle
+  before=$SETTLED
+  click "$(point "$LOAD1_BUTTON")"
+  click_dialog_button "$OPEN_FILE_BUTTON"
+  choose_file Open face.png
+  poll help_gone || fail "the picture dialog did not close"
+  poll differs_from "$before" "$LEFT_BOX" 50 ||
+    fail "the left box did not show the new face ($CHANGED pixels changed)"
+  poll differs_from "$before" "$CENTRE_BOX" 10 ||
+    fail "the centre did not show the new morph ($CHANGED pixels changed)"
+  differs_by "$before" "$RIGHT_BOX" 40 || fail "the lines stayed on the right ($CHANGED pixels)"
+  settle
+  keep_shot "$SETTLED" morph-5-face-loaded
+}
+
+# Save the morph with a line through the save dialog, delete the line, and
+# load the file again: the line is back and the slider at 0.
+check_morph_files() {
+  local before size
+  # shellcheck disable=SC2046
+  drag $(left_box 8 8) $(left_box 60 20)
+  settle
+  click "$(point "$SAVE_TAB")"
+  click_dialog_button "$SAVE_FILE_BUTTON"
+  choose_file "Save To File..." saved.mph
+  poll help_gone || fail "the save dialog did not close"
+  size=$(stat -c %s "$WORK/run/saved.mph" 2>/dev/null || echo none)
+  [ "$size" = $((168312 + 96)) ] || fail "the saved morph has $size bytes, not those of one line"
+  # A right click on the line deletes it.
+  # shellcheck disable=SC2046
+  move_to "$(point $(left_box 60 20))"
+  sleep 0.2
+  xdotool click 3
+  settle
+  before=$SETTLED
+  keep_shot "$SETTLED" morph-6-saved-and-line-deleted
+  click "$(point "$LOAD_TAB")"
+  click_dialog_button "$OPEN_MORPH_FILE_BUTTON"
+  choose_file Open saved.mph
+  poll help_gone || fail "the morph dialog did not close"
+  poll differs_by "$before" "$LEFT_BOX" 40 ||
+    fail "the saved line did not come back ($CHANGED pixels changed)"
+  poll differs_by "$before" "$MORPH_SLIDER" 100 ||
+    fail "the slider did not go back to 0 ($CHANGED pixels changed)"
+  settle
+  keep_shot "$SETTLED" morph-7-reloaded
+}
+
+# The video of the morph through the save dialog and the codec dialog: 52
+# frames of 290 x 290, handed to the desktop's player; the slider and the
+# centre are as before.
+check_morph_video() {
+  local before probe
+  slider_to_middle
+  settle
+  before=$SETTLED
+  click "$(point "$SAVE_TAB")"
+  click_dialog_button "$SAVE_VIDEO_BUTTON"
+  choose_file "Save To File..." morph.avi
+  if poll window_named "Video Compression"; then
+    xdotool windowfocus --sync "$FOUND" 2>/dev/null || true
+    sleep 0.3
+    xdotool key Return
+  else
+    fail "no codec dialog appeared"
+  fi
+  poll grep -q morph.avi "$WORK/opened" 2>/dev/null || fail "the video was not handed to the player"
+  probe=$(ffprobe -v error -count_frames -select_streams v:0 \
+    -show_entries stream=width,height,nb_read_frames -of csv=p=0 "$WORK/run/morph.avi" 2>&1)
+  [ "$probe" = "290,290,52" ] || fail "the video is \"$probe\", not 52 frames of 290 x 290"
+  poll help_gone || fail "the save dialog did not close after the video"
+  poll looks_like "$before" "$CENTRE_BOX" ||
+    fail "the centre is not back at its frame after the video ($CHANGED pixels differ)"
+  looks_like "$before" "$MORPH_SLIDER" || fail "the slider is not back ($CHANGED pixels differ)"
+  settle
+  keep_shot "$SETTLED" morph-8-video-made
 }
 
 # The close button ends the program with status 0.
@@ -364,7 +704,8 @@ step() {
   echo "$1: $(($(now_ms) - begun)) ms"
 }
 
-for name in start_program check_start check_warping check_help check_home check_about \
+for name in start_program check_start check_warping check_help check_home check_morphing \
+  check_morph_face check_morph_files check_morph_video check_home check_about check_blending \
   check_title_drag check_close; do
   step "$name"
 done

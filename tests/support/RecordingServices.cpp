@@ -18,6 +18,8 @@ RecordingServices::RecordingServices()
     : messages(Install<RecordingMessageBoxes>(services.messages)),
       shell(Install<RecordingShell>(services.shell)),
       sound(Install<RecordingSoundPlayer>(services.sound)),
-      files(Install<ScriptedFileChoosers>(services.files)) {}
+      files(Install<ScriptedFileChoosers>(services.files)),
+      printers(Install<ScriptedPrinters>(services.printers)),
+      codecs(Install<ScriptedVideoCodecChooser>(services.codecs)) {}
 
 }  // namespace quillo::testing

@@ -5,8 +5,10 @@
 #include <QList>
 #include <QStringList>
 #include <QUrl>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Services.h"
@@ -34,23 +36,72 @@ class RecordingSoundPlayer final : public SoundPlayer {
 };
 
 // A file chooser that answers from a script: each call takes the next answer
-// (a path, or nothing for a cancelled chooser) and remembers where it started.
+// (a path, or nothing for a cancelled chooser) and remembers what was asked.
 class ScriptedFileChoosers final : public FileChoosers {
  public:
+  enum class Kind { Picture, File, Save };
   struct Call {
     std::string folder;
     std::string filter;
+    Kind kind = Kind::Picture;
+    std::string defaultSuffix;  // Save only
+    std::string title;          // Save only
   };
   std::optional<std::string> OpenPicture(const std::string& folder, const std::string& filter,
                                          QWidget*) override {
-    calls.push_back({folder, filter});
+    return Answer({folder, filter, Kind::Picture, {}, {}});
+  }
+  std::optional<std::string> OpenFile(const std::string& folder, const std::string& filter,
+                                      QWidget*) override {
+    return Answer({folder, filter, Kind::File, {}, {}});
+  }
+  std::optional<std::string> SaveFile(const std::string& folder, const std::string& filter,
+                                      const std::string& defaultSuffix, const std::string& title,
+                                      QWidget*) override {
+    return Answer({folder, filter, Kind::Save, defaultSuffix, title});
+  }
+  std::vector<std::optional<std::string>> answers;
+  std::vector<Call> calls;
+
+ private:
+  std::optional<std::string> Answer(Call call) {
+    calls.push_back(std::move(call));
     if (answers.empty()) return std::nullopt;
     std::optional<std::string> answer = std::move(answers.front());
     answers.erase(answers.begin());
     return answer;
   }
+};
+
+// A printer chooser that answers from a script: each call takes the next
+// answer (a PDF file to print into, or nothing for a cancelled dialog).
+class ScriptedPrinters final : public Printers {
+ public:
+  std::unique_ptr<QPrinter> ChoosePrinter(QWidget*) override {
+    ++calls;
+    if (answers.empty()) return nullptr;
+    const std::optional<std::string> answer = std::move(answers.front());
+    answers.erase(answers.begin());
+    if (!answer) return nullptr;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(*answer));
+    return printer;
+  }
   std::vector<std::optional<std::string>> answers;
-  std::vector<Call> calls;
+  int calls = 0;
+};
+
+// A codec chooser that gives its answer (nothing: cancelled) and remembers the
+// frame sizes it was asked about.
+class ScriptedVideoCodecChooser final : public VideoCodecChooser {
+ public:
+  std::optional<VideoCodec> ChooseCodec(int width, int height, QWidget*) override {
+    sizes.emplace_back(width, height);
+    return answer;
+  }
+  std::optional<VideoCodec> answer = VideoCodec{};
+  std::vector<std::pair<int, int>> sizes;
 };
 
 // A set of services made of recording doubles, with typed access to them.
@@ -64,6 +115,8 @@ struct RecordingServices {
   RecordingShell& shell;
   RecordingSoundPlayer& sound;
   ScriptedFileChoosers& files;
+  ScriptedPrinters& printers;
+  ScriptedVideoCodecChooser& codecs;
 };
 
 }  // namespace quillo::testing

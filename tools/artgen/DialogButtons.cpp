@@ -24,7 +24,9 @@ struct DialogButton {
 const DialogButton kButtons[] = {
     {"bFile", "File", Tool::Open, QColor(50, 90, 220)},
     {"bClipboard", "Clipboard", Tool::Clipboard, QColor(30, 140, 150)},
-    {"bCamera", "Camera", Tool::Camera, QColor(110, 60, 200)},
+    // The camera's capture and the save dialog's video share one cell.
+    {"bCamera", "Video", Tool::Camera, QColor(110, 60, 200)},
+    {"bAVI", "Video", Tool::Camera, QColor(110, 60, 200)},
     {"bTWAIN", "Scanner", Tool::Scanner, QColor(30, 140, 100)},
     {"bPrint", "Print", Tool::Printer, QColor(50, 90, 220)},
     {"bCancel", "Cancel", Tool::Cancel, QColor(190, 30, 70)},

@@ -1,52 +1,41 @@
-// A soft-edged wipe that paints the second blend face over the first from the
-// upper left, then gives the first face back.
+// The blend screen's clone brush at work: the anchor on the cat's eye, a
+// stroke pressed on the astronaut's eye that scrubs round and round it, dab
+// by dab as the mouse would make them, until the cat's eye looks out of the
+// astronaut's face; then the save dialog's cross-fade takes the astronaut
+// back.
 #include <cmath>
 #include <numbers>
-#include <vector>
 
 #include "Framing.h"
 #include "Intros.h"
 #include "Video.h"
 #include "base/Error.h"
+#include "effects/core/BlendBrush.h"
+#include "effects/core/BlendFade.h"
 
 namespace videogen {
 
 namespace {
 
-constexpr int kFrames = 75;
-constexpr double kSoftness = 0.08;  // half the edge's width, in diagonals
-constexpr double kWave = 0.025;     // how far the edge wanders, in diagonals
+struct Point {
+  int x, y;
+};
 
-int Blend(int a, int b, double t) {
-  return static_cast<int>(a + (b - a) * t + 0.5);
-}
+// In the blend faces' 290 x 290 coordinates.
+constexpr Point kCatsEye{78, 110};         // the anchor, on the black face
+constexpr Point kAstronautsEye{116, 115};  // the press, on the white face
+constexpr int kDabs = 120;                 // the press and the moves after it
+constexpr int kDabsPerFrame = 3;
+constexpr double kScrubReach = 18;  // how far the stroke wanders from the press
+constexpr double kTurn = 0.5;       // radians the stroke turns between two moves
+constexpr int kRestFrames = 6;      // the finished blend, still
+constexpr int kFadeFrames = 27;     // back to the astronaut
 
-// Each pixel's place along the diagonal from the upper left (0) to the lower
-// right (1). The edge runs from upper right to lower left, gently waving like
-// a brush stroke.
-std::vector<double> PlacesAlong() {
-  std::vector<double> places;
-  places.reserve(kVideoSide * kVideoSide);
-  for (int y = 0; y < kVideoSide; ++y)
-    for (int x = 0; x < kVideoSide; ++x)
-      places.push_back((x + y + 1.0) / (2.0 * kVideoSide) +
-                       kWave * std::sin(3 * std::numbers::pi * (x - y) / kVideoSide));
-  return places;
-}
-
-// The first face with the second painted over every pixel whose place lies
-// before the edge.
-quillo::Bitmap Wiped(const quillo::Bitmap& first, const quillo::Bitmap& second,
-                     const std::vector<double>& places, double edge) {
-  quillo::Bitmap out(kVideoSide, kVideoSide);
-  for (std::size_t i = 0; i < places.size(); ++i) {
-    const double t = 1 - SmoothStep(edge - kSoftness, edge + kSoftness, places[i]);
-    const quillo::Pixel a = first.Data()[i], b = second.Data()[i];
-    out.Data()[i] = quillo::MakePixel(Blend(quillo::Red(a), quillo::Red(b), t),
-                                      Blend(quillo::Green(a), quillo::Green(b), t),
-                                      Blend(quillo::Blue(a), quillo::Blue(b), t));
-  }
-  return out;
+// Move i of the stroke: a spiral out from the press and back in.
+Point StrokeAt(int i) {
+  const double r = kScrubReach * std::sin(std::numbers::pi * i / kDabs);
+  return {kAstronautsEye.x + static_cast<int>(std::lround(r * std::cos(kTurn * i))),
+          kAstronautsEye.y + static_cast<int>(std::lround(r * std::sin(kTurn * i)))};
 }
 
 }  // namespace
@@ -55,13 +44,24 @@ Frames BlendingIntro(const quillo::Bitmap& white, const quillo::Bitmap& black) {
   for (const quillo::Bitmap* face : {&white, &black})
     if (face->Width() != kVideoSide || face->Height() != kVideoSide)
       throw quillo::Error("the blend faces must be 290 x 290");
-  // The edge travels from before the first pixel to beyond the last.
-  const double start = -kWave - kSoftness, end = 1 + kWave + kSoftness;
-  const std::vector<double> places = PlacesAlong();
-  Frames frames;
-  for (int i = 0; i < kFrames; ++i)
-    frames.push_back(
-        Framed(Wiped(white, black, places, start + (end - start) * Swell(i, kFrames))));
+  // The left button's shift: the anchor lands on the press.
+  const int ox = kCatsEye.x - kAstronautsEye.x, oy = kCatsEye.y - kAstronautsEye.y;
+  quillo::Bitmap blend = white;
+  Frames frames{Framed(blend)};
+  for (int i = 0; i < kDabs; ++i) {
+    const Point p = StrokeAt(i);
+    quillo::BlendDab(blend, black, p.x, p.y, ox, oy);
+    if ((i + 1) % kDabsPerFrame == 0) frames.push_back(Framed(blend));
+  }
+  const quillo::Bitmap done = frames.back();
+  for (int i = 0; i < kRestFrames; ++i) frames.push_back(done);
+  quillo::Bitmap frame = blend;
+  for (int i = 1; i <= kFadeFrames; ++i) {
+    // 100 % down to nearly 0, slowing at both ends.
+    const double t = (1 + std::cos(std::numbers::pi * i / (kFadeFrames + 1))) / 2;
+    quillo::RenderBlendFade(frame, white, blend, static_cast<int>(std::lround(100 * t)));
+    frames.push_back(Framed(frame));
+  }
   return frames;
 }
 

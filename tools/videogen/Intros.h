@@ -16,7 +16,8 @@ Frames WarpingIntro(const quillo::Bitmap& face);
 Frames MorphingIntro(quillo::MorphModel morph);
 // video3: the default face in each of the four mirrors in turn.
 Frames MirrorsIntro(const quillo::Bitmap& face);
-// video4: a soft wipe from one blend face (290 x 290) to the other and back.
+// video4: the blend brush cloning the black face's eye onto the white face
+// (both 290 x 290), then the cross-fade back to the white face.
 Frames BlendingIntro(const quillo::Bitmap& white, const quillo::Bitmap& black);
 
 }  // namespace videogen

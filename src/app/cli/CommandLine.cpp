@@ -15,10 +15,11 @@ namespace {
 constexpr const char* kHelp =
     "Usage: quillo [FILE]\n"
     "       quillo mirror --kind horizontal|vertical|radial|squeeze [--strength S]\n"
-    "                     [--center X,Y] [--quality bilinear|nearest] INPUT OUTPUT\n"
+    "                     [--center X,Y] [--quality bilinear|nearest] [VIDEO] INPUT OUTPUT\n"
     "       quillo warp --stroke X,Y [X,Y ...] [--stroke ...] [--radius R] [--scale K]\n"
-    "                   [--quality bilinear|nearest] INPUT OUTPUT\n"
-    "       quillo morph --position P [--frame] INPUT.mph OUTPUT\n"
+    "                   [--quality bilinear|nearest] [VIDEO] INPUT OUTPUT\n"
+    "       quillo morph --position P [--frame] [VIDEO] INPUT.mph OUTPUT\n"
+    "       quillo mirror|warp|morph --codec list\n"
     "       quillo --help | --version\n"
     "\n"
     "Without a sub-command Quillo starts the desktop program, with FILE as the face.\n"
@@ -42,8 +43,13 @@ constexpr const char* kHelp =
     "        the 290 x 290 picture, or with --frame the 145 x 145 frame itself,\n"
     "        to OUTPUT as a 24-bit BMP file.\n"
     "\n"
+    "VIDEO   --video OUT.avi [--codec NAME] also writes the effect growing from\n"
+    "        nothing to full and back (52 frames, 15 frames per second) as an AVI\n"
+    "        file, compressed with NAME (default mjpeg); OUTPUT and --position may\n"
+    "        then be left out. --codec list prints the codecs this machine can use.\n"
+    "\n"
     "Exit status: 0 on success, 2 on bad input (explained on standard error).\n"
-    "OUTPUT is replaced only when the whole picture has been written.\n";
+    "OUTPUT and OUT.avi are replaced only when the whole file has been written.\n";
 
 }  // namespace
 

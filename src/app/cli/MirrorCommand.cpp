@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "Commands.h"
+#include "VideoOutput.h"
 #include "app/core/Arguments.h"
 #include "base/Error.h"
 #include "effects/core/WarpModel.h"
@@ -28,8 +29,12 @@ int RunMirrorCommand(const QStringList& args) {
   try {
     std::vector<std::string> words;
     for (const QString& a : args) words.push_back(a.toStdString());
-    const Arguments parsed = ParseArguments(words, {"kind", "strength", "center", "quality"}, {});
-    if (parsed.positional.size() != 2) throw Error("mirror needs INPUT and OUTPUT");
+    std::set<std::string> options{"kind", "strength", "center", "quality"};
+    options.insert(kVideoOptions.begin(), kVideoOptions.end());
+    const Arguments parsed = ParseArguments(words, options, {});
+    if (ListCodecsIfAsked(parsed, kFaceSize, kFaceSize)) return 0;
+    const std::optional<VideoRequest> video = VideoRequestOf(parsed, kFaceSize, kFaceSize);
+    CheckOutputs(parsed, video.has_value(), "mirror");
     const auto kind = parsed.Option("kind");
     if (!kind) throw Error("mirror needs --kind");
 
@@ -54,8 +59,19 @@ int RunMirrorCommand(const QStringList& args) {
     model.Smooth = quality == "bilinear";
 
     model.SetFacePicture(LoadPictureFile(parsed.positional[0]));
-    model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, 0.0, strength, 0, 0);
-    SaveBitmapFile(parsed.positional[1], model.ViewBitmap, 24);
+    if (video) {
+      // The mirror growing from none to full strength and back.
+      WriteEffectVideo(video->path, kFaceSize, kFaceSize, video->codec,
+                       [&](int position) -> const Bitmap& {
+                         model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, 0.0,
+                                               strength * (position * 0.01), 0, 0);
+                         return model.ViewBitmap;
+                       });
+    }
+    if (parsed.positional.size() == 2) {
+      model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, 0.0, strength, 0, 0);
+      SaveBitmapFile(parsed.positional[1], model.ViewBitmap, 24);
+    }
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "quillo mirror: %s\n", e.what());

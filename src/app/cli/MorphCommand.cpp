@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "Commands.h"
+#include "VideoOutput.h"
 #include "app/core/Arguments.h"
 #include "base/Error.h"
 #include "effects/core/MorphDisplay.h"
@@ -15,11 +16,14 @@ int RunMorphCommand(const QStringList& args) {
   try {
     std::vector<std::string> words;
     for (const QString& a : args) words.push_back(a.toStdString());
-    const Arguments parsed = ParseArguments(words, {"position"}, {"frame"});
-    if (parsed.positional.size() != 2) throw Error("morph needs INPUT.mph and OUTPUT");
+    const Arguments parsed = ParseArguments(words, {"position", "video", "codec"}, {"frame"});
+    if (ListCodecsIfAsked(parsed, kDisplaySize, kDisplaySize)) return 0;
+    const std::optional<VideoRequest> video = VideoRequestOf(parsed, kDisplaySize, kDisplaySize);
+    CheckOutputs(parsed, video.has_value(), "morph", "INPUT.mph");
     const auto position = parsed.Option("position");
-    if (!position) throw Error("morph needs --position");
-    const int value = ParseInteger(*position, "position");
+    const bool picture = parsed.positional.size() == 2;
+    if (picture && !position) throw Error("morph needs --position");
+    const int value = position ? ParseInteger(*position, "position") : 0;
     if (value < 0 || value > kSliderMax) throw Error("position must lie between 0 and 100");
 
     const std::string& input = parsed.positional[0];
@@ -32,6 +36,15 @@ int RunMorphCommand(const QStringList& args) {
       throw Error(message.find(input) == std::string::npos ? input + ": " + message : message);
     }
     Bitmap display(kDisplaySize, kDisplaySize);
+    if (video) {
+      // The display picture at each position, as the slider would show it.
+      WriteEffectVideo(video->path, kDisplaySize, kDisplaySize, video->codec,
+                       [&](int at) -> const Bitmap& {
+                         ShowMorphFrame(morph, at, kSliderMax, display);
+                         return display;
+                       });
+    }
+    if (!picture) return 0;
     ShowMorphFrame(morph, value, kSliderMax, display);
     SaveBitmapFile(parsed.positional[1], parsed.flags.count("frame") ? morph.FrameBitmap : display,
                    24);

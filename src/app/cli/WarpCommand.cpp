@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "VideoOutput.h"
 #include "app/core/Arguments.h"
 #include "base/Error.h"
 #include "effects/core/WarpModel.h"
@@ -84,7 +85,7 @@ struct WarpArguments {
 
 // Takes the strokes out of the words; the rest goes to the common parser.
 WarpArguments ParseWarpArguments(const std::vector<std::string>& words) {
-  static const std::set<std::string> kValueOptions{"radius", "scale", "quality"};
+  static const std::set<std::string> kValueOptions{"radius", "scale", "quality", "video", "codec"};
   WarpArguments out;
   std::vector<std::string> rest;
   std::size_t i = 0;
@@ -147,8 +148,10 @@ int RunWarpCommand(const QStringList& args) {
     const std::string quality = parsed.rest.Option("quality").value_or("bilinear");
     if (quality != "bilinear" && quality != "nearest")
       throw Error("unknown quality \"" + quality + "\" (bilinear or nearest)");
+    if (ListCodecsIfAsked(parsed.rest, kFaceSize, kFaceSize)) return 0;
+    const std::optional<VideoRequest> video = VideoRequestOf(parsed.rest, kFaceSize, kFaceSize);
     if (parsed.strokes.empty()) throw Error("warp needs at least one --stroke");
-    if (parsed.rest.positional.size() != 2) throw Error("warp needs INPUT and OUTPUT");
+    CheckOutputs(parsed.rest, video.has_value(), "warp");
 
     WarpModel model;
     model.SetFacePicture(LoadPictureFile(parsed.rest.positional[0]));
@@ -158,8 +161,19 @@ int RunWarpCommand(const QStringList& args) {
     // A drag switches the window to bilinear; the chosen quality comes after.
     model.Tag = WarpField;
     model.Smooth = quality == "bilinear";
-    model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, scale, 0.0, 0, 0);
-    SaveBitmapFile(parsed.rest.positional[1], model.ViewBitmap, 24);
+    if (video) {
+      // The smear growing from nothing to the chosen scale and back.
+      WriteEffectVideo(video->path, kFaceSize, kFaceSize, video->codec,
+                       [&](int position) -> const Bitmap& {
+                         model.RenderDistorted({0, 0, kFaceSize, kFaceSize},
+                                               scale * (position * 0.01), 0.0, 0, 0);
+                         return model.ViewBitmap;
+                       });
+    }
+    if (parsed.rest.positional.size() == 2) {
+      model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, scale, 0.0, 0, 0);
+      SaveBitmapFile(parsed.rest.positional[1], model.ViewBitmap, 24);
+    }
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "quillo warp: %s\n", e.what());

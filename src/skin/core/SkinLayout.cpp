@@ -199,6 +199,7 @@ constexpr ControlLayout kDialogs[] = {
     DialogButton("bCamera", 200, 834),  DialogButton("bTWAIN", 300, 834),
     DialogButton("bPrint", 400, 834),   DialogButton("bCancel", 500, 834),
     DialogButton("bClipart", 600, 834), DialogButton("bMail", 550, 235),
+    DialogButton("bAVI", 200, 834),
 };
 
 constexpr WindowLayout kMainWindowLayout{"JumpForm", kMainWindow};

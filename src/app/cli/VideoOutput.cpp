@@ -1,0 +1,49 @@
+#include "VideoOutput.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "Commands.h"
+#include "base/Error.h"
+#include "io/VideoCodecs.h"
+
+namespace quillo {
+
+void CheckOutputs(const Arguments& parsed, bool video, const std::string& command,
+                  const std::string& input) {
+  const std::size_t n = parsed.positional.size();
+  if (n == 2 || (video && n == 1)) return;
+  throw Error(command + " needs " + input +
+              (video ? " (and OUTPUT for a picture)" : " and OUTPUT"));
+}
+
+bool ListCodecsIfAsked(const Arguments& parsed, int width, int height) {
+  if (parsed.Option("codec") != "list") return false;
+  for (const VideoCodecInfo& codec : UsableVideoCodecs(width, height))
+    std::printf("%-16s %s\n", codec.encoder.c_str(), codec.description.c_str());
+  return true;
+}
+
+std::optional<VideoRequest> VideoRequestOf(const Arguments& parsed, int width, int height) {
+  const auto path = parsed.Option("video");
+  const auto codecName = parsed.Option("codec");
+  if (!path) {
+    if (codecName) throw Error("--codec needs --video");
+    return std::nullopt;
+  }
+  VideoRequest request{*path, {}};
+  if (codecName) {
+    request.codec.encoder = *codecName;
+    // The quantiser suits the encoders that take one; the others choose.
+    const auto usable = UsableVideoCodecs(width, height);
+    const auto found = std::find_if(usable.begin(), usable.end(),
+                                    [&](const auto& c) { return c.encoder == *codecName; });
+    if (found == usable.end())
+      throw Error("the codec \"" + *codecName + "\" cannot write " + std::to_string(width) + " x " +
+                  std::to_string(height) + " frames here (see --codec list)");
+    if (!found->hasQuality) request.codec.qscale = 0;
+  }
+  return request;
+}
+
+}  // namespace quillo

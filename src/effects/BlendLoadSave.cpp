@@ -1,0 +1,82 @@
+// The blend screen's dialogs: a new left or right face or blend picture,
+// fitted in, and the save dialog with a copy of the blend picture whose video
+// is the cross-fade from the left face. The blend picture's box is hidden
+// while a dialog is up and comes back however the dialog ends.
+#include "TBlendForm.h"
+#include "effects/core/BlendFade.h"
+#include "io/TOpenForm.h"
+#include "io/TSaveForm.h"
+#include "skin/TPaintBox.h"
+#include "skin/core/SmoothDraw.h"
+
+namespace quillo {
+
+namespace {
+
+// Hides a widget for the life of the object.
+class Hidden {
+ public:
+  explicit Hidden(QWidget& widget) : widget_(widget) { widget_.hide(); }
+  ~Hidden() { widget_.show(); }
+  Hidden(const Hidden&) = delete;
+  Hidden& operator=(const Hidden&) = delete;
+
+ private:
+  QWidget& widget_;
+};
+
+// Lends the save dialog a picture for the life of the object. The dialog
+// keeps its SaveBitmap after it hides, so it is taken back here: the dialog
+// never points at a picture that is gone.
+class Lent {
+ public:
+  Lent(TSaveForm& save, Bitmap& picture) : save_(save) { save_.SaveBitmap = &picture; }
+  ~Lent() { save_.SaveBitmap = nullptr; }
+  Lent(const Lent&) = delete;
+  Lent& operator=(const Lent&) = delete;
+
+ private:
+  TSaveForm& save_;
+};
+
+}  // namespace
+
+void TBlendForm::Load1Click() {
+  if (parts_) LoadInto(LeftFace, parts_->PaintBox1);
+}
+
+void TBlendForm::Load2Click() {
+  if (parts_) LoadInto(RightFace, parts_->PaintBox2);
+}
+
+void TBlendForm::bLoadClick() {
+  if (parts_) LoadInto(BlendBitmap, parts_->PaintBox);
+}
+
+void TBlendForm::LoadInto(Bitmap& picture, TPaintBox& shownIn) {
+  const Hidden hidden(parts_->PaintBox);
+  TOpenForm& open = parts_->OpenForm;
+  if (open.ShowModal() != kModalOk) return;
+  // Fitted into the square on a white ground; the picture keeps its size.
+  CenterDraw(picture, {0, 0, kBlendSide, kBlendSide}, open.ResultPicture, kBlendGround);
+  open.ResultPicture = Bitmap();
+  shownIn.update();
+}
+
+void TBlendForm::bSaveClick() {
+  if (!parts_) return;
+  const Hidden hidden(parts_->PaintBox);
+  TSaveForm& save = parts_->SaveForm;
+  save.FileExt = "bmp";
+  // The video renders its frames into the copy; the blend picture stays.
+  Bitmap copy = BlendBitmap;
+  const Lent lent(save, copy);
+  save.OnRenderFrame = [this, &save] { RenderBlendForSave(save); };
+  save.ShowModal();
+}
+
+void TBlendForm::RenderBlendForSave(TSaveForm& sender) const {
+  if (sender.SaveBitmap) RenderBlendFade(*sender.SaveBitmap, LeftFace, BlendBitmap, sender.Tag);
+}
+
+}  // namespace quillo

@@ -1,0 +1,111 @@
+// The morph screen's dialogs: a new face for either picture, a morph file
+// from the start folder or the clip-art folder, and the save dialog with the
+// morph file, the view and the video of the morph. The centre box is hidden
+// while a dialog is up and comes back however the dialog ends.
+#include "TMorphForm.h"
+#include "io/FileChoosers.h"
+#include "io/TOpenForm.h"
+#include "io/TOpenMorphForm.h"
+#include "io/TSaveForm.h"
+#include "io/core/DataFiles.h"
+#include "io/core/Folders.h"
+#include "skin/TGraphicSlider.h"
+#include "skin/TPaintBox.h"
+#include "skin/core/SmoothDraw.h"
+
+namespace quillo {
+
+namespace {
+
+constexpr const char* kMorphFileFilter = "*.mph (*.mph)";
+constexpr const char* kMorphFileExt = "mph";
+constexpr int kFromFile = 1;  // TOpenMorphForm's Tag for a morph file of one's own
+
+// Hides a widget for the life of the object.
+class Hidden {
+ public:
+  explicit Hidden(QWidget& widget) : widget_(widget) { widget_.hide(); }
+  ~Hidden() { widget_.show(); }
+  Hidden(const Hidden&) = delete;
+  Hidden& operator=(const Hidden&) = delete;
+
+ private:
+  QWidget& widget_;
+};
+
+// Puts the slider back at its value when the object goes, which shows that
+// position's frame again when it had moved.
+class SliderKept {
+ public:
+  explicit SliderKept(TGraphicSlider& slider) : slider_(slider), value_(slider.Value()) {}
+  ~SliderKept() { slider_.SetValue(value_); }
+  SliderKept(const SliderKept&) = delete;
+  SliderKept& operator=(const SliderKept&) = delete;
+
+ private:
+  TGraphicSlider& slider_;
+  int value_;
+};
+
+}  // namespace
+
+void TMorphForm::Load1Click() {
+  LoadFace(Morph.SourceBitmap1);
+}
+
+void TMorphForm::Load2Click() {
+  LoadFace(Morph.SourceBitmap2);
+}
+
+void TMorphForm::LoadFace(Bitmap& face) {
+  if (!parts_) return;
+  const Hidden hidden(parts_->PaintBox);
+  TOpenForm& open = parts_->OpenForm;
+  if (open.ShowModal() != kModalOk) return;
+  // Fitted into the face's square on a white ground; the face keeps its size.
+  CenterDraw(face, {0, 0, kMorphSize, kMorphSize}, open.ResultPicture, kBlankFace);
+  open.ResultPicture = Bitmap();
+  // The lines belonged to the old face: all go, from both pictures.
+  Morph.ClearLines();
+  LinesReplaced();
+  parts_->PaintBox1.update();
+  parts_->PaintBox2.update();
+  TrackBarChange();
+}
+
+void TMorphForm::bLoadClick() {
+  if (!parts_) return;
+  const Hidden hidden(parts_->PaintBox);
+  TOpenMorphForm& source = parts_->OpenMorphForm;
+  if (source.ShowModal() != kModalOk) return;
+  const std::string folder = source.Tag == kFromFile
+                                 ? StartFolder
+                                 : WithTrailingSeparator(ResolveIn(ProgramFolder, kClipartFolder));
+  const std::optional<std::string> path =
+      parts_->files.OpenFile(folder, kMorphFileFilter, parts_->PaintBox.window());
+  if (!path) return;
+  // All or nothing: a bad file leaves the morph as it was. The new morph
+  // shows its position 0, picture 1, and the slider goes there.
+  LoadMorphFile(*path);
+  parts_->TrackBar.SetValue(0);
+  for (TPaintBox* box : {&parts_->PaintBox, &parts_->PaintBox1, &parts_->PaintBox2}) box->update();
+}
+
+void TMorphForm::bSaveClick() {
+  if (!parts_) return;
+  const Hidden hidden(parts_->PaintBox);
+  // A video moves the slider through the morph; it comes back afterwards.
+  const SliderKept kept(parts_->TrackBar);
+  TSaveForm& save = parts_->SaveForm;
+  save.FileExt = kMorphFileExt;
+  save.SaveBitmap = &DisplayBitmap;
+  save.OnRenderFrame = [this] { ShowFrameForSave(); };
+  save.OnWriteFile = [this](const std::string& path) { WriteMorphFile(path); };
+  save.ShowModal();
+}
+
+void TMorphForm::ShowFrameForSave() {
+  if (parts_) parts_->TrackBar.SetValue(parts_->SaveForm.Tag);
+}
+
+}  // namespace quillo
