@@ -148,3 +148,39 @@ TEST(VideoFileWriter, FailuresKeepTheOldFileAndLeaveNoTemporaryFile) {
 
 }  // namespace
 }  // namespace quillo
+
+namespace quillo {
+namespace {
+
+// The little-endian word at a byte offset.
+std::uint32_t Word(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+TEST(VideoFileWriterHeader, TheStreamSuggestsABufferOfOne24BitFrameAndEveryFrameIsAKeyFrame) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("odd.avi").toStdString();
+  VideoFileWriter writer(path, 290, 290, 15, VideoCodec{"mpeg4", 3});
+  Bitmap frame(290, 290);
+  for (int k = 0; k < 5; ++k) {
+    frame.FillRect({0, 0, 290, 290}, MakePixel(40 * k, 90, 200 - 30 * k));
+    writer.AddFrame(frame);
+  }
+  writer.Finish();
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+  const std::string text(bytes.begin(), bytes.end());
+  const std::size_t strh = text.find("strh");
+  ASSERT_NE(strh, std::string::npos);
+  ASSERT_EQ(text.substr(strh + 8, 4), "vids");
+  EXPECT_EQ(Word(bytes, strh + 8 + 20), 1u);       // scale
+  EXPECT_EQ(Word(bytes, strh + 8 + 24), 15u);      // rate
+  EXPECT_EQ(Word(bytes, strh + 8 + 36), 252880u);  // rows of 870 bytes padded to 872
+  EXPECT_EQ(Word(bytes, strh + 8 + 40), 0u);       // quality
+  const QString keys =
+      ToolOutput("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries",
+                             "packet=flags", "-of", "csv=p=0", QString::fromStdString(path)});
+  EXPECT_EQ(keys.simplified(), "K_ K_ K_ K_ K_");
+}
+
+}  // namespace
+}  // namespace quillo

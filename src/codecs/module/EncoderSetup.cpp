@@ -43,6 +43,9 @@ void SetUpEncoder(AVCodecContext& context, const AVCodec& encoder, int width, in
   context.pix_fmt = EncoderPixelFormat(encoder);
   context.color_range = IsFullRange(context.pix_fmt) ? AVCOL_RANGE_JPEG : AVCOL_RANGE_MPEG;
   context.flags |= AV_CODEC_FLAG_BITEXACT;
+  // Every frame a key frame, so that a player can show any of them at once.
+  context.gop_size = 1;
+  context.max_b_frames = 0;
 }
 
 }  // namespace quillo::codecs

@@ -10,8 +10,10 @@ extern "C" {
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "CodecFunctions.h"
+#include "PaddedFrame.h"
 #include "base/Error.h"
 
 namespace quillo::codecs {
@@ -67,7 +69,8 @@ class FfmpegVideo : public VideoReading {
   AVStream* stream_ = nullptr;
   VideoFacts info_;
   Bitmap picture_;
-  int current_ = -1;  // index of the frame in picture_; -1 before the first
+  std::optional<PaddedFrame> converted_;  // the scaler's output, then copied to picture_
+  int current_ = -1;                      // index of the frame in picture_; -1 before the first
   bool ended_ = false;
 };
 
@@ -102,6 +105,7 @@ FfmpegVideo::FfmpegVideo(const std::string& path) {
   if (frames <= 0 || frames > 10'000'000) throw Error(FfmpegErrorText(AVERROR_INVALIDDATA));
   info_.frames = static_cast<int>(frames);
   picture_.SetSize(info_.width, info_.height);
+  converted_.emplace(info_.width, info_.height);
   // The first picture must decode, or the file is no video we can show.
   if (!DecodeNext()) throw Error(FfmpegErrorText(AVERROR_INVALIDDATA));
   Convert(*frame_);
@@ -121,9 +125,9 @@ void FfmpegVideo::Convert(const AVFrame& f) {
       scaler_.release(), f.width, f.height, static_cast<AVPixelFormat>(f.format), info_.width,
       info_.height, AV_PIX_FMT_BGR0, SWS_BILINEAR, nullptr, nullptr, nullptr));
   if (!scaler_) throw Error("The video's pictures cannot be converted.");
-  std::uint8_t* planes[4] = {reinterpret_cast<std::uint8_t*>(picture_.Data())};
-  int strides[4] = {picture_.Stride()};
-  sws_scale(scaler_.get(), f.data, f.linesize, 0, f.height, planes, strides);
+  sws_scale(scaler_.get(), f.data, f.linesize, 0, f.height, converted_->Planes(),
+            converted_->Strides());
+  converted_->CopyTo(picture_);
 }
 
 // Decodes the next frame into frame_; false at the end of the file.

@@ -13,14 +13,18 @@ extern "C" {
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <mutex>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 #include "CodecFunctions.h"
 #include "EncoderSetup.h"
+#include "PaddedFrame.h"
 #include "base/Error.h"
 
 namespace quillo::codecs {
@@ -112,6 +116,37 @@ class TempFile {
   bool created_ = false;
 };
 
+// The video stream's header as players of uncompressed-frame videos expect
+// it: the suggested buffer holds one 24-bit frame (rows padded to four
+// bytes) and the quality field says nothing (0, where FFmpeg writes -1).
+// 0 or an AVERROR code.
+int DescribeFrames(int fd, int width, int height) {
+  std::array<std::uint8_t, 4096> head{};
+  const ssize_t got = ::pread(fd, head.data(), head.size(), 0);
+  if (got < 0) return AVERROR(errno);
+  const std::string_view bytes(reinterpret_cast<const char*>(head.data()),
+                               static_cast<std::size_t>(got));
+  // "strh", its length, then the data, which begins with "vids".
+  constexpr std::size_t kSuggestedBuffer = 36, kQuality = 40;  // from the data's start
+  std::size_t data = std::string_view::npos;
+  for (std::size_t at = bytes.find("strh"); at != std::string_view::npos;
+       at = bytes.find("strh", at + 4))
+    if (at + 12 <= bytes.size() && bytes.substr(at + 8, 4) == "vids") {
+      data = at + 8;
+      break;
+    }
+  if (data == std::string_view::npos || data + kQuality + 4 > bytes.size())
+    return AVERROR_INVALIDDATA;
+  const std::uint32_t frameBytes =
+      static_cast<std::uint32_t>((width * 3 + 3) / 4 * 4) * static_cast<std::uint32_t>(height);
+  std::array<std::uint8_t, 8> fields{};
+  for (int i = 0; i < 4; ++i) fields[i] = static_cast<std::uint8_t>(frameBytes >> (8 * i));
+  if (::pwrite(fd, fields.data(), fields.size(), static_cast<off_t>(data + kSuggestedBuffer)) !=
+      static_cast<ssize_t>(fields.size()))
+    return AVERROR(errno ? errno : EIO);
+  return 0;
+}
+
 // The muxer writes through these onto the temporary file's descriptor; the
 // AVI index and sizes are patched in at the end, so it seeks back too.
 #if LIBAVFORMAT_VERSION_MAJOR >= 61
@@ -180,6 +215,7 @@ class FfmpegVideoWriter : public VideoWriting {
   std::unique_ptr<AVCodecContext, CodecDeleter> codec_;
   std::unique_ptr<SwsContext, ScalerDeleter> scaler_;
   std::unique_ptr<AVFrame, FrameDeleter> frame_;
+  std::optional<PaddedFrame> source_;  // the frame's pixels as the scaler reads them
   std::unique_ptr<AVPacket, PacketDeleter> packet_;
   AVStream* stream_ = nullptr;
   int frames_ = 0;
@@ -236,6 +272,7 @@ void FfmpegVideoWriter::Open(const std::string& encoderName, int qscale, int fra
   frame_->height = height_;
   frame_->color_range = codec_->color_range;
   Check(av_frame_get_buffer(frame_.get(), 0), "cannot allocate a frame");
+  source_.emplace(width_, height_);
 }
 
 // Feeds a frame (or the end, for nullptr) to the encoder and writes every
@@ -266,10 +303,9 @@ void FfmpegVideoWriter::AddFrame(const Bitmap& bitmap) {
                 std::to_string(height_));
   // The encoder may still hold the previous frame's buffer.
   Check(av_frame_make_writable(frame_.get()), "cannot allocate a frame");
-  const std::uint8_t* source[1] = {reinterpret_cast<const std::uint8_t*>(bitmap.Data())};
-  const int sourceStride[1] = {bitmap.Stride()};
-  const int rows =
-      sws_scale(scaler_.get(), source, sourceStride, 0, height_, frame_->data, frame_->linesize);
+  source_->CopyFrom(bitmap);
+  const int rows = sws_scale(scaler_.get(), source_->Planes(), source_->Strides(), 0, height_,
+                             frame_->data, frame_->linesize);
   if (rows != height_) Fail("cannot convert a frame", rows < 0 ? rows : AVERROR(EINVAL));
   frame_->pts = frames_;
   // A fixed quantiser is taken from each frame.
@@ -283,6 +319,7 @@ void FfmpegVideoWriter::Finish() {
   Send(nullptr);
   Check(av_write_trailer(format_.get()), "cannot write the index");
   avio_flush(io_.get());
+  Check(DescribeFrames(file_.Descriptor(), width_, height_), "cannot write the stream header");
   Check(io_->error, "cannot write the file");
   Check(file_.ReplaceTarget(path_), "cannot replace the file");
   finished_ = true;
