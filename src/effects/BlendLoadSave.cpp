@@ -6,24 +6,13 @@
 #include "effects/core/BlendFade.h"
 #include "io/TOpenForm.h"
 #include "io/TSaveForm.h"
+#include "skin/HiddenWhile.h"
 #include "skin/TPaintBox.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace quillo {
 
 namespace {
-
-// Hides a widget for the life of the object.
-class Hidden {
- public:
-  explicit Hidden(QWidget& widget) : widget_(widget) { widget_.hide(); }
-  ~Hidden() { widget_.show(); }
-  Hidden(const Hidden&) = delete;
-  Hidden& operator=(const Hidden&) = delete;
-
- private:
-  QWidget& widget_;
-};
 
 // Lends the save dialog a picture for the life of the object. The dialog
 // keeps its SaveBitmap after it hides, so it is taken back here: the dialog
@@ -54,7 +43,7 @@ void TBlendForm::bLoadClick() {
 }
 
 void TBlendForm::LoadInto(Bitmap& picture, TPaintBox& shownIn) {
-  const Hidden hidden(parts_->PaintBox);
+  const HiddenWhile hidden(parts_->PaintBox);
   TOpenForm& open = parts_->OpenForm;
   if (open.ShowModal() != kModalOk) return;
   // Fitted into the square on a white ground; the picture keeps its size.
@@ -65,7 +54,7 @@ void TBlendForm::LoadInto(Bitmap& picture, TPaintBox& shownIn) {
 
 void TBlendForm::bSaveClick() {
   if (!parts_) return;
-  const Hidden hidden(parts_->PaintBox);
+  const HiddenWhile hidden(parts_->PaintBox);
   TSaveForm& save = parts_->SaveForm;
   save.FileExt = "bmp";
   // The video renders its frames into the copy; the blend picture stays.

@@ -9,6 +9,7 @@
 #include "io/TSaveForm.h"
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
+#include "skin/HiddenWhile.h"
 #include "skin/TGraphicSlider.h"
 #include "skin/TPaintBox.h"
 #include "skin/core/SmoothDraw.h"
@@ -20,18 +21,6 @@ namespace {
 constexpr const char* kMorphFileFilter = "*.mph (*.mph)";
 constexpr const char* kMorphFileExt = "mph";
 constexpr int kFromFile = 1;  // TOpenMorphForm's Tag for a morph file of one's own
-
-// Hides a widget for the life of the object.
-class Hidden {
- public:
-  explicit Hidden(QWidget& widget) : widget_(widget) { widget_.hide(); }
-  ~Hidden() { widget_.show(); }
-  Hidden(const Hidden&) = delete;
-  Hidden& operator=(const Hidden&) = delete;
-
- private:
-  QWidget& widget_;
-};
 
 // Puts the slider back at its value when the object goes, which shows that
 // position's frame again when it had moved.
@@ -59,7 +48,7 @@ void TMorphForm::Load2Click() {
 
 void TMorphForm::LoadFace(Bitmap& face) {
   if (!parts_) return;
-  const Hidden hidden(parts_->PaintBox);
+  const HiddenWhile hidden(parts_->PaintBox);
   TOpenForm& open = parts_->OpenForm;
   if (open.ShowModal() != kModalOk) return;
   // Fitted into the face's square on a white ground; the face keeps its size.
@@ -75,7 +64,7 @@ void TMorphForm::LoadFace(Bitmap& face) {
 
 void TMorphForm::bLoadClick() {
   if (!parts_) return;
-  const Hidden hidden(parts_->PaintBox);
+  const HiddenWhile hidden(parts_->PaintBox);
   TOpenMorphForm& source = parts_->OpenMorphForm;
   if (source.ShowModal() != kModalOk) return;
   const std::string folder = source.Tag == kFromFile
@@ -93,7 +82,7 @@ void TMorphForm::bLoadClick() {
 
 void TMorphForm::bSaveClick() {
   if (!parts_) return;
-  const Hidden hidden(parts_->PaintBox);
+  const HiddenWhile hidden(parts_->PaintBox);
   // A video moves the slider through the morph; it comes back afterwards.
   const SliderKept kept(parts_->TrackBar);
   TSaveForm& save = parts_->SaveForm;

@@ -22,17 +22,12 @@
 #include "skin/TGraphicButton.h"
 #include "support/RunningWindows.h"
 #include "support/TestFolder.h"
+#include "support/ToolOutput.h"
 
 namespace quillo {
 namespace {
 
-QByteArray ToolOutput(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  EXPECT_TRUE(p.waitForFinished(30000)) << program.toStdString();
-  EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-  return p.readAllStandardOutput();
-}
+using testing::ToolOutput;
 
 class SaveDialog : public ::testing::Test {
  protected:

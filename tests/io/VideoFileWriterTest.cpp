@@ -15,6 +15,7 @@
 #include "base/Error.h"
 #include "base/FileBytes.h"
 #include "io/VideoFileWriter.h"
+#include "support/ToolOutput.h"
 
 namespace quillo {
 namespace {
@@ -33,13 +34,7 @@ Bitmap Quadrants(int k) {
   return b;
 }
 
-QByteArray ToolOutput(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  EXPECT_TRUE(p.waitForFinished(30000)) << program.toStdString();
-  EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-  return p.readAllStandardOutput();
-}
+using testing::ToolOutput;
 
 std::string Probe(const std::string& path) {
   return ToolOutput("ffprobe", {"-v", "error", "-count_frames", "-show_entries",

@@ -11,6 +11,7 @@
 
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
+#include "support/ToolOutput.h"
 
 namespace quillo {
 namespace {
@@ -18,13 +19,7 @@ namespace {
 constexpr int kSide = 290;
 constexpr qsizetype kFrameBytes = kSide * kSide * 3;
 
-QByteArray ToolOutput(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
-  EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-  return p.readAllStandardOutput();
-}
+using testing::ToolOutput;
 
 // The mean difference of two frames' bytes, 0 to 255.
 double Difference(const QByteArray& frames, qsizetype a, qsizetype b) {
