@@ -19,7 +19,7 @@ namespace {
 // The quality slider runs from 1 (smallest file) to 31 (finest picture); the
 // encoders' quantiser scale runs the other way.
 constexpr int kFinest = 31;
-constexpr int kDefaultQuality = kFinest + 1 - VideoCodec{}.qscale;
+const int kDefaultQuality = kFinest + 1 - VideoCodec{}.qscale;
 
 }  // namespace
 
