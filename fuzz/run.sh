@@ -30,6 +30,9 @@ cmake -S "$source_dir" -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLO_CORE_ONLY=OFF -DQUILLO_TESTS=OFF -DQUILLO_FUZZ=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]}"
 
+# Known leaks of third-party decoders (see the file) do not end a run.
+export LSAN_OPTIONS="suppressions=$source_dir/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
 status=0
 for target in "${targets[@]}"; do
   name=${target%_fuzzer}
