@@ -22,6 +22,7 @@
 #include "skin/TGraphicButton.h"
 #include "skin/TNonRectPanel.h"
 #include "support/RunningWindows.h"
+#include "support/ShowModalWhile.h"
 #include "support/TestFolder.h"
 
 namespace quillo {
@@ -50,17 +51,7 @@ class SourceDialogs : public ::testing::Test {
   // Shows the source dialog and runs `act` while it is up; `act` ends it. One
   // left open is ended with Cancel after two seconds, as a failure.
   int ShowOpen(const std::function<void(TOpenForm&)>& act) {
-    QTimer leftOpen;
-    leftOpen.setSingleShot(true);
-    QObject::connect(&leftOpen, &QTimer::timeout, [this] {
-      ADD_FAILURE() << "the dialog was left open";
-      Open().EndModal(kModalCancel);
-    });
-    Open().OnShowModal = [&](ModalWindow*) {
-      act(Open());
-      leftOpen.start(2000);
-    };
-    return Open().ShowModal();
+    return testing::ShowModalWhile(Open(), act, 2000);
   }
   static void Click(TGraphicButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
   QString LastCue() const {

@@ -21,6 +21,7 @@
 #include "media/VideoDecoder.h"
 #include "skin/TGraphicButton.h"
 #include "support/RunningWindows.h"
+#include "support/ShowModalWhile.h"
 #include "support/TestFolder.h"
 #include "support/ToolOutput.h"
 
@@ -39,17 +40,7 @@ class SaveDialog : public ::testing::Test {
   // it. One left open is ended after five seconds, as a failure.
   int ShowSave(const std::function<void(TSaveForm&)>& act) {
     Save().SaveBitmap = &picture_;
-    QTimer leftOpen;
-    leftOpen.setSingleShot(true);
-    QObject::connect(&leftOpen, &QTimer::timeout, [this] {
-      ADD_FAILURE() << "the dialog was left open";
-      Save().EndModal(kModalCancel);
-    });
-    Save().OnShowModal = [&](ModalWindow*) {
-      act(Save());
-      leftOpen.start(5000);
-    };
-    return Save().ShowModal();
+    return testing::ShowModalWhile(Save(), act);
   }
   static void Click(TGraphicButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
