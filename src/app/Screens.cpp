@@ -133,6 +133,8 @@ void TJumpForm::Page2Click() {
 void TJumpForm::Graft(const ScreenHandlers& h) {
   PaintBox1->Take(h.paintBox1);
   PaintBox2->Take(h.paintBox2);
+  PaintBox1->TakeDrop(h.paintBox1Drop);
+  PaintBox2->TakeDrop(h.paintBox2Drop);
   Load1->OnClick = h.load1Click;
   Load2->OnClick = h.load2Click;
   LoadPanel->OnClick = h.loadClick;
@@ -146,6 +148,7 @@ void TJumpForm::GraphicButton2Click() {
   SwitchScreen(3);
   CurrentScreen = 3;
   PaintBox->Take(h.paintBox);
+  PaintBox->TakeDrop(h.paintBoxDrop);
   PaintBox->show();
   TrackBar->show();
 }
@@ -156,6 +159,7 @@ void TJumpForm::GraphicButton4Click() {
   SwitchScreen(4);
   CurrentScreen = 4;
   PaintBox->Take(h.paintBox);
+  PaintBox->TakeDrop(h.paintBoxDrop);
   PaintBox->show();
 }
 

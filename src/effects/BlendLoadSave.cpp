@@ -4,6 +4,8 @@
 // while a dialog is up and comes back however the dialog ends.
 #include "TBlendForm.h"
 #include "effects/core/BlendFade.h"
+#include "io/PictureDrop.h"
+#include "io/PictureFile.h"
 #include "io/TOpenForm.h"
 #include "io/TSaveForm.h"
 #include "skin/HiddenWhile.h"
@@ -46,10 +48,23 @@ void TBlendForm::LoadInto(Bitmap& picture, TPaintBox& shownIn) {
   const HiddenWhile hidden(parts_->PaintBox);
   TOpenForm& open = parts_->OpenForm;
   if (open.ShowModal() != kModalOk) return;
-  // Fitted into the square on a white ground; the picture keeps its size.
-  CenterDraw(picture, {0, 0, kBlendSide, kBlendSide}, open.ResultPicture, kBlendGround);
+  const Bitmap source = std::move(open.ResultPicture);
   open.ResultPicture = Bitmap();
+  PutPicture(picture, shownIn, source);
+}
+
+void TBlendForm::PutPicture(Bitmap& picture, TPaintBox& shownIn, const Bitmap& source) {
+  // Fitted into the square on a white ground; the picture keeps its size.
+  CenterDraw(picture, {0, 0, kBlendSide, kBlendSide}, source, kBlendGround);
   shownIn.update();
+}
+
+PaintBoxDrop TBlendForm::PictureDrop(Bitmap& picture, TPaintBox& shownIn) {
+  return {[](const QMimeData* data) { return DroppedPictureFile(data).has_value(); },
+          [this, &picture, &shownIn](const QMimeData* data) {
+            if (const auto path = DroppedPictureFile(data))
+              PutPicture(picture, shownIn, LoadPictureFile(*path));
+          }};
 }
 
 void TBlendForm::bSaveClick() {

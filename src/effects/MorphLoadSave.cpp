@@ -4,6 +4,8 @@
 // while a dialog is up and comes back however the dialog ends.
 #include "TMorphForm.h"
 #include "io/FileChoosers.h"
+#include "io/PictureDrop.h"
+#include "io/PictureFile.h"
 #include "io/TOpenForm.h"
 #include "io/TOpenMorphForm.h"
 #include "io/TSaveForm.h"
@@ -51,9 +53,14 @@ void TMorphForm::LoadFace(Bitmap& face) {
   const HiddenWhile hidden(parts_->PaintBox);
   TOpenForm& open = parts_->OpenForm;
   if (open.ShowModal() != kModalOk) return;
-  // Fitted into the face's square on a white ground; the face keeps its size.
-  CenterDraw(face, {0, 0, kMorphSize, kMorphSize}, open.ResultPicture, kBlankFace);
+  const Bitmap picture = std::move(open.ResultPicture);
   open.ResultPicture = Bitmap();
+  PutFace(face, picture);
+}
+
+void TMorphForm::PutFace(Bitmap& face, const Bitmap& picture) {
+  // Fitted into the face's square on a white ground; the face keeps its size.
+  CenterDraw(face, {0, 0, kMorphSize, kMorphSize}, picture, kBlankFace);
   // The lines belonged to the old face: all go, from both pictures.
   Morph.ClearLines();
   LinesReplaced();
@@ -72,12 +79,35 @@ void TMorphForm::bLoadClick() {
                                  : WithTrailingSeparator(ResolveIn(ProgramFolder, kClipartFolder));
   const std::optional<std::string> path =
       parts_->files.OpenFile(folder, kMorphFileFilter, parts_->PaintBox.window());
-  if (!path) return;
+  if (path) OpenMorph(*path);
+}
+
+void TMorphForm::OpenMorph(const std::string& path) {
   // All or nothing: a bad file leaves the morph as it was. The new morph
   // shows its position 0, picture 1, and the slider goes there.
-  LoadMorphFile(*path);
+  LoadMorphFile(path);
   parts_->TrackBar.SetValue(0);
   for (TPaintBox* box : {&parts_->PaintBox, &parts_->PaintBox1, &parts_->PaintBox2}) box->update();
+}
+
+PaintBoxDrop TMorphForm::FaceDrop(Bitmap& face) {
+  return {[](const QMimeData* data) {
+            return DroppedPictureFile(data) || DroppedFileOfKind(data, kMorphFileExt);
+          },
+          [this, &face](const QMimeData* data) {
+            if (!parts_) return;
+            if (const auto morph = DroppedFileOfKind(data, kMorphFileExt)) return OpenMorph(*morph);
+            if (const auto picture = DroppedPictureFile(data))
+              PutFace(face, LoadPictureFile(*picture));
+          }};
+}
+
+PaintBoxDrop TMorphForm::MorphFileDrop() {
+  return {[](const QMimeData* data) { return DroppedFileOfKind(data, kMorphFileExt).has_value(); },
+          [this](const QMimeData* data) {
+            if (const auto morph = DroppedFileOfKind(data, kMorphFileExt); morph && parts_)
+              OpenMorph(*morph);
+          }};
 }
 
 void TMorphForm::bSaveClick() {

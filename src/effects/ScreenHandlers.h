@@ -18,6 +18,10 @@ struct ScreenHandlers {
   PaintBoxHandlers paintBox;   // the big picture area
   PaintBoxHandlers paintBox1;  // the left small picture
   PaintBoxHandlers paintBox2;  // the right small picture
+  // Files dropped on them, loaded as their Load actions would.
+  PaintBoxDrop paintBoxDrop;
+  PaintBoxDrop paintBox1Drop;
+  PaintBoxDrop paintBox2Drop;
   std::function<void(TGraphicButton*)> load1Click;
   std::function<void(TGraphicButton*)> load2Click;
   std::function<void(TNonRectPanel*)> loadClick;  // the Load tab

@@ -63,6 +63,11 @@ ScreenHandlers TBlendForm::Handlers() {
                  {},
                  {},
                  [this](TPaintBox*) { PaintBox2DblClick(); }};
+  if (parts_) {
+    h.paintBox1Drop = PictureDrop(LeftFace, parts_->PaintBox1);
+    h.paintBox2Drop = PictureDrop(RightFace, parts_->PaintBox2);
+    h.paintBoxDrop = PictureDrop(BlendBitmap, parts_->PaintBox);
+  }
   h.load1Click = [this](TGraphicButton*) { Load1Click(); };
   h.load2Click = [this](TGraphicButton*) { Load2Click(); };
   h.loadClick = [this](TNonRectPanel*) { bLoadClick(); };

@@ -89,6 +89,10 @@ class TBlendForm : public QWidget {
   void ChooseAnchor(int face, int x, int y);
   void Restart(int face);
   void LoadInto(Bitmap& picture, TPaintBox& shownIn);
+  // The source fitted into the picture, which its box then shows.
+  void PutPicture(Bitmap& picture, TPaintBox& shownIn, const Bitmap& source);
+  // A picture file dropped on the box loads into the picture.
+  PaintBoxDrop PictureDrop(Bitmap& picture, TPaintBox& shownIn);
   // One dab of the brush at (x, y) with the buttons in `shift`.
   void Dab(Qt::MouseButtons shift, int x, int y);
   const Bitmap& Face(int face) const { return face == 1 ? LeftFace : RightFace; }

@@ -73,6 +73,9 @@ ScreenHandlers TMorphForm::Handlers() {
       [this](QWidget*, QPainter& canvas) { PaintBox1Paint(canvas); }, down, move, up, {}};
   h.paintBox2 = {
       [this](QWidget*, QPainter& canvas) { PaintBox2Paint(canvas); }, down, move, up, {}};
+  h.paintBox1Drop = FaceDrop(Morph.SourceBitmap1);
+  h.paintBox2Drop = FaceDrop(Morph.SourceBitmap2);
+  h.paintBoxDrop = MorphFileDrop();
   h.load1Click = [this](TGraphicButton*) { Load1Click(); };
   h.load2Click = [this](TGraphicButton*) { Load2Click(); };
   h.loadClick = [this](TNonRectPanel*) { bLoadClick(); };

@@ -95,6 +95,13 @@ class TMorphForm : public QWidget {
 
  private:
   void LoadFace(Bitmap& face);
+  // The picture fitted into the face; every line goes.
+  void PutFace(Bitmap& face, const Bitmap& picture);
+  // Reads a morph file (all or nothing) and shows its position 0.
+  void OpenMorph(const std::string& path);
+  // A picture or morph file dropped on a face's box; a morph file on the centre.
+  PaintBoxDrop FaceDrop(Bitmap& face);
+  PaintBoxDrop MorphFileDrop();
   // Idle editing with no hot line, after the lines were replaced or cleared.
   void LinesReplaced();
   std::optional<MorphLine> HotLineNow() const;

@@ -1,6 +1,6 @@
 #pragma once
-// Pictures dropped on a window: the first of the dropped things when it is a
-// local file with a registered picture extension.
+// Files dropped on a window: the first of the dropped things when it is a
+// local file of the kind the window takes.
 #include <optional>
 #include <string>
 
@@ -10,5 +10,9 @@ namespace quillo {
 
 // The path of the dropped picture file, or nothing when the drop holds none.
 std::optional<std::string> DroppedPictureFile(const QMimeData* data);
+
+// The path of the first dropped thing when it is a local file whose
+// extension is `extension` (any letter case).
+std::optional<std::string> DroppedFileOfKind(const QMimeData* data, const std::string& extension);
 
 }  // namespace quillo

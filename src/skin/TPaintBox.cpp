@@ -1,5 +1,7 @@
 #include "TPaintBox.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,6 +18,21 @@ void TPaintBox::Take(const PaintBoxHandlers& handlers) {
   OnMouseUp = handlers.OnMouseUp;
   OnDblClick = handlers.OnDblClick;
   update();
+}
+
+void TPaintBox::TakeDrop(const PaintBoxDrop& drop) {
+  drop_ = drop;
+  setAcceptDrops(static_cast<bool>(drop_.Drop));
+}
+
+void TPaintBox::dragEnterEvent(QDragEnterEvent* event) {
+  if (drop_.Accepts && drop_.Accepts(event->mimeData())) event->acceptProposedAction();
+}
+
+void TPaintBox::dropEvent(QDropEvent* event) {
+  if (!drop_.Drop || !drop_.Accepts || !drop_.Accepts(event->mimeData())) return;
+  event->acceptProposedAction();
+  RunHandler([&] { drop_.Drop(event->mimeData()); });
 }
 
 void TPaintBox::paintEvent(QPaintEvent*) {

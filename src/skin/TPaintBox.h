@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+class QMimeData;
+
 #include "TPaintBitmap.h"
 
 namespace quillo {
@@ -21,6 +23,13 @@ struct PaintBoxHandlers {
   std::function<void(TPaintBox*)> OnDblClick;
 };
 
+// What a paint box does with things dragged onto it: Accepts tells whether a
+// drop would be taken (the pointer shows it), Drop takes it.
+struct PaintBoxDrop {
+  std::function<bool(const QMimeData*)> Accepts;
+  std::function<void(const QMimeData*)> Drop;
+};
+
 class TPaintBox : public QWidget {
   Q_OBJECT
  public:
@@ -36,7 +45,12 @@ class TPaintBox : public QWidget {
   // Takes all five handlers of a screen (empty ones included) and repaints;
   // Detach clears them, so the box neither reacts nor paints.
   void Take(const PaintBoxHandlers& handlers);
-  void Detach() { Take({}); }
+  // Takes a screen's drop handling; an empty one refuses drops.
+  void TakeDrop(const PaintBoxDrop& drop);
+  void Detach() {
+    Take({});
+    TakeDrop({});
+  }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -44,6 +58,11 @@ class TPaintBox : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  PaintBoxDrop drop_;
 };
 
 }  // namespace quillo

@@ -15,6 +15,7 @@
 
 #include "app/QuilloApplication.h"
 #include "app/QuilloWindows.h"
+#include "effects/core/MorphFile.h"
 #include "io/PictureFile.h"
 #include "io/core/Folders.h"
 #include "io/core/PictureFormats.h"
@@ -54,6 +55,17 @@ class SourceDialogs : public ::testing::Test {
     return testing::ShowModalWhile(Open(), act, 2000);
   }
   static void Click(TGraphicButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  // Drags the file over the widget and drops it there; false when refused.
+  static bool Drop(QWidget& target, const std::string& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent dropped(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &dropped);
+    return true;
+  }
   QString LastCue() const {
     const auto& played = recorded_.sound.played;
     return played.empty() ? QString() : QString::fromStdString(played.back());
@@ -193,16 +205,7 @@ TEST_F(SourceDialogs, APictureFileDroppedOnTheMirrorBecomesTheFace) {
   Form().Page1Click();
   TWarpWindow& mirror = *windows_->WarpWindow;
   const Bitmap before = mirror.Model().FaceBitmap;
-  auto drop = [&](const std::string& path) {
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-    QDragEnterEvent enter(QPoint(160, 160), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&mirror, &enter);
-    if (!enter.isAccepted()) return false;
-    QDropEvent dropped(QPointF(160, 160), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&mirror, &dropped);
-    return true;
-  };
+  auto drop = [&](const std::string& path) { return Drop(mirror, path); };
   const std::string png = WritePicture("face.png", testing::TestFace(20, 20));
   ASSERT_TRUE(QFile::copy(QString::fromStdString(png), files_.filePath("face.xyz")));
   EXPECT_FALSE(drop(files_.filePath("face.xyz").toStdString()));
@@ -211,6 +214,37 @@ TEST_F(SourceDialogs, APictureFileDroppedOnTheMirrorBecomesTheFace) {
   EXPECT_EQ(mirror.Model().FaceBitmap, before);
   EXPECT_TRUE(drop(WritePicture("red.png", Bitmap(64, 64, MakePixel(200, 10, 10)))));
   EXPECT_EQ(mirror.Model().FaceBitmap.At(160, 160) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
+}
+
+TEST_F(SourceDialogs, FilesDroppedOnTheMorphBoxesLoadAsTheirLoadActionsWould) {
+  Form().GraphicButton2Click();
+  TMorphForm& morph = *windows_->MorphForm;
+  const Bitmap red(64, 64, MakePixel(200, 10, 10));
+  EXPECT_FALSE(Drop(*Form().PaintBox, WritePicture("red.png", red)));  // the centre takes morphs
+  EXPECT_TRUE(Drop(*Form().PaintBox1, WritePicture("red.png", red)));
+  EXPECT_EQ(morph.Morph.SourceBitmap1.At(72, 72) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
+  EXPECT_EQ(morph.Morph.LineCount, 0);
+
+  MorphModel saved;
+  saved.AddLine(LineAt({10, 10}, {100, 120}));
+  const std::string file = files_.filePath("two.mph").toStdString();
+  WriteMorphFile(file, saved);
+  EXPECT_TRUE(Drop(*Form().PaintBox, file));
+  EXPECT_EQ(morph.Morph.LineCount, 1);
+  EXPECT_TRUE(recorded_.messages.errors.isEmpty());
+}
+
+TEST_F(SourceDialogs, APictureDroppedOnABlendBoxLoadsIntoThatPicture) {
+  Form().GraphicButton4Click();
+  TBlendForm& blend = *windows_->BlendForm;
+  const Bitmap right = blend.RightFace;
+  EXPECT_TRUE(
+      Drop(*Form().PaintBox, WritePicture("red.png", Bitmap(64, 64, MakePixel(200, 10, 10)))));
+  EXPECT_EQ(blend.BlendBitmap.At(145, 145) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
+  EXPECT_TRUE(
+      Drop(*Form().PaintBox1, WritePicture("blue.png", Bitmap(64, 64, MakePixel(10, 10, 200)))));
+  EXPECT_EQ(blend.LeftFace.At(145, 145) & 0xFFFFFF, MakePixel(10, 10, 200) & 0xFFFFFF);
+  EXPECT_EQ(blend.RightFace, right);
 }
 
 }  // namespace
