@@ -17,13 +17,16 @@ constexpr std::array<std::string_view, 11> kQuantiserEncoders = {
 
 }  // namespace
 
+bool TakesQuantiser(const std::string& encoder) {
+  return std::find(kQuantiserEncoders.begin(), kQuantiserEncoders.end(), encoder) !=
+         kQuantiserEncoders.end();
+}
+
 std::vector<VideoCodecInfo> UsableVideoCodecs(int width, int height) {
   std::vector<VideoCodecInfo> usable;
   for (const codecs::VideoEncoderFacts& encoder :
        codecs::Codecs().aviVideoEncoders(width, height)) {
-    const bool quality = std::find(kQuantiserEncoders.begin(), kQuantiserEncoders.end(),
-                                   encoder.name) != kQuantiserEncoders.end();
-    usable.push_back({encoder.name, encoder.description, quality});
+    usable.push_back({encoder.name, encoder.description, TakesQuantiser(encoder.name)});
   }
   return usable;
 }

@@ -19,6 +19,9 @@ struct VideoCodecInfo {
 // The usable encoders for frames of width x height, in FFmpeg's order.
 std::vector<VideoCodecInfo> UsableVideoCodecs(int width, int height);
 
+// True when the encoder's quality is set by a fixed quantiser scale.
+bool TakesQuantiser(const std::string& encoder);
+
 // True when the writer can write frames of that size with that encoder.
 bool VideoCodecUsable(const VideoCodec& codec, int width, int height);
 

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include "support/RunQuillo.h"
+#include "support/ToolOutput.h"
 
 #include "base/FileBytes.h"
 #include "effects/core/MorphDisplay.h"
@@ -123,12 +124,11 @@ namespace quillo {
 namespace {
 
 QString Probe(const QString& path) {
-  QProcess p;
-  p.start("ffprobe",
-          {"-v", "error", "-count_frames", "-show_entries",
-           "stream=codec_name,width,height,r_frame_rate,nb_read_frames", "-of", "csv=p=0", path});
-  p.waitForFinished(30000);
-  return QString(p.readAllStandardOutput()).trimmed();
+  return QString(testing::ToolOutput("ffprobe", {"-v", "error", "-count_frames", "-show_entries",
+                                                 "stream=codec_name,width,height,r_frame_rate,"
+                                                 "nb_read_frames",
+                                                 "-of", "csv=p=0", path}))
+      .trimmed();
 }
 
 TEST_F(MorphCommand, WritesTheMorphsVideoWithTheChosenCodecOrRefusesAnUnknownOne) {

@@ -1,6 +1,5 @@
 #include "VideoOutput.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "Commands.h"
@@ -34,14 +33,12 @@ std::optional<VideoRequest> VideoRequestOf(const Arguments& parsed, int width, i
   VideoRequest request{*path, {}};
   if (codecName) {
     request.codec.encoder = *codecName;
-    // The quantiser suits the encoders that take one; the others choose.
-    const auto usable = UsableVideoCodecs(width, height);
-    const auto found = std::find_if(usable.begin(), usable.end(),
-                                    [&](const auto& c) { return c.encoder == *codecName; });
-    if (found == usable.end())
+    // Only this encoder is tried, not the whole list.
+    if (!VideoCodecUsable(request.codec, width, height))
       throw Error("the codec \"" + *codecName + "\" cannot write " + std::to_string(width) + " x " +
                   std::to_string(height) + " frames here (see --codec list)");
-    if (!found->hasQuality) request.codec.qscale = 0;
+    // The quantiser suits the encoders that take one; the others choose.
+    if (!TakesQuantiser(*codecName)) request.codec.qscale = 0;
   }
   return request;
 }
