@@ -28,6 +28,18 @@ function(quillo_include_view target subpath)
   target_include_directories(${target} ${scope} ${view})
 endfunction()
 
+# Precompiles the Qt headers nearly every source of the target includes (most
+# of a small source's compile time), plus any further headers given. With them
+# GCC 12 reports more of its false positives on "literal" + std::string, as
+# -Warray-bounds and -Wstringop-overflow (like its -Wrestrict ones, switched
+# off at the top); clang's own bounds warnings stay on.
+function(quillo_precompile_qt target)
+  target_precompile_headers(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/QtPrecompiled.h ${ARGN})
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(${target} PRIVATE -Wno-array-bounds -Wno-stringop-overflow)
+  endif()
+endfunction()
+
 # A library of the sources given, or an interface library when there are none.
 function(quillo_library target)
   if(ARGN)
@@ -63,5 +75,8 @@ function(quillo_subsystem name)
     quillo_library(quillo_${name} ${qt_sources})
     quillo_include_view(quillo_${name} ${name})
     quillo_link(quillo_${name} quillo_${name}_core ${ARG_QT_DEPS} ${ARG_QT_LIBS})
+    if(qt_sources)
+      quillo_precompile_qt(quillo_${name})
+    endif()
   endif()
 endfunction()

@@ -13,7 +13,13 @@ namespace quillo {
 
 // Limits for pictures built from outside data, checked before allocating.
 constexpr int kMaxPictureSide = 30000;
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+// Fuzzing builds take smaller pictures, so that a few bytes declaring a huge
+// one cost milliseconds rather than seconds; the checks are the same.
+constexpr std::int64_t kMaxPicturePixels = 1024LL * 1024;
+#else
 constexpr std::int64_t kMaxPicturePixels = 64LL * 1024 * 1024;
+#endif
 
 // True when a picture of this size may be allocated.
 bool IsAcceptableSize(std::int64_t width, std::int64_t height);
