@@ -1,8 +1,11 @@
 #include "ArtFiles.h"
 
+#include <QBuffer>
 #include <filesystem>
+#include <span>
 #include <string_view>
 
+#include "AppIcon.h"
 #include "Background.h"
 #include "HomePicture.h"
 #include "MainArt.h"
@@ -30,6 +33,17 @@ void WriteArtFiles(const std::string& assetsFolder, const std::string& outFolder
   write(quillo::kDefaultFaceFile, DefaultFace(photos));
   write(quillo::kWhiteFaceFile, BlendFace(photos.astronaut));
   write(quillo::kBlackFaceFile, BlendFace(photos.cat));
+  for (int size : quillo::kIconSizes) {
+    // PNG, for its transparency.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    PaintAppIcon(size).save(&buffer, "PNG");
+    const std::string path = quillo::GeneratedFilePath(outFolder, quillo::IconFile(size));
+    quillo::WriteFileAtomically(path,
+                                std::span(reinterpret_cast<const std::uint8_t*>(png.constData()),
+                                          static_cast<std::size_t>(png.size())));
+  }
 }
 
 }  // namespace art
