@@ -17,9 +17,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core, timgm6mb-soundfont")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")
+# The long description, line by line as the package shows it.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Load a face and smear it like wet paint, look at it through four fun-house \
-mirrors, morph it into another face along control lines, or paint parts of \
-one face into another. Results go to picture files, the clipboard, the \
+    "Load a face and smear it like wet paint, look at it through four fun-house
+mirrors, morph it into another face along control lines, or paint parts of
+one face into another. Results go to picture files, the clipboard, the
 printer or short videos; the effects also run from the command line.")
 include(CPack)
