@@ -28,7 +28,7 @@ quillo=$usr/bin/quillo
 # The files in their places.
 for file in bin/quillo lib/quillo/libquillo_codecs.so share/quillo/Resource/main.bmp \
   share/quillo/Clipart share/applications/"$app_id".desktop \
-  share/metainfo/"$app_id".metainfo.xml share/man/man1/quillo.1 \
+  share/metainfo/"$app_id".metainfo.xml share/man/man1/quillo.1.gz \
   share/bash-completion/completions/quillo; do
   [ -e "$usr/$file" ] || fail "not installed: $file"
 done
@@ -43,12 +43,13 @@ desktop-file-validate "$usr/share/applications/$app_id.desktop" >"$work/out" 2>&
   fail "desktop-file-validate: $(cat "$work/out")"
 appstreamcli validate --no-net "$usr/share/metainfo/$app_id.metainfo.xml" \
   >"$work/out" 2>&1 || fail "appstreamcli validate: $(cat "$work/out")"
-LC_ALL=C.UTF-8 groff -ww -man -Tutf8 -z "$usr/share/man/man1/quillo.1" 2>"$work/out"
+zcat "$usr/share/man/man1/quillo.1.gz" >"$work/quillo.1"
+LC_ALL=C.UTF-8 groff -ww -man -Tutf8 -z "$work/quillo.1" 2>"$work/out"
 [ -s "$work/out" ] && fail "groff: $(cat "$work/out")"
 
 # The manual and --help name the same sub-commands and options.
 "$quillo" --help >"$work/help" || fail "quillo --help failed"
-sed 's/\\-/-/g' "$usr/share/man/man1/quillo.1" >"$work/manual"
+sed 's/\\-/-/g' "$work/quillo.1" >"$work/manual"
 words() { grep -oE -- '--[a-z]+|quillo [a-z]+([ |"]|$)' "$1" | sed 's/^quillo //; s/[ |"]$//' |
   sort -u; }
 diff <(words "$work/help") <(words "$work/manual") >"$work/out" ||
