@@ -11,6 +11,7 @@
 #include "MainArt.h"
 #include "Photos.h"
 #include "SkinSheet.h"
+#include "base/Error.h"
 #include "base/FileBytes.h"
 #include "io/core/BmpCodec.h"
 #include "io/core/DataFiles.h"
@@ -38,7 +39,8 @@ void WriteArtFiles(const std::string& assetsFolder, const std::string& outFolder
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    PaintAppIcon(size).save(&buffer, "PNG");
+    if (!PaintAppIcon(size).save(&buffer, "PNG"))
+      throw quillo::Error("Cannot encode the " + std::to_string(size) + " pixel icon as PNG");
     const std::string path = quillo::GeneratedFilePath(outFolder, quillo::IconFile(size));
     quillo::WriteFileAtomically(path,
                                 std::span(reinterpret_cast<const std::uint8_t*>(png.constData()),
