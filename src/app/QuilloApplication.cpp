@@ -15,6 +15,8 @@ QuilloApplication::QuilloApplication(int& argc, char** argv) : QApplication(argc
   setApplicationName("Quillo");
   setApplicationDisplayName("Quillo");
   setOrganizationName("Tessaray");
+  // Ties the windows to the installed desktop entry (its icon and name).
+  setDesktopFileName(QUILLO_APP_ID);
   UsePaletteForSystemColors();
   hintWindow_ = std::make_unique<TMyHintWindow>();
   hintWindow_->Install();

@@ -1,8 +1,10 @@
 #include "TJumpForm.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -91,6 +93,14 @@ void TJumpForm::FormCreate() {
   ProgramFolder = WithTrailingSeparator(ProgramFolder);
   StartFolder = WithTrailingSeparator(StartFolder);
   setFixedSize(kWindowWidth, kWindowHeight);
+  // The window and the task bar show the icon of the data folder; without
+  // it they show the desktop's default, which needs no message.
+  QIcon icon;
+  for (int size : kIconSizes) {
+    const QString file = QString::fromStdString(DataFile(IconFile(size)));
+    if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+  }
+  QApplication::setWindowIcon(icon);
 
   client_ = new ClientArea(*this);
   const char* captions[] = {"Warping", "Morphing", "Mirrors", "Blending"};

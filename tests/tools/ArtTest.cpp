@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ArtSupport.h"
 #include "skin/core/WindowPlaces.h"
@@ -122,6 +124,18 @@ TEST_F(ArtFilesTest, LitButtonsSitSeamlesslyOnTheBackground) {
   }
 }
 
+// The program's icon: a round orb on a transparent ground at every size.
+TEST(ArtIconsTest, EachSizeIsAnOpaqueOrbOnATransparentGround) {
+  for (int size : kIconSizes) {
+    const QImage icon(QString::fromStdString(ArtPath(IconFile(size))));
+    ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+    ASSERT_TRUE(icon.hasAlphaChannel()) << size;
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+    EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
+    EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+  }
+}
+
 TEST(ArtGeneratorTest, WritesTheSameBytesOnEveryRun) {
   const QString generator = QStringLiteral(QUILLO_BUILD_DIR "/tools/artgen/artgen");
   QTemporaryDir first, second;
@@ -136,7 +150,9 @@ TEST(ArtGeneratorTest, WritesTheSameBytesOnEveryRun) {
     ASSERT_EQ(run.exitStatus(), QProcess::NormalExit);
     ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
   }
-  for (std::string_view name : kArtFiles) {
+  std::vector<std::string> names(std::begin(kArtFiles), std::end(kArtFiles));
+  for (int size : kIconSizes) names.push_back(IconFile(size));
+  for (const std::string& name : names) {
     const auto a = ReadFileBytes(GeneratedFilePath(first.path().toStdString(), name));
     const auto b = ReadFileBytes(GeneratedFilePath(second.path().toStdString(), name));
     EXPECT_FALSE(a.empty()) << name;

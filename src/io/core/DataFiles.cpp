@@ -41,6 +41,12 @@ std::string HelpText(int page) {
   return Numbered("Resource\\help", page, 0, kHelpPages - 1, ".txt");
 }
 
+std::string IconFile(int size) {
+  if (std::find(kIconSizes.begin(), kIconSizes.end(), size) == kIconSizes.end())
+    throw Error("There is no data file Resource\\icon" + std::to_string(size) + ".png");
+  return "Resource\\icon" + std::to_string(size) + ".png";
+}
+
 std::string ClipartFile(std::string_view name) {
   return std::string(kClipartFolder) + "\\" + std::string(name);
 }

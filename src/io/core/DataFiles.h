@@ -3,6 +3,7 @@
 // to the program folder, with backslashes, in the letter case given here.
 // DataFile() and ResolveIn() (Folders.h) match every part of a name without
 // regard to letter case; the generators write the files at GeneratedFilePath().
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,11 @@ constexpr int kVideos = 4;
 std::string VideoFile(int n);  // "Resource\video<n>.avi", n = 1 to kVideos
 constexpr int kHelpPages = 5;
 std::string HelpText(int page);  // "Resource\help<page>.txt", page = 0 to kHelpPages - 1
+
+// The program's icon, painted at each size of the desktop's icon theme; the
+// window shows it, and an install copies it into the theme.
+inline constexpr std::array<int, 7> kIconSizes = {16, 24, 32, 48, 64, 128, 256};
+std::string IconFile(int size);  // "Resource\icon<size>.png", size one of kIconSizes
 
 // Texts.
 inline constexpr std::string_view kAboutText = "Resource\\about.txt";

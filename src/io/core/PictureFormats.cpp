@@ -8,23 +8,23 @@ namespace quillo {
 const std::vector<PictureFormat>& PictureFormats() {
   static const std::vector<PictureFormat> formats = {
       // The platform's own.
-      {"bmp", "Bitmaps"},
-      {"ico", "Icons"},
-      {"wmf", "Metafiles"},
-      {"emf", "Enhanced Metafiles"},
+      {"bmp", "Bitmaps", "image/bmp"},
+      {"ico", "Icons", "image/vnd.microsoft.icon"},
+      {"wmf", "Metafiles", "image/wmf"},
+      {"emf", "Enhanced Metafiles", ""},
       // The image codec adapter's, in the order it registers them.
-      {"pcx", "PCX image"},
-      {"gif", "GIF image"},
-      {"tga", "TARGA image"},
-      {"png", "PNG image"},
-      {"psd", "Photoshop image"},
-      {"eps", "EPS image"},
-      {"tif", "TIFF image"},
-      {"jpg", "JPEG image"},
-      {"cmp", "Lead image"},
-      {"mac", "MAC image"},
-      {"pct", "PCT image"},
-      {"img", "IMG image"},
+      {"pcx", "PCX image", "image/vnd.zbrush.pcx"},
+      {"gif", "GIF image", "image/gif"},
+      {"tga", "TARGA image", "image/x-tga"},
+      {"png", "PNG image", "image/png"},
+      {"psd", "Photoshop image", "image/vnd.adobe.photoshop"},
+      {"eps", "EPS image", "image/x-eps"},
+      {"tif", "TIFF image", "image/tiff"},
+      {"jpg", "JPEG image", "image/jpeg"},
+      {"cmp", "Lead image", ""},
+      {"mac", "MAC image", "image/x-macpaint"},
+      {"pct", "PCT image", "image/x-pict"},
+      {"img", "IMG image", ""},
   };
   return formats;
 }

@@ -12,6 +12,10 @@ namespace quillo {
 struct PictureFormat {
   std::string_view extension;  // lower case, without the dot
   std::string_view description;
+  // The shared MIME-info type the desktop entry offers Quillo for; empty for
+  // the formats no reader here takes (emf, cmp) and for GEM IMG, whose
+  // extension names disk images to the desktop.
+  std::string_view mimeType;
 };
 
 // Every registered format, in order.

@@ -29,6 +29,7 @@ std::vector<std::string> DataNames() {
   for (int n = 1; n <= kRandomSounds; ++n) names.push_back(RandomSound(n));
   for (int n = 1; n <= kVideos; ++n) names.push_back(VideoFile(n));
   for (int page = 0; page < kHelpPages; ++page) names.push_back(HelpText(page));
+  for (int size : kIconSizes) names.push_back(IconFile(size));
   names.push_back(ClipartFile("faces.mph"));
   return names;
 }
