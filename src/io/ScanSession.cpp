@@ -112,6 +112,7 @@ bool ScanSession::OpenDefaultSource() {
   // The device SANE_DEFAULT_DEVICE names, as SANE's own front ends take it,
   // or else the first one found.
   std::string name;
+  std::string description;
   if (const char* chosen = std::getenv("SANE_DEFAULT_DEVICE"); chosen && *chosen) {
     name = chosen;
   } else {
@@ -126,6 +127,8 @@ bool ScanSession::OpenDefaultSource() {
       return false;
     }
     name = devices[0]->name;
+    description = std::string(devices[0]->vendor ? devices[0]->vendor : "") + " " +
+                  (devices[0]->model ? devices[0]->model : "");
   }
   SANE_Handle handle = nullptr;
   const SANE_Status opened = api_->open(name.c_str(), &handle);
@@ -137,6 +140,7 @@ bool ScanSession::OpenDefaultSource() {
   }
   handle_ = handle;
   deviceName_ = name;
+  deviceDescription_ = description == " " ? std::string() : description;
   state_ = 4;
   return true;
 }

@@ -56,6 +56,8 @@ class ScanSession {
   const ScanError& FirstError() const { return error_; }
   void ResetError() { error_ = {}; }
   const std::string& DeviceName() const { return deviceName_; }
+  // The device's vendor and model, when SANE listed them.
+  const std::string& DeviceDescription() const { return deviceDescription_; }
 
   bool LoadManager();        // to 2
   bool OpenManager();        // to 3
@@ -88,6 +90,7 @@ class ScanSession {
   std::atomic<int> state_{1};
   void* handle_ = nullptr;  // the open device
   std::string deviceName_;
+  std::string deviceDescription_;
   ScanError error_;
 };
 

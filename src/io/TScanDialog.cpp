@@ -34,9 +34,12 @@ TScanDialog::TScanDialog(ScanSession& session, QWidget* caller)
   setWindowTitle("Scan");
   setAttribute(Qt::WA_DeleteOnClose, false);
   auto* layout = new QVBoxLayout(this);
-  auto* device = new QLabel(QString("Scanner: <b>%1</b>")
-                                .arg(QString::fromStdString(session_.DeviceName()).toHtmlEscaped()),
-                            this);
+  const QString name = QString::fromStdString(session_.DeviceName()).toHtmlEscaped();
+  const QString description = QString::fromStdString(session_.DeviceDescription()).toHtmlEscaped();
+  auto* device =
+      new QLabel(description.isEmpty() ? QString("Scanner: <b>%1</b>").arg(name)
+                                       : QString("Scanner: <b>%1</b> (%2)").arg(description, name),
+                 this);
   layout->addWidget(device);
   auto* form = new QFormLayout;
   layout->addLayout(form);
