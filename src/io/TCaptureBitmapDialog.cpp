@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -121,6 +122,15 @@ void TCaptureBitmapDialog::OKClick() {
   // No frame to take leaves no picture rather than the one of an earlier use.
   if (!Vidcap->GetBitmap(CapturedBitmap)) CapturedBitmap = Bitmap();
   EndModal(kModalOk);
+}
+
+void TCaptureBitmapDialog::keyPressEvent(QKeyEvent* event) {
+  // Enter presses the default button, OK.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && OK->isEnabled()) {
+    RunHandler([this] { OKClick(); });
+    return;
+  }
+  ModalWindow::keyPressEvent(event);
 }
 
 void TCaptureBitmapDialog::hideEvent(QHideEvent* event) {

@@ -40,6 +40,7 @@ class TCaptureBitmapDialog : public ModalWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace quillo

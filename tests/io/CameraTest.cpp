@@ -90,6 +90,12 @@ TEST(Camera, WithoutADeviceTheButtonStaysFadedAndOpensNothing) {
     f.EndModal(kModalCancel);
   });
   EXPECT_FALSE(dialogShown);
+  // No driver to connect: every control that needs one is off.
+  dialog.DriverComboBoxChange();
+  for (QWidget* w : std::initializer_list<QWidget*>{dialog.Source, dialog.Format, dialog.Display,
+                                                    dialog.Stretch, dialog.Freeze, dialog.OK})
+    EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+  EXPECT_TRUE(dialog.Cancel->isEnabled());
   try {
     dialog.Vidcap->Supports(ccDlgVideoFormat);
     ADD_FAILURE() << "no error without a connection";
