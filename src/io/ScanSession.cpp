@@ -288,6 +288,7 @@ bool ScanSession::ReadFrame(ScanSamples& samples, std::vector<std::uint8_t>& fra
     status = api_->read(handle_, chunk.data(), static_cast<SANE_Int>(chunk.size()), &length);
     if (status == SANE_STATUS_EOF) break;
     if (status != SANE_STATUS_GOOD) return false;
+    length = std::clamp<SANE_Int>(length, 0, static_cast<SANE_Int>(chunk.size()));
     frame.insert(frame.end(), chunk.begin(), chunk.begin() + length);
     if (std::int64_t(frame.size()) > kMaxScanBytes) {
       status = SANE_STATUS_NO_MEM;

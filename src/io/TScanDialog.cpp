@@ -139,7 +139,8 @@ void TScanDialog::ScanClick() {
 void TScanDialog::TransferEnded(const ScanTransfer& result) {
   if (worker_.joinable()) worker_.join();
   SetBusy(false);
-  if (!result.dib.empty()) {
+  // A scan the user stopped brings no picture, even one that was just done.
+  if (!result.dib.empty() && !closeRequested_) {
     image_ = result.dib;
     Finish();
     return;
