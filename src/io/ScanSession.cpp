@@ -240,6 +240,8 @@ bool ScanSession::SetOption(const ScanOption& option, std::string& why) {
     why = "The scanner's options have changed";
     return false;
   }
+  // An option that an earlier choice (the mode) turned off is left alone.
+  if (!SANE_OPTION_IS_ACTIVE(d->cap)) return true;
   std::vector<char> value(
       static_cast<std::size_t>(std::max<SANE_Int>(d->size, 0)) + sizeof(SANE_Word), 0);
   if (option.text) {
