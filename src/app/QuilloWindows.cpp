@@ -21,7 +21,7 @@ QuilloWindows::QuilloWindows(Services& services)
                                  JumpForm->Timer)),
       BlendForm(std::make_unique<TBlendForm>()),
       MorphForm(std::make_unique<TMorphForm>(*services.messages)),
-      OpenForm(std::make_unique<TOpenForm>(HostOf(*JumpForm), *services.files)),
+      OpenForm(std::make_unique<TOpenForm>(HostOf(*JumpForm), *services.files, *services.scanner)),
       HelpForm(std::make_unique<THelpForm>(*JumpForm)),
       CaptureBitmapDialog(std::make_unique<TCaptureBitmapDialog>()),
       SaveForm(std::make_unique<TSaveForm>(
@@ -31,6 +31,7 @@ QuilloWindows::QuilloWindows(Services& services)
       ServerForm(std::make_unique<TServerForm>()) {
   BlendForm->Attach(
       {*JumpForm->PaintBox, *JumpForm->PaintBox1, *JumpForm->PaintBox2, *OpenForm, *SaveForm});
+  OpenForm->AttachCamera(*CaptureBitmapDialog);
   JumpForm->Attach(*this);
   TJumpForm& f = *JumpForm;
   MorphForm->Attach({*f.PaintBox, *f.PaintBox1, *f.PaintBox2, *f.TrackBar, *OpenForm,

@@ -13,6 +13,7 @@ Services Services::Load() {
   s.files = LoadFileChoosers(forced);
   s.printers = LoadPrinters(forced);
   s.codecs = LoadVideoCodecChooser(forced);
+  s.scanner = LoadScanner(forced);
   return s;
 }
 

@@ -8,6 +8,7 @@
 #include "io/FileChoosers.h"
 #include "io/MessageBoxes.h"
 #include "io/Printers.h"
+#include "io/Scanner.h"
 #include "io/Shell.h"
 #include "io/VideoCodecChooser.h"
 #include "media/SoundPlayer.h"
@@ -21,6 +22,7 @@ struct Services {
   std::unique_ptr<FileChoosers> files;
   std::unique_ptr<Printers> printers;
   std::unique_ptr<VideoCodecChooser> codecs;
+  std::unique_ptr<Scanner> scanner;
 
   static Services Load();
 };

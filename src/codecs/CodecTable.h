@@ -13,13 +13,14 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Bitmap.h"
 
 namespace quillo::codecs {
 
-inline constexpr int kCodecTableVersion = 1;
+inline constexpr int kCodecTableVersion = 2;
 
 // The module's one exported symbol: extern "C" const CodecTable* quillo_codecs_table().
 inline constexpr const char* kCodecTableEntry = "quillo_codecs_table";
@@ -55,6 +56,16 @@ class VideoWriting {
   virtual int FrameCount() const = 0;
 };
 
+// A capture device opened through FFmpeg's device inputs (io/TVidcap.h).
+class CaptureReading {
+ public:
+  virtual ~CaptureReading() = default;
+  // Takes what the device has delivered without waiting for more; true when
+  // a new frame is in Frame(). Throws quillo::Error when the device fails.
+  virtual bool Poll() = 0;
+  virtual const Bitmap& Frame() const = 0;
+};
+
 struct CodecTable {
   int version = kCodecTableVersion;
 
@@ -81,6 +92,12 @@ struct CodecTable {
   // bounding box, as a binary PPM file (io/EpsReader.h tells the rest).
   std::vector<std::uint8_t> (*drawEps)(std::span<const std::uint8_t> bytes, const std::string& name,
                                        std::chrono::milliseconds timeLimit) = nullptr;
+
+  // FFmpeg's device inputs: format "video4linux2" or "lavfi", the device
+  // or filter, and the input's options.
+  std::unique_ptr<CaptureReading> (*openCapture)(
+      const std::string& format, const std::string& url,
+      const std::vector<std::pair<std::string, std::string>>& options) = nullptr;
 };
 
 }  // namespace quillo::codecs

@@ -8,10 +8,13 @@
 
 #include "FileChoosers.h"
 #include "PictureFile.h"
+#include "Scanner.h"
+#include "TCaptureBitmapDialog.h"
 #include "base/Error.h"
 #include "core/DataFiles.h"
 #include "core/Folders.h"
 #include "core/PictureFormats.h"
+#include "core/ScannedDib.h"
 #include "skin/BitmapImage.h"
 #include "skin/TGraphicButton.h"
 
@@ -31,14 +34,14 @@ bool ClipboardHasImage() {
 
 }  // namespace
 
-TOpenForm::TOpenForm(const DialogHost& host, FileChoosers& choosers)
-    : ArtDialog(host, kFormWidth, kFormHeight), choosers_(choosers) {
+TOpenForm::TOpenForm(const DialogHost& host, FileChoosers& choosers, Scanner& scanner)
+    : ArtDialog(host, kFormWidth, kFormHeight), choosers_(choosers), scanner_(scanner) {
   setObjectName("OpenForm");
   bClipboard = AddButton("bClipboard", 82, -1, "Paste From Clipboard", true);
   bClipart = AddButton("bClipart", 18, 58, "Load From Clipart", true);
   bCamera = AddButton("bCamera", 148, 61, "Capture From Camera", true);
   bFile = AddButton("bFile", 2, 129, "Load From File", true);
-  bTWAIN = AddButton("bTWAIN", 163, 132, "Scan from TWAIN device", true);
+  bTWAIN = AddButton("bTWAIN", 163, 132, "Scan from SANE device", true);
   bCancel = AddButton("bCancel", 82, 207, "Cancel", true);
   bClipboard->OnClick = [this](TGraphicButton*) { bClipboardClick(); };
   bClipart->OnClick = [this](TGraphicButton*) { bClipartClick(); };
@@ -97,12 +100,28 @@ void TOpenForm::bClipboardClick() {
   EndModal(kModalOk);
 }
 
+bool TOpenForm::ScannerAvailable() const {
+  return scanner_.Available();
+}
+
+bool TOpenForm::CameraAvailable() const {
+  return camera_ && camera_->Vidcap->DriverCount() > 0;
+}
+
 void TOpenForm::bCameraClick() {
-  if (CameraAvailable()) CaptureFromCamera();
+  if (!CameraAvailable() || camera_->ShowModal() != kModalOk) return;
+  if (camera_->CapturedBitmap.Empty()) return;
+  ResultPicture = camera_->CapturedBitmap;
+  EndModal(kModalOk);
 }
 
 void TOpenForm::bTWAINClick() {
-  if (ScannerAvailable()) AcquireFromScanner();
+  if (!ScannerAvailable()) return;
+  const std::optional<std::vector<std::uint8_t>> dib = scanner_.AcquireScannedDib(this, 0);
+  if (!dib) return;  // the scanner has told its failures itself
+  Bitmap picture = DibToBitmap(*dib);
+  ResultPicture = std::move(picture);
+  EndModal(kModalOk);
 }
 
 void TOpenForm::bCancelClick() {

@@ -12,11 +12,15 @@
 namespace quillo {
 
 class FileChoosers;
+class Scanner;
+class TCaptureBitmapDialog;
 
 class TOpenForm : public ArtDialog {
   Q_OBJECT
  public:
-  TOpenForm(const DialogHost& host, FileChoosers& choosers);
+  TOpenForm(const DialogHost& host, FileChoosers& choosers, Scanner& scanner);
+  // The camera dialog, created after this one at start-up.
+  void AttachCamera(TCaptureBitmapDialog& camera) { camera_ = &camera; }
 
   Bitmap ResultPicture;
 
@@ -38,12 +42,10 @@ class TOpenForm : public ArtDialog {
   void bTWAINClick();
   void bCancelClick();
 
-  // The scanner and the camera: none yet, so their buttons stay faded and
-  // their clicks do nothing.
-  bool ScannerAvailable() const { return false; }
-  void AcquireFromScanner() {}
-  bool CameraAvailable() const { return false; }
-  void CaptureFromCamera() {}
+  // The scanner answers once, at creation; the camera when the dialog shows
+  // (no capture driver found: none).
+  bool ScannerAvailable() const;
+  bool CameraAvailable() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -55,6 +57,8 @@ class TOpenForm : public ArtDialog {
   void LoadChosenFile(const std::string& folder);
 
   FileChoosers& choosers_;
+  Scanner& scanner_;
+  TCaptureBitmapDialog* camera_ = nullptr;
 };
 
 }  // namespace quillo

@@ -26,7 +26,8 @@ TEST(Services, TheForcingVariableTurnsEveryServiceOff) {
   qunsetenv("QUILLO_NULL_SERVICES");
   for (const PlatformService* service : {static_cast<const PlatformService*>(s.messages.get()),
                                          static_cast<const PlatformService*>(s.shell.get()),
-                                         static_cast<const PlatformService*>(s.sound.get())}) {
+                                         static_cast<const PlatformService*>(s.sound.get()),
+                                         static_cast<const PlatformService*>(s.scanner.get())}) {
     EXPECT_FALSE(service->Available());
     EXPECT_EQ(service->WhyUnavailable(), "Turned off for this run");
   }

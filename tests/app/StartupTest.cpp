@@ -300,9 +300,12 @@ TEST_F(Startup, OnlyTheMainWindowAndItsMirrorAreShownAndTheSkinnedDialogsAreFram
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(dialogs[i]->objectName(), names[i]);
     EXPECT_FALSE(dialogs[i]->isVisible()) << names[i];
-    // The mail settings dialog is an ordinary one, with its caption.
-    EXPECT_EQ(bool(dialogs[i]->windowFlags() & Qt::FramelessWindowHint), i != 5) << names[i];
+    // The camera and mail settings dialogs are plain ones with their captions.
+    const bool framed =
+        dialogs[i] == w.CaptureBitmapDialog.get() || dialogs[i] == w.ServerForm.get();
+    EXPECT_EQ(bool(dialogs[i]->windowFlags() & Qt::FramelessWindowHint), !framed) << names[i];
   }
+  EXPECT_EQ(w.CaptureBitmapDialog->windowTitle(), "Capture Image");
   // The morph and blend controllers are never shown.
   EXPECT_FALSE(w.MorphForm->isVisible());
   EXPECT_FALSE(w.BlendForm->isVisible());

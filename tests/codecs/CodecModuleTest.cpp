@@ -42,7 +42,8 @@ std::string ErrorOf(auto call) {
 TEST(CodecModule, TheProgramLinksNoCodecLibraryAndTheModuleNoToolkit) {
   const QString program = Ldd(QUILLO_BUILD_DIR "/quillo");
   ASSERT_TRUE(program.contains("libQt6Core")) << program.toStdString();
-  for (const char* library : {"libavcodec", "libavformat", "libswscale", "libMagick", "libgs."})
+  for (const char* library :
+       {"libavcodec", "libavformat", "libavdevice", "libswscale", "libMagick", "libgs.", "libsane"})
     EXPECT_FALSE(program.contains(library)) << library;
 
   const QString module = Ldd(QUILLO_BUILD_DIR "/" + QString(codecs::kCodecModuleFile));

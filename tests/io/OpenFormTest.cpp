@@ -166,7 +166,7 @@ TEST_F(SourceDialogs, SitOverThePictureAreaOnTheArtBehindThemAndHideTheExitButto
     EXPECT_EQ(shown.pixel(p) & 0xFFFFFF,
               Form().BackgroundBitmap.At(p.x() + offset.x(), p.y() + offset.y()) & 0xFFFFFF);
   EXPECT_TRUE(LastCue().contains("/random")) << LastCue().toStdString();
-  EXPECT_EQ(Open().bTWAIN->Transparency(), 50);
+  EXPECT_EQ(Open().bTWAIN->Transparency(), 0);  // the recording scanner is there
   EXPECT_EQ(Open().bCamera->Transparency(), 50);
   EXPECT_EQ(Open().bFile->toolTip(), "Load From File");
 }

@@ -20,6 +20,7 @@ RecordingServices::RecordingServices()
       sound(Install<RecordingSoundPlayer>(services.sound)),
       files(Install<ScriptedFileChoosers>(services.files)),
       printers(Install<ScriptedPrinters>(services.printers)),
-      codecs(Install<ScriptedVideoCodecChooser>(services.codecs)) {}
+      codecs(Install<ScriptedVideoCodecChooser>(services.codecs)),
+      scanner(Install<ScriptedScanner>(services.scanner)) {}
 
 }  // namespace quillo::testing

@@ -104,6 +104,22 @@ class ScriptedVideoCodecChooser final : public VideoCodecChooser {
   std::vector<std::pair<int, int>> sizes;
 };
 
+// A scanner that answers from a script: each acquisition takes the next
+// answer (a packed bitmap; an empty one for a closed or failed scan).
+class ScriptedScanner final : public Scanner {
+ public:
+  std::optional<std::vector<std::uint8_t>> AcquireScannedDib(QWidget* window, unsigned) override {
+    windows.push_back(window);
+    if (answers.empty()) return std::nullopt;
+    std::vector<std::uint8_t> answer = std::move(answers.front());
+    answers.erase(answers.begin());
+    if (answer.empty()) return std::nullopt;
+    return answer;
+  }
+  std::vector<std::vector<std::uint8_t>> answers;
+  std::vector<QWidget*> windows;
+};
+
 // A set of services made of recording doubles, with typed access to them.
 struct RecordingServices {
   RecordingServices();
@@ -117,6 +133,7 @@ struct RecordingServices {
   ScriptedFileChoosers& files;
   ScriptedPrinters& printers;
   ScriptedVideoCodecChooser& codecs;
+  ScriptedScanner& scanner;
 };
 
 }  // namespace quillo::testing

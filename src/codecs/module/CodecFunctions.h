@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "codecs/CodecTable.h"
@@ -24,6 +25,11 @@ std::unique_ptr<VideoWriting> CreateFfmpegVideo(const std::string& path, int wid
 // FfmpegEncoders.cpp
 std::vector<VideoEncoderFacts> AviVideoEncoders(int width, int height);
 bool AviVideoEncoderUsable(const std::string& name, int width, int height);
+
+// FfmpegCapture.cpp
+std::unique_ptr<CaptureReading> OpenFfmpegCapture(
+    const std::string& format, const std::string& url,
+    const std::vector<std::pair<std::string, std::string>>& options);
 
 // MagickPictures.cpp
 bool MagickCanRead(const std::string& coder);

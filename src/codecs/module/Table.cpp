@@ -14,6 +14,7 @@ extern "C" const quillo::codecs::CodecTable* quillo_codecs_table() {
       .magickCanRead = MagickCanRead,
       .readWithMagick = ReadWithMagick,
       .drawEps = DrawEpsWithGhostscript,
+      .openCapture = OpenFfmpegCapture,
   };
   return &table;
 }

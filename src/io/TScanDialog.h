@@ -1,0 +1,65 @@
+#pragma once
+// The scanning dialog: stands in for the device's own user interface while a
+// scanner session is enabled. It lists the default device's main options
+// (mode, resolution and the scan area where offered) with Scan and Close.
+// A scan reads on a worker thread, so the program keeps painting; a cancelled
+// or failed scan leaves the dialog up to scan again or close.
+#include <QWidget>
+#include <cstdint>
+#include <thread>
+#include <vector>
+
+#include "ScanSession.h"
+
+class QFormLayout;
+class QLabel;
+class QPushButton;
+
+namespace quillo {
+
+class TScanDialog : public QWidget {
+  Q_OBJECT
+ public:
+  TScanDialog(ScanSession& session, QWidget* caller);
+  ~TScanDialog() override;
+
+  QPushButton* ScanButton = nullptr;
+  QPushButton* CloseButton = nullptr;
+  QLabel* Status = nullptr;
+  // One editor per option, in the order of Options.
+  std::vector<QWidget*> Editors;
+  const std::vector<ScanOption>& Options() const { return options_; }
+
+  void ScanClick();
+  void CloseClick();
+
+  bool Done() const { return done_; }
+  bool Scanning() const { return worker_.joinable(); }
+  // The scanned picture as a packed bitmap; empty when none arrived.
+  const std::vector<std::uint8_t>& Image() const { return image_; }
+  // Cancels a scan under way and waits for its thread.
+  void StopScanning();
+
+ signals:
+  void Finished();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void BuildEditors(QFormLayout& form);
+  bool ApplyOptions();
+  void TransferEnded(const ScanTransfer& result);
+  void SetBusy(bool busy);
+  void Finish();
+
+  ScanSession& session_;
+  std::vector<ScanOption> options_;
+  std::thread worker_;
+  std::vector<std::uint8_t> image_;
+  bool closeRequested_ = false;
+  bool done_ = false;
+};
+
+}  // namespace quillo
