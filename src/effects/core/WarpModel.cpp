@@ -4,9 +4,18 @@
 #include <cmath>
 
 #include "RenderRows.h"
+#include "base/Bands.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace quillo {
+
+namespace {
+
+// Rectangles of this many pixels or more are rendered in bands of kBandRows.
+constexpr long long kBandedArea = 40000;
+constexpr int kBandRows = 16;
+
+}  // namespace
 
 WarpModel::WarpModel()
     : ShiftX(kFaceSize * kFaceSize, 0.0),
@@ -42,14 +51,20 @@ void WarpModel::RenderDistorted(Rect rect, double warpScale, double mirrorStreng
 
   const render::Frame frame{FaceBitmap,    ViewBitmap,   w, h, Smooth, CenterX, CenterY, s, b,
                             ShiftX.data(), ShiftY.data()};
+  auto kernel = render::RenderRectBaseline;
 #if defined(__x86_64__)
   static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) {
-    render::RenderRectAvx2(frame, Tag, r);
+  if (avx2) kernel = render::RenderRectAvx2;
+#endif
+  // A whole view is shared out in bands of rows; a small rectangle, such as
+  // the brush's square, is quicker done here than handed over.
+  if (static_cast<long long>(r.Width()) * r.Height() < kBandedArea) {
+    kernel(frame, Tag, r);
     return;
   }
-#endif
-  render::RenderRectBaseline(frame, Tag, r);
+  RunInBands(r.top, r.bottom, kBandRows, [&](int top, int bottom) {
+    kernel(frame, Tag, {r.left, top, r.right, bottom});
+  });
 }
 
 bool WarpModel::BeginPress(int x, int y, int rightSlider) {
