@@ -370,7 +370,12 @@ void PrintTable(const Collector& c, const std::string& loadBefore) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const auto q = c.medians.find(std::to_string(i) + "/quillo");
     const auto o = c.medians.find(std::to_string(i) + "/opencv");
-    if (q == c.medians.end() || o == c.medians.end()) continue;
+    if (q == c.medians.end()) continue;
+    if (o == c.medians.end()) {  // filtered out
+      std::printf("| %-48s | %6.3f ms | %9s | %6s | %-16s |\n", rows[i].work.c_str(), q->second,
+                  "-", "-", rows[i].target.c_str());
+      continue;
+    }
     const double ratio = q->second / o->second;
     const std::string& target = rows[i].target;
     std::string verdict = target;

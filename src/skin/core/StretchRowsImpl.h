@@ -50,7 +50,8 @@ inline void StretchAlongX(const Plan& p, int row, double* out) {
   for (; i < n; ++i) {
     const std::uint8_t* left = source + 4 * p.near[i];
     const std::uint8_t* right = source + 4 * p.far[i];
-    for (int c = 0; c < 3; ++c) out[3 * i + c] = p.keep[i] * byte[left[c]] + p.take[i] * byte[right[c]];
+    for (int c = 0; c < 3; ++c)
+      out[3 * i + c] = p.keep[i] * byte[left[c]] + p.take[i] * byte[right[c]];
   }
 }
 
