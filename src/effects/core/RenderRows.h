@@ -1,5 +1,6 @@
 #pragma once
-// The per-row kernels of the mirror window's renderer. On x86-64 they are
+// The per-row kernels of the mirror window: the renderer and the warp
+// brush. On x86-64 they are
 // compiled twice, for the baseline instruction set and for AVX2, and the
 // renderer picks one at run time; other processors have the baseline only.
 // Both give bit-identical pixels: every lane of a vector performs the same
@@ -26,6 +27,26 @@ struct Frame {
 void RenderRectBaseline(const Frame& f, int tag, Rect r);
 #if defined(__x86_64__)
 void RenderRectAvx2(const Frame& f, int tag, Rect r);
+#endif
+
+// One step of the warp brush: within distance r of (x, y) the field moves by
+// -step x (1 - distance / r) x strength.
+struct Brush {
+  double* shiftX;
+  double* shiftY;
+  int w;
+  int h;
+  int x;
+  int y;
+  int r;  // at least 1
+  double stepX;
+  double stepY;
+  double strength;
+};
+
+void PushFieldBaseline(const Brush& b);
+#if defined(__x86_64__)
+void PushFieldAvx2(const Brush& b);
 #endif
 
 }  // namespace quillo::render

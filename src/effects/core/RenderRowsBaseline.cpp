@@ -7,4 +7,8 @@ void RenderRectBaseline(const Frame& f, int tag, Rect r) {
   RenderRect(f, tag, r);
 }
 
+void PushFieldBaseline(const Brush& b) {
+  PushField(b);
+}
+
 }  // namespace quillo::render

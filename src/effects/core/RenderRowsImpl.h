@@ -1,5 +1,7 @@
 #pragma once
 // Body of the row kernels, included by one source file per instruction set.
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "MirrorKind.h"
@@ -50,19 +52,30 @@ inline Pixel SamplePixel(const Frame& f, int x, int y, double dx, double dy) {
 }
 
 #if defined(__AVX2__)
+// The lanes' four indices, taken out as two 64-bit halves: cheaper than one
+// extraction per lane. Indices are never negative.
+inline void Indices(__m128i index, int i[4]) {
+  const auto low = static_cast<unsigned long long>(_mm_cvtsi128_si64(index));
+  const auto high = static_cast<unsigned long long>(_mm_extract_epi64(index, 1));
+  i[0] = static_cast<int>(low & 0xFFFFFFFFu);
+  i[1] = static_cast<int>(low >> 32);
+  i[2] = static_cast<int>(high & 0xFFFFFFFFu);
+  i[3] = static_cast<int>(high >> 32);
+}
+
 // The four pixels at the indices of the lanes. Plain loads: the gather
 // instruction is slow on some processors, and the values are the same.
 inline __m128i LoadFour(const int* face, __m128i index) {
-  alignas(16) int i[4];
-  _mm_store_si128(reinterpret_cast<__m128i*>(i), index);
+  int i[4];
+  Indices(index, i);
   return _mm_setr_epi32(face[i[0]], face[i[1]], face[i[2]], face[i[3]]);
 }
 
 // The pixel at each lane's index and its right-hand neighbour, as two
 // vectors: one 8-byte load per lane.
 inline void LoadFourPairs(const int* face, __m128i index, __m128i& left, __m128i& right) {
-  alignas(16) int i[4];
-  _mm_store_si128(reinterpret_cast<__m128i*>(i), index);
+  int i[4];
+  Indices(index, i);
   auto pair = [face](int at) {
     return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(face + at));
   };
@@ -125,20 +138,29 @@ inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const do
     const __m256d onePd = _mm256_set1_pd(1.0);
     const __m256d gx = _mm256_sub_pd(onePd, fx);
     const __m256d gy = _mm256_sub_pd(onePd, fy);
-    const __m128i byte = _mm_set1_epi32(0xFF);
-    result = _mm_setzero_si128();
-    for (int shift = 0; shift < 24; shift += 8) {
+    // Channel c of each pixel as a 32-bit lane: one byte shuffle.
+    const __m128i channelBytes[3] = {
+        _mm_setr_epi8(0, -1, -1, -1, 4, -1, -1, -1, 8, -1, -1, -1, 12, -1, -1, -1),
+        _mm_setr_epi8(1, -1, -1, -1, 5, -1, -1, -1, 9, -1, -1, -1, 13, -1, -1, -1),
+        _mm_setr_epi8(2, -1, -1, -1, 6, -1, -1, -1, 10, -1, -1, -1, 14, -1, -1, -1)};
+    __m128i c[3];
+    for (int k = 0; k < 3; ++k) {
       auto channel = [&](__m128i p) {
-        return _mm256_cvtepi32_pd(_mm_and_si128(_mm_srli_epi32(p, shift), byte));
+        return _mm256_cvtepi32_pd(_mm_shuffle_epi8(p, channelBytes[k]));
       };
       const __m256d top =
           _mm256_add_pd(_mm256_mul_pd(channel(p00), gx), _mm256_mul_pd(channel(p10), fx));
       const __m256d bottom =
           _mm256_add_pd(_mm256_mul_pd(channel(p01), gx), _mm256_mul_pd(channel(p11), fx));
       const __m256d v = _mm256_add_pd(_mm256_mul_pd(top, gy), _mm256_mul_pd(bottom, fy));
-      const __m128i c = _mm_and_si128(_mm256_cvttpd_epi32(v), byte);
-      result = _mm_or_si128(result, _mm_slli_epi32(c, shift));
+      c[k] = _mm256_cvttpd_epi32(v);
     }
+    // Every channel lies in 0..255 (a mix of bytes with weights adding up to
+    // one), so packing with saturation keeps it as it is.
+    const __m128i bytes =
+        _mm_packus_epi16(_mm_packs_epi32(c[0], c[1]), _mm_packs_epi32(c[2], c[2]));
+    result = _mm_shuffle_epi8(bytes,
+                              _mm_setr_epi8(0, 4, 8, -1, 1, 5, 9, -1, 2, 6, 10, -1, 3, 7, 11, -1));
   }
   // Still pixels copy their own four bytes; samples outside the picture are white.
   const __m128i copied = _mm_loadu_si128(reinterpret_cast<const __m128i*>(face + (y * f.w + x)));
@@ -211,6 +233,51 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
         return;
     }
     SampleRow(f, y, r.left, r.right, dx.data(), dy.data());
+  }
+}
+
+// The largest s with s x s <= n, for n >= 0.
+inline int SquareRootFloor(long long n) {
+  auto s = static_cast<long long>(std::sqrt(static_cast<double>(n)));
+  while (s * s > n) --s;
+  while ((s + 1) * (s + 1) <= n) ++s;
+  return static_cast<int>(s);
+}
+
+inline void PushField(const Brush& b) {
+  const int x = b.x, y = b.y, r = b.r;
+  const long long r2 = static_cast<long long>(r) * r;
+  for (int row = std::max(y - r, 0); row <= std::min(y + r, b.h - 1); ++row) {
+    // Within the row only the columns at distance r or less take part:
+    // exactly those with d = sqrt(dx^2 + dy^2) / r not above 1.
+    const int dy = row - y;
+    const int dy2 = dy * dy;  // distances stay far inside int: |dx|, |dy| <= 320
+    const int reach = SquareRootFloor(r2 - dy2);
+    const int first = std::max(x - reach, 0);
+    const int last = std::min(x + reach, b.w - 1);
+    double* const rowX = b.shiftX + static_cast<std::size_t>(row) * b.w;
+    double* const rowY = b.shiftY + static_cast<std::size_t>(row) * b.w;
+    int col = first;
+#if defined(__AVX2__)
+    const __m256d radius = _mm256_set1_pd(r);
+    const __m256d one = _mm256_set1_pd(1.0);
+    const __m256d stepX = _mm256_set1_pd(b.stepX), stepY = _mm256_set1_pd(b.stepY);
+    const __m256d strength = _mm256_set1_pd(b.strength);
+    const __m128i lanes = _mm_setr_epi32(0, 1, 2, 3);
+    for (; col + 4 <= last + 1; col += 4) {
+      const __m128i dx = _mm_add_epi32(_mm_set1_epi32(col - x), lanes);
+      const __m128i squares = _mm_add_epi32(_mm_mullo_epi32(dx, dx), _mm_set1_epi32(dy2));
+      const __m256d cone = one - _mm256_sqrt_pd(_mm256_cvtepi32_pd(squares)) / radius;
+      _mm256_storeu_pd(rowX + col, _mm256_loadu_pd(rowX + col) - stepX * cone * strength);
+      _mm256_storeu_pd(rowY + col, _mm256_loadu_pd(rowY + col) - stepY * cone * strength);
+    }
+#endif
+    for (; col <= last; ++col) {
+      const int dx = col - x;
+      const double d = std::sqrt(static_cast<double>(dx * dx + dy2)) / r;
+      rowX[col] -= b.stepX * (1 - d) * b.strength;
+      rowY[col] -= b.stepY * (1 - d) * b.strength;
+    }
   }
 }
 
