@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -412,6 +413,8 @@ int main(int argc, char** argv) {
   int count = static_cast<int>(args.size());
   benchmark::Initialize(&count, args.data());
   if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+  // QUILLO_THREADS=n gives both sides the same number of threads.
+  if (const char* threads = std::getenv("QUILLO_THREADS")) cv::setNumThreads(std::atoi(threads));
   quillo::Register();
   const std::string loadBefore = quillo::Load();
   quillo::Collector collector;

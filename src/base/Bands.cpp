@@ -13,6 +13,10 @@ namespace quillo {
 
 namespace {
 
+// True on a thread while it runs a band: a band that asks for bands itself
+// runs them at once, instead of waiting for the pool it is part of.
+thread_local bool inBand = false;
+
 // One call's bands. Helpers hold it by shared pointer, so one that wakes
 // after the call has returned finds no band left and never touches work.
 struct Job {
@@ -28,7 +32,9 @@ struct Job {
   void Take() {
     for (int band = next.fetch_add(1); band < bands; band = next.fetch_add(1)) {
       const int first = begin + band * bandSize;
+      inBand = true;
       (*work)(first, std::min(first + bandSize, end));
+      inBand = false;
       if (done.fetch_add(1) + 1 == bands) done.notify_all();
     }
   }
@@ -64,8 +70,12 @@ class Pool {
 
   void Run(int begin, int end, int bandSize, const std::function<void(int, int)>& work) {
     const int bands = (end - begin + bandSize - 1) / bandSize;
+    if (threads_.empty() || bands < 2 || inBand) {
+      work(begin, end);
+      return;
+    }
     std::unique_lock<std::mutex> call(calling_, std::try_to_lock);
-    if (threads_.empty() || bands < 2 || !call.owns_lock()) {
+    if (!call.owns_lock()) {
       work(begin, end);
       return;
     }

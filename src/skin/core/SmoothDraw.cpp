@@ -32,6 +32,32 @@ constexpr int kBandRows = 16;
 
 }  // namespace
 
+namespace stretch {
+
+// Rows reset their weight on the last source row. Columns keep theirs: the
+// last column is then mixed with itself, which can differ from it in the
+// last bit of the product before truncation.
+Plan PlanFor(Bitmap& canvas, Rect rect, Rect visible, const Bitmap& picture) {
+  Plan plan{picture, canvas, visible.left, visible.top, {}, {}, {}, {}, {}, {}, {}, {}};
+  for (int x = visible.left; x < visible.right; ++x) {
+    const Tap t = TapAt(picture.Width(), rect.Width(), x - rect.left, false);
+    plan.near.push_back(t.near);
+    plan.far.push_back(t.far);
+    plan.keep.push_back(t.keep);
+    plan.take.push_back(t.take);
+  }
+  for (int y = visible.top; y < visible.bottom; ++y) {
+    const Tap t = TapAt(picture.Height(), rect.Height(), y - rect.top, true);
+    plan.upper.push_back(t.near);
+    plan.lower.push_back(t.far);
+    plan.rowKeep.push_back(t.keep);
+    plan.rowTake.push_back(t.take);
+  }
+  return plan;
+}
+
+}  // namespace stretch
+
 void SmoothDraw(Bitmap& canvas, Rect rect, const Bitmap& picture) {
   const int sw = picture.Width();
   const int sh = picture.Height();
@@ -43,25 +69,7 @@ void SmoothDraw(Bitmap& canvas, Rect rect, const Bitmap& picture) {
   const Rect visible = rect.ClampedTo(canvas.Width(), canvas.Height());
   if (visible.IsEmpty()) return;
 
-  // Rows reset their weight on the last source row. Columns keep theirs: the
-  // last column is then mixed with itself, which can differ from it in the
-  // last bit of the product before truncation.
-  stretch::Plan plan{picture, canvas, visible.left, visible.top, {}, {}, {}, {}, {}, {}, {}, {}};
-  for (int x = visible.left; x < visible.right; ++x) {
-    const Tap t = TapAt(sw, dw, x - rect.left, false);
-    plan.near.push_back(t.near);
-    plan.far.push_back(t.far);
-    plan.keep.push_back(t.keep);
-    plan.take.push_back(t.take);
-  }
-  for (int y = visible.top; y < visible.bottom; ++y) {
-    const Tap t = TapAt(sh, dh, y - rect.top, true);
-    plan.upper.push_back(t.near);
-    plan.lower.push_back(t.far);
-    plan.rowKeep.push_back(t.keep);
-    plan.rowTake.push_back(t.take);
-  }
-
+  const stretch::Plan plan = stretch::PlanFor(canvas, rect, visible, picture);
   auto kernel = stretch::StretchRowsBaseline;
 #if defined(__x86_64__)
   static const bool avx2 = __builtin_cpu_supports("avx2");

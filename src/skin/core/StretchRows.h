@@ -25,6 +25,10 @@ struct Plan {
   std::vector<double> rowKeep, rowTake;
 };
 
+// The plan of SmoothDraw(canvas, rect, picture) for the visible part of rect
+// (which must not be empty), the picture having pixels.
+Plan PlanFor(Bitmap& canvas, Rect rect, Rect visible, const Bitmap& picture);
+
 // Draws destination rows first..last-1 (all of them visible).
 void StretchRowsBaseline(const Plan& p, int first, int last);
 #if defined(__x86_64__)
