@@ -4,6 +4,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdlib>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -27,13 +28,20 @@ struct Job {
   int bands = 0;
   std::atomic<int> next{0};
   std::atomic<int> done{0};
+  std::mutex failureMutex;
+  std::exception_ptr failure;  // the first band's exception, rethrown by the caller
 
   // Runs bands until none is left.
   void Take() {
     for (int band = next.fetch_add(1); band < bands; band = next.fetch_add(1)) {
       const int first = begin + band * bandSize;
       inBand = true;
-      (*work)(first, std::min(first + bandSize, end));
+      try {
+        (*work)(first, std::min(first + bandSize, end));
+      } catch (...) {
+        const std::lock_guard lock(failureMutex);
+        if (!failure) failure = std::current_exception();
+      }
       inBand = false;
       if (done.fetch_add(1) + 1 == bands) done.notify_all();
     }
@@ -93,8 +101,11 @@ class Pool {
     wake_.notify_all();
     job->Take();
     for (int done = job->done.load(); done != bands; done = job->done.load()) job->done.wait(done);
-    const std::lock_guard lock(mutex_);
-    if (job_ == job) job_.reset();
+    {
+      const std::lock_guard lock(mutex_);
+      if (job_ == job) job_.reset();
+    }
+    if (job->failure) std::rethrow_exception(job->failure);
   }
 
  private:

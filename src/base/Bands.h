@@ -12,7 +12,8 @@ namespace quillo {
 // done. The calling thread takes bands too, so nothing waits on a helper
 // that has not woken yet. Runs everything on the calling thread when the
 // processor has a single core, when there is only one band, or while another
-// thread's bands occupy the pool. work must not throw.
+// thread's bands occupy the pool. When a band throws, the other bands still
+// run, and the first exception is rethrown once all are done.
 void RunInBands(int begin, int end, int bandSize, const std::function<void(int, int)>& work);
 
 // The number of threads RunInBands uses at most, the calling one included.

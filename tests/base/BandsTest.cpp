@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -31,6 +32,18 @@ TEST(RunInBands, EveryIndexOnceFromConcurrentAndNestedCalls) {
   int calls = 0;
   RunInBands(5, 5, 4, [&](int, int) { ++calls; });
   EXPECT_EQ(calls, 0);
+}
+
+// A band that throws lets the others finish, and the caller gets the error.
+TEST(RunInBands, BandErrorReachesTheCallerAfterEveryBand) {
+  std::atomic<int> done{0};
+  EXPECT_THROW(RunInBands(0, 100, 10,
+                          [&](int first, int last) {
+                            if (first == 50) throw std::runtime_error("band");
+                            done += last - first;
+                          }),
+               std::runtime_error);
+  EXPECT_EQ(done, 90);
 }
 
 }  // namespace
