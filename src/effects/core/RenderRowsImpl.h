@@ -85,9 +85,19 @@ inline void LoadFourPairs(const int* face, __m128i index, __m128i& left, __m128i
   right = _mm_unpackhi_epi64(p01, p23);
 }
 
-// Four neighbouring pixels of a row at once; x is the first column.
-inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const double* dys,
-                       Pixel* out) {
+// Four neighbouring pixels of a row once their places are known: what was
+// fetched (one pixel each for the nearest pixel, the four corners for the
+// bilinear blend), the blend's weights, and which lanes sample and which
+// copy their own pixel (the others show white).
+struct FourFetched {
+  __m128i p00, p10, p01, p11;
+  __m256d fx, fy;
+  __m128i sampleMask, stillMask;
+};
+
+// The first stage for four pixels from column x: places, masks and loads.
+inline void FetchFour(const Frame& f, int x, int y, const double* dxs, const double* dys,
+                      FourFetched& s) {
   const __m256d dx = _mm256_loadu_pd(dxs);
   const __m256d dy = _mm256_loadu_pd(dys);
   const __m256d zero = _mm256_setzero_pd();
@@ -107,37 +117,44 @@ inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const do
     return _mm_castps_si128(
         _mm_shuffle_ps(_mm256_castps256_ps128(s), _mm256_extractf128_ps(s, 1), 0x88));
   };
-  const __m128i stillMask = narrow(still);
-  const __m128i sampleMask = _mm_andnot_si128(stillMask, narrow(inside));
+  s.stillMask = narrow(still);
+  s.sampleMask = _mm_andnot_si128(s.stillMask, narrow(inside));
   const auto* face = reinterpret_cast<const int*>(f.face.Data());
   const __m128i width = _mm_set1_epi32(f.w);
-  __m128i result;
   if (!f.smooth) {
     const __m256d half = _mm256_set1_pd(0.499);
     const __m128i ix = _mm256_cvttpd_epi32(_mm256_add_pd(px, half));
     const __m128i iy = _mm256_cvttpd_epi32(_mm256_add_pd(py, half));
-    const __m128i index = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), sampleMask);
-    result = LoadFour(face, index);
-  } else {
-    __m128i ix = _mm256_cvttpd_epi32(px);
-    __m128i iy = _mm256_cvttpd_epi32(py);
-    __m256d fx = _mm256_sub_pd(px, _mm256_cvtepi32_pd(ix));
-    __m256d fy = _mm256_sub_pd(py, _mm256_cvtepi32_pd(iy));
-    const __m128i lastX = _mm_set1_epi32(f.w - 2);
-    const __m128i lastY = _mm_set1_epi32(f.h - 2);
-    const __m128i clampX = _mm_cmpgt_epi32(ix, _mm_sub_epi32(lastX, _mm_set1_epi32(1)));
-    const __m128i clampY = _mm_cmpgt_epi32(iy, _mm_sub_epi32(lastY, _mm_set1_epi32(1)));
-    ix = _mm_blendv_epi8(ix, lastX, clampX);
-    iy = _mm_blendv_epi8(iy, lastY, clampY);
-    fx = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampX)), fx);
-    fy = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampY)), fy);
-    const __m128i i00 = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), sampleMask);
-    __m128i p00, p10, p01, p11;
-    LoadFourPairs(face, i00, p00, p10);
-    LoadFourPairs(face, _mm_add_epi32(i00, width), p01, p11);
+    const __m128i index =
+        _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), s.sampleMask);
+    s.p00 = LoadFour(face, index);
+    return;
+  }
+  __m128i ix = _mm256_cvttpd_epi32(px);
+  __m128i iy = _mm256_cvttpd_epi32(py);
+  __m256d fx = _mm256_sub_pd(px, _mm256_cvtepi32_pd(ix));
+  __m256d fy = _mm256_sub_pd(py, _mm256_cvtepi32_pd(iy));
+  const __m128i lastX = _mm_set1_epi32(f.w - 2);
+  const __m128i lastY = _mm_set1_epi32(f.h - 2);
+  const __m128i clampX = _mm_cmpgt_epi32(ix, _mm_sub_epi32(lastX, _mm_set1_epi32(1)));
+  const __m128i clampY = _mm_cmpgt_epi32(iy, _mm_sub_epi32(lastY, _mm_set1_epi32(1)));
+  ix = _mm_blendv_epi8(ix, lastX, clampX);
+  iy = _mm_blendv_epi8(iy, lastY, clampY);
+  s.fx = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampX)), fx);
+  s.fy = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampY)), fy);
+  const __m128i i00 = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), s.sampleMask);
+  LoadFourPairs(face, i00, s.p00, s.p10);
+  LoadFourPairs(face, _mm_add_epi32(i00, width), s.p01, s.p11);
+}
+
+// The second stage: the bilinear blend (or the nearest pixel as fetched),
+// white outside the picture, still pixels copied.
+inline void FinishFour(const Frame& f, int x, int y, const FourFetched& s, Pixel* out) {
+  __m128i result = s.p00;
+  if (f.smooth) {
     const __m256d onePd = _mm256_set1_pd(1.0);
-    const __m256d gx = _mm256_sub_pd(onePd, fx);
-    const __m256d gy = _mm256_sub_pd(onePd, fy);
+    const __m256d gx = _mm256_sub_pd(onePd, s.fx);
+    const __m256d gy = _mm256_sub_pd(onePd, s.fy);
     // Channel c of each pixel as a 32-bit lane: one byte shuffle.
     const __m128i channelBytes[3] = {
         _mm_setr_epi8(0, -1, -1, -1, 4, -1, -1, -1, 8, -1, -1, -1, 12, -1, -1, -1),
@@ -149,10 +166,10 @@ inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const do
         return _mm256_cvtepi32_pd(_mm_shuffle_epi8(p, channelBytes[k]));
       };
       const __m256d top =
-          _mm256_add_pd(_mm256_mul_pd(channel(p00), gx), _mm256_mul_pd(channel(p10), fx));
+          _mm256_add_pd(_mm256_mul_pd(channel(s.p00), gx), _mm256_mul_pd(channel(s.p10), s.fx));
       const __m256d bottom =
-          _mm256_add_pd(_mm256_mul_pd(channel(p01), gx), _mm256_mul_pd(channel(p11), fx));
-      const __m256d v = _mm256_add_pd(_mm256_mul_pd(top, gy), _mm256_mul_pd(bottom, fy));
+          _mm256_add_pd(_mm256_mul_pd(channel(s.p01), gx), _mm256_mul_pd(channel(s.p11), s.fx));
+      const __m256d v = _mm256_add_pd(_mm256_mul_pd(top, gy), _mm256_mul_pd(bottom, s.fy));
       c[k] = _mm256_cvttpd_epi32(v);
     }
     // Every channel lies in 0..255 (a mix of bytes with weights adding up to
@@ -162,21 +179,34 @@ inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const do
     result = _mm_shuffle_epi8(bytes,
                               _mm_setr_epi8(0, 4, 8, -1, 1, 5, 9, -1, 2, 6, 10, -1, 3, 7, 11, -1));
   }
-  // Still pixels copy their own four bytes; samples outside the picture are white.
+  const auto* face = reinterpret_cast<const int*>(f.face.Data());
   const __m128i copied = _mm_loadu_si128(reinterpret_cast<const __m128i*>(face + (y * f.w + x)));
-  result = _mm_blendv_epi8(_mm_set1_epi32(-1), result, sampleMask);
-  result = _mm_blendv_epi8(result, copied, stillMask);
+  result = _mm_blendv_epi8(_mm_set1_epi32(-1), result, s.sampleMask);
+  result = _mm_blendv_epi8(result, copied, s.stillMask);
   _mm_storeu_si128(reinterpret_cast<__m128i*>(out), result);
 }
 #endif
 
-// Samples one row from the displacements of its columns left..right-1.
+// Samples one row from the displacements of its columns left..right-1. The
+// vector kernel works in chunks: first every place and load of the chunk,
+// then every blend, so that the blends' long chains of dependent operations
+// need not wait for the loads and many of them run at once.
 inline void SampleRow(const Frame& f, int y, int left, int right, const double* dx,
                       const double* dy) {
   Pixel* out = f.view.Row(y);
   int x = left;
 #if defined(__AVX2__)
-  for (; x + 4 <= right; x += 4) SampleFour(f, x, y, dx + x, dy + x, out + x);
+  constexpr int kChunk = 16;  // groups of four pixels
+  FourFetched fetched[kChunk];
+  while (x + 4 <= right) {
+    const int groups = std::min(kChunk, (right - x) / 4);
+    for (int g = 0; g < groups; ++g) {
+      const int at = x + 4 * g;
+      FetchFour(f, at, y, dx + at, dy + at, fetched[g]);
+    }
+    for (int g = 0; g < groups; ++g) FinishFour(f, x + 4 * g, y, fetched[g], out + x + 4 * g);
+    x += 4 * groups;
+  }
 #endif
   for (; x < right; ++x) out[x] = SamplePixel(f, x, y, dx[x], dy[x]);
 }
