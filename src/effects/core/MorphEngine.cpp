@@ -14,13 +14,7 @@ namespace {
 
 constexpr int kCells = kGridNodes - 1;
 
-// s / 16 for s = 0..15, the weights of the interpolation between nodes.
-constexpr std::array<double, kGridStep> kFractions = [] {
-  std::array<double, kGridStep> f{};
-  for (int s = 0; s < kGridStep; ++s) f[s] = s * 0.0625;
-  return f;
-}();
-
+using morph::kFractions;
 using morph::NodeColumns;
 
 // A frame is computed in bands of this many rows on the pool's threads.

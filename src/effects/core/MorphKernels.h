@@ -45,6 +45,13 @@ void AddLinesAvx2(const PreparedLine* lines, int count, NodeSums& sums, int firs
 // What one line contributes at the node (x, y), computed as the sums use it.
 LineInfluence InfluenceAt(const PreparedLine& line, double x, double y);
 
+// s / 16 for s = 0..15, the weights of the interpolation between nodes.
+inline constexpr std::array<double, kGridStep> kFractions = [] {
+  std::array<double, kGridStep> f{};
+  for (int s = 0; s < kGridStep; ++s) f[s] = s * 0.0625;
+  return f;
+}();
+
 // One coordinate of one map at the ten node columns, for all 145 rows.
 using NodeColumns = std::array<std::array<double, kMorphSize>, kGridNodes>;
 

@@ -107,12 +107,6 @@ inline void AddLines(const PreparedLine* lines, int count, NodeSums& sums, int f
 constexpr int kLast = kMorphSize - 1;
 constexpr int kCells = kGridNodes - 1;
 
-// s / 16 for s = 0..15, the weights of the interpolation between nodes.
-alignas(32) constexpr double kFractions[kGridStep] = {
-    0 * 0.0625,  1 * 0.0625,  2 * 0.0625,  3 * 0.0625, 4 * 0.0625,  5 * 0.0625,
-    6 * 0.0625,  7 * 0.0625,  8 * 0.0625,  9 * 0.0625, 10 * 0.0625, 11 * 0.0625,
-    12 * 0.0625, 13 * 0.0625, 14 * 0.0625, 15 * 0.0625};
-
 // One coordinate of the source places of row y, as whole pixels: the node
 // columns' values, interpolated along x except for column 144, which is a
 // node column itself; then truncated toward zero. The clamped nodes already
@@ -125,7 +119,8 @@ inline void RowPlaces(const NodeColumns& columns, int y, int* out) {
     const __m256d left = _mm256_set1_pd(columns[a][y]);
     const __m256d step = _mm256_set1_pd(columns[a + 1][y] - columns[a][y]);
     for (int s = 0; s < kGridStep; s += 4) {
-      const __m256d v = _mm256_add_pd(left, _mm256_mul_pd(step, _mm256_load_pd(kFractions + s)));
+      const __m256d v =
+          _mm256_add_pd(left, _mm256_mul_pd(step, _mm256_loadu_pd(kFractions.data() + s)));
       // min(last, v) is std::min(v, last), NaN included.
       _mm_storeu_si128(reinterpret_cast<__m128i*>(out + kGridStep * a + s),
                        _mm256_cvttpd_epi32(_mm256_min_pd(last, v)));
