@@ -287,26 +287,22 @@ inline void PushField(const Brush& b) {
     const int last = std::min(x + reach, b.w - 1);
     double* const rowX = b.shiftX + static_cast<std::size_t>(row) * b.w;
     double* const rowY = b.shiftY + static_cast<std::size_t>(row) * b.w;
+    // The cone's row for this dy, indexed by dx.
+    const double* const cone =
+        b.cone + static_cast<std::size_t>(dy < 0 ? -dy : dy) * (2 * r + 1) + r;
     int col = first;
 #if defined(__AVX2__)
-    const __m256d radius = _mm256_set1_pd(r);
-    const __m256d one = _mm256_set1_pd(1.0);
     const __m256d stepX = _mm256_set1_pd(b.stepX), stepY = _mm256_set1_pd(b.stepY);
     const __m256d strength = _mm256_set1_pd(b.strength);
-    const __m128i lanes = _mm_setr_epi32(0, 1, 2, 3);
     for (; col + 4 <= last + 1; col += 4) {
-      const __m128i dx = _mm_add_epi32(_mm_set1_epi32(col - x), lanes);
-      const __m128i squares = _mm_add_epi32(_mm_mullo_epi32(dx, dx), _mm_set1_epi32(dy2));
-      const __m256d cone = one - _mm256_sqrt_pd(_mm256_cvtepi32_pd(squares)) / radius;
-      _mm256_storeu_pd(rowX + col, _mm256_loadu_pd(rowX + col) - stepX * cone * strength);
-      _mm256_storeu_pd(rowY + col, _mm256_loadu_pd(rowY + col) - stepY * cone * strength);
+      const __m256d c = _mm256_loadu_pd(cone + (col - x));
+      _mm256_storeu_pd(rowX + col, _mm256_loadu_pd(rowX + col) - stepX * c * strength);
+      _mm256_storeu_pd(rowY + col, _mm256_loadu_pd(rowY + col) - stepY * c * strength);
     }
 #endif
     for (; col <= last; ++col) {
-      const int dx = col - x;
-      const double d = std::sqrt(static_cast<double>(dx * dx + dy2)) / r;
-      rowX[col] -= b.stepX * (1 - d) * b.strength;
-      rowY[col] -= b.stepY * (1 - d) * b.strength;
+      rowX[col] -= b.stepX * cone[col - x] * b.strength;
+      rowY[col] -= b.stepY * cone[col - x] * b.strength;
     }
   }
 }

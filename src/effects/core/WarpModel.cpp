@@ -86,8 +86,12 @@ Rect WarpModel::DragStep(int x, int y) {
   CenterY = y;
   const Rect square{x - r, y - r, x + r, y + r};
   if (r < 1) return square;  // no brush, and no 0 / 0 at the pointer
+  if (coneRadius_ != r) {
+    render::FillCone(r, cone_);
+    coneRadius_ = r;
+  }
   const render::Brush brush{
-      ShiftX.data(), ShiftY.data(), FaceBitmap.Width(), FaceBitmap.Height(), x, y, r,
+      ShiftX.data(), ShiftY.data(), FaceBitmap.Width(), FaceBitmap.Height(), x, y, r, cone_.data(),
       stepX,         stepY,         BrushStrength};
 #if defined(__x86_64__)
   static const bool avx2 = __builtin_cpu_supports("avx2");

@@ -278,10 +278,12 @@ TEST(BrushKernels, VectorAndScalarAgreeBitForBit) {
   for (const Step& s :
        {Step{160, 160, 60, 4, -1}, Step{0, 0, 30, -7, 3}, Step{319, 2, 45, 1e-9, 250},
         Step{-20, 150, 33, 0.5, 0.5}, Step{150, 318, 1, 3, 3}, Step{77, 91, 2, -2, 0}}) {
-    render::PushFieldBaseline(
-        {x1.data(), y1.data(), kFaceSize, kFaceSize, s.x, s.y, s.r, s.stepX, s.stepY, 0.25});
-    render::PushFieldAvx2(
-        {x2.data(), y2.data(), kFaceSize, kFaceSize, s.x, s.y, s.r, s.stepX, s.stepY, 0.25});
+    std::vector<double> cone;
+    render::FillCone(s.r, cone);
+    render::PushFieldBaseline({x1.data(), y1.data(), kFaceSize, kFaceSize, s.x, s.y, s.r,
+                               cone.data(), s.stepX, s.stepY, 0.25});
+    render::PushFieldAvx2({x2.data(), y2.data(), kFaceSize, kFaceSize, s.x, s.y, s.r, cone.data(),
+                           s.stepX, s.stepY, 0.25});
   }
   // Equal as numbers, NaN where the other is NaN.
   for (std::size_t i = 0; i < x1.size(); ++i) {
