@@ -4,24 +4,21 @@
 #include <span>
 
 #include "MorphField.h"
+#include "MorphKernels.h"
+#include "base/Bands.h"
 #include "base/Error.h"
 
 namespace quillo {
 
 namespace {
 
-constexpr int kLast = kMorphSize - 1;
 constexpr int kCells = kGridNodes - 1;
 
-// s / 16 for s = 0..15, the weights of the interpolation between nodes.
-constexpr std::array<double, kGridStep> kFractions = [] {
-  std::array<double, kGridStep> f{};
-  for (int s = 0; s < kGridStep; ++s) f[s] = s * 0.0625;
-  return f;
-}();
+using morph::kFractions;
+using morph::NodeColumns;
 
-// One coordinate of one map at the ten node columns, for all 145 rows.
-using NodeColumns = std::array<std::array<double, kMorphSize>, kGridNodes>;
+// A frame is computed in bands of this many rows on the pool's threads.
+constexpr int kBandRows = 16;
 
 // The source places along the node columns: the nodes, and between them the
 // linear interpolation along y.
@@ -50,28 +47,6 @@ ColumnMaps FillAlongY(const NodeMaps& nodes) {
     for (NodeColumns* columns : {&c.x1, &c.y1, &c.x2, &c.y2}) FillColumn((*columns)[k]);
   }
   return c;
-}
-
-// One coordinate of the source places of row y, as whole pixels: the node
-// columns' values, interpolated along x except for column 144, which is a
-// node column itself; then truncated toward zero. The clamped nodes already
-// keep the places within 0..144; the bound only guards the fetch.
-void RowPlaces(const NodeColumns& columns, int y, std::array<int, kMorphSize>& out) {
-  std::array<double, kMorphSize> v;
-  for (int a = 0; a < kCells; ++a) {
-    const double left = columns[a][y];
-    const double step = columns[a + 1][y] - left;
-    for (int s = 0; s < kGridStep; ++s) v[kGridStep * a + s] = left + step * kFractions[s];
-  }
-  v[kLast] = columns[kCells][y];
-  for (int x = 0; x < kMorphSize; ++x) out[x] = static_cast<int>(std::min(v[x], double{kLast}));
-}
-
-// c x f for every channel value c: the two terms of the cross-dissolve.
-std::array<double, 256> Scaled(double f) {
-  std::array<double, 256> table;
-  for (int c = 0; c < 256; ++c) table[c] = c * f;
-  return table;
 }
 
 }  // namespace
@@ -107,26 +82,21 @@ void ComputeFrame(MorphModel& morph, int value, int max) {
   const ColumnMaps columns =
       FillAlongY(ComputeNodeMaps(std::span<const MorphLine>(morph.Lines.data(), count)));
 
-  const std::array<double, 256> kept = Scaled(keep), taken = Scaled(t);
-  const Pixel* one = morph.SourceBitmap1.Data();
-  const Pixel* two = morph.SourceBitmap2.Data();
-  std::array<int, kMorphSize> x1, y1, x2, y2;
-  for (int y = 0; y < kMorphSize; ++y) {
-    RowPlaces(columns.x1, y, x1);
-    RowPlaces(columns.y1, y, y1);
-    RowPlaces(columns.x2, y, x2);
-    RowPlaces(columns.y2, y, y2);
-    Pixel* out = morph.FrameBitmap.Row(y);
-    for (int x = 0; x < kMorphSize; ++x) {
-      const Pixel p1 = one[y1[x] * kMorphSize + x1[x]];
-      const Pixel p2 = two[y2[x] * kMorphSize + x2[x]];
-      // trunc(c1 x (1 - t) + c2 x t) for blue, green and red.
-      const int blue = static_cast<int>(kept[p1 & 0xFF] + taken[p2 & 0xFF]);
-      const int green = static_cast<int>(kept[(p1 >> 8) & 0xFF] + taken[(p2 >> 8) & 0xFF]);
-      const int red = static_cast<int>(kept[(p1 >> 16) & 0xFF] + taken[(p2 >> 16) & 0xFF]);
-      out[x] = MakePixel(red, green, blue);
-    }
-  }
+  auto kernel = morph::FrameRowsBaseline;
+#if defined(__x86_64__)
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  if (avx2) kernel = morph::FrameRowsAvx2;
+#endif
+  const morph::FrameRows rows{columns.x1,
+                              columns.y1,
+                              columns.x2,
+                              columns.y2,
+                              morph.SourceBitmap1.Data(),
+                              morph.SourceBitmap2.Data(),
+                              keep,
+                              t,
+                              morph.FrameBitmap};
+  RunInBands(0, kMorphSize, kBandRows, [&](int first, int last) { kernel(rows, first, last); });
 }
 
 }  // namespace quillo

@@ -3,34 +3,29 @@
 #include <cmath>
 #include <vector>
 
+#include "MorphKernels.h"
+#include "base/Bands.h"
+
 namespace quillo {
 
 namespace {
 
-constexpr double kDistanceOffset = 1e-8;
+using morph::PictureLine;
+using morph::PreparedLine;
+
 constexpr double kClampLimit = 145.0;
 constexpr double kClampValue = 144.0;
 
-// A picture's copy of a line: start, direction, the direction turned a
-// quarter (D.y, -D.x), and length.
-struct PictureLine {
-  double px, py, dx, dy, nx, ny, length;
-};
+// The line field is summed in bands of nodes on the pool's threads once
+// there are this many lines; bands of 16 nodes keep the vector lanes whole.
+constexpr std::size_t kBandedLines = 40;
+constexpr int kBandNodes = 16;
 
 PictureLine ToPictureLine(RealPoint start, RealPoint end) {
   const double dx = end.x - start.x;
   const double dy = end.y - start.y;
   return {start.x, start.y, dx, dy, dy, -dx, std::sqrt(dx * dx + dy * dy)};
 }
-
-// Everything about a line that does not depend on the node.
-struct PreparedLine {
-  double px, py, qx, qy, dx, dy;
-  double lengthSquared;  // D.x^2 + D.y^2, which is also |P - Q|^2
-  double length;         // L
-  double rootLength;     // sqrt(L)
-  PictureLine one, two;
-};
 
 std::optional<PreparedLine> Prepare(const MorphLine& line) {
   if (!IsUsable(line)) return std::nullopt;
@@ -52,27 +47,6 @@ std::optional<PreparedLine> Prepare(const MorphLine& line) {
   return p;
 }
 
-RealPoint Corresponding(const PictureLine& k, double u, double v) {
-  return {k.px + u * k.dx + v * k.nx / k.length, k.py + u * k.dy + v * k.ny / k.length};
-}
-
-inline LineInfluence Influence(const PreparedLine& l, double x, double y) {
-  LineInfluence r;
-  const double ax = x - l.px, ay = y - l.py;
-  const double bx = x - l.qx, by = y - l.qy;
-  r.a = ax * ax + ay * ay;
-  r.b = bx * bx + by * by;
-  r.c = (r.a + r.b - l.lengthSquared) * 0.5;
-  r.d = r.c >= 0 ? r.c : (r.a >= r.b ? r.b : r.a);
-  const double q = l.rootLength / (r.d + kDistanceOffset);
-  r.weight = q * q;
-  r.u = (ax * l.dx + ay * l.dy) / l.lengthSquared;
-  r.v = (ax * l.dy + ay * -l.dx) / l.length;
-  r.point1 = Corresponding(l.one, r.u, r.v);
-  r.point2 = Corresponding(l.two, r.u, r.v);
-  return r;
-}
-
 // Written as "not at least 0" so that a coordinate gone undefined (NaN, from
 // absurd line coordinates in a file) is clamped too.
 double Clamp(double v) {
@@ -86,7 +60,7 @@ double Clamp(double v) {
 std::optional<LineInfluence> InfluenceOf(const MorphLine& line, RealPoint node) {
   const std::optional<PreparedLine> p = Prepare(line);
   if (!p) return std::nullopt;
-  return Influence(*p, node.x, node.y);
+  return morph::InfluenceAt(*p, node.x, node.y);
 }
 
 NodeMaps ComputeNodeMaps(std::span<const MorphLine> lines) {
@@ -95,21 +69,22 @@ NodeMaps ComputeNodeMaps(std::span<const MorphLine> lines) {
   for (const MorphLine& line : lines)
     if (std::optional<PreparedLine> p = Prepare(line)) prepared.push_back(*p);
 
-  // Lines outside, nodes inside: each node still sums its lines in index order.
-  constexpr int kNodes = kGridNodes * kGridNodes;
-  std::array<double, kNodes> s1x{}, s1y{}, s2x{}, s2y{}, w{};
-  for (const PreparedLine& line : prepared) {
-    for (int n = 0; n < kNodes; ++n) {
-      const double x = kGridStep * (n % kGridNodes);
-      const double y = kGridStep * (n / kGridNodes);
-      const LineInfluence r = Influence(line, x, y);
-      s1x[n] += r.weight * (r.point1.x - x);
-      s1y[n] += r.weight * (r.point1.y - y);
-      s2x[n] += r.weight * (r.point2.x - x);
-      s2y[n] += r.weight * (r.point2.y - y);
-      w[n] += r.weight;
-    }
-  }
+  // Each node sums its lines in index order, whatever the instruction set
+  // and however the nodes are shared out.
+  auto kernel = morph::AddLinesBaseline;
+#if defined(__x86_64__)
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  if (avx2) kernel = morph::AddLinesAvx2;
+#endif
+  constexpr int kNodes = morph::kNodes;
+  morph::NodeSums sums;
+  const auto& [s1x, s1y, s2x, s2y, w] = sums;
+  const int count = static_cast<int>(prepared.size());
+  if (prepared.size() < kBandedLines)
+    kernel(prepared.data(), count, sums, 0, kNodes);
+  else
+    RunInBands(0, kNodes, kBandNodes,
+               [&](int first, int last) { kernel(prepared.data(), count, sums, first, last); });
 
   NodeMaps maps;
   for (int n = 0; n < kNodes; ++n) {

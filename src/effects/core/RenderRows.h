@@ -1,9 +1,12 @@
 #pragma once
-// The per-row kernels of the mirror window's renderer. On x86-64 they are
+// The per-row kernels of the mirror window: the renderer and the warp
+// brush. On x86-64 they are
 // compiled twice, for the baseline instruction set and for AVX2, and the
 // renderer picks one at run time; other processors have the baseline only.
 // Both give bit-identical pixels: every lane of a vector performs the same
 // IEEE operations, in the same order, as the scalar code.
+#include <vector>
+
 #include "base/Bitmap.h"
 
 namespace quillo::render {
@@ -26,6 +29,32 @@ struct Frame {
 void RenderRectBaseline(const Frame& f, int tag, Rect r);
 #if defined(__x86_64__)
 void RenderRectAvx2(const Frame& f, int tag, Rect r);
+#endif
+
+// One step of the warp brush: within distance r of (x, y) the field moves by
+// -step x (1 - distance / r) x strength. cone holds 1 - distance / r for
+// every offset within the square, (r + 1) rows of 2r + 1, at
+// |dy| x (2r + 1) + dx + r, computed once per radius.
+struct Brush {
+  double* shiftX;
+  double* shiftY;
+  int w;
+  int h;
+  int x;
+  int y;
+  int r;  // at least 1
+  const double* cone;
+  double stepX;
+  double stepY;
+  double strength;
+};
+
+// The cone of the brush of radius r (at least 1), as Brush::cone wants it.
+void FillCone(int r, std::vector<double>& cone);
+
+void PushFieldBaseline(const Brush& b);
+#if defined(__x86_64__)
+void PushFieldAvx2(const Brush& b);
 #endif
 
 }  // namespace quillo::render

@@ -8,4 +8,8 @@ void RenderRectAvx2(const Frame& f, int tag, Rect r) {
   RenderRect(f, tag, r);
 }
 
+void PushFieldAvx2(const Brush& b) {
+  PushField(b);
+}
+
 }  // namespace quillo::render

@@ -1,5 +1,7 @@
 #pragma once
 // Body of the row kernels, included by one source file per instruction set.
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "MirrorKind.h"
@@ -50,19 +52,30 @@ inline Pixel SamplePixel(const Frame& f, int x, int y, double dx, double dy) {
 }
 
 #if defined(__AVX2__)
+// The lanes' four indices, taken out as two 64-bit halves: cheaper than one
+// extraction per lane. Indices are never negative.
+inline void Indices(__m128i index, int i[4]) {
+  const auto low = static_cast<unsigned long long>(_mm_cvtsi128_si64(index));
+  const auto high = static_cast<unsigned long long>(_mm_extract_epi64(index, 1));
+  i[0] = static_cast<int>(low & 0xFFFFFFFFu);
+  i[1] = static_cast<int>(low >> 32);
+  i[2] = static_cast<int>(high & 0xFFFFFFFFu);
+  i[3] = static_cast<int>(high >> 32);
+}
+
 // The four pixels at the indices of the lanes. Plain loads: the gather
 // instruction is slow on some processors, and the values are the same.
 inline __m128i LoadFour(const int* face, __m128i index) {
-  alignas(16) int i[4];
-  _mm_store_si128(reinterpret_cast<__m128i*>(i), index);
+  int i[4];
+  Indices(index, i);
   return _mm_setr_epi32(face[i[0]], face[i[1]], face[i[2]], face[i[3]]);
 }
 
 // The pixel at each lane's index and its right-hand neighbour, as two
 // vectors: one 8-byte load per lane.
 inline void LoadFourPairs(const int* face, __m128i index, __m128i& left, __m128i& right) {
-  alignas(16) int i[4];
-  _mm_store_si128(reinterpret_cast<__m128i*>(i), index);
+  int i[4];
+  Indices(index, i);
   auto pair = [face](int at) {
     return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(face + at));
   };
@@ -72,9 +85,19 @@ inline void LoadFourPairs(const int* face, __m128i index, __m128i& left, __m128i
   right = _mm_unpackhi_epi64(p01, p23);
 }
 
-// Four neighbouring pixels of a row at once; x is the first column.
-inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const double* dys,
-                       Pixel* out) {
+// Four neighbouring pixels of a row once their places are known: what was
+// fetched (one pixel each for the nearest pixel, the four corners for the
+// bilinear blend), the blend's weights, and which lanes sample and which
+// copy their own pixel (the others show white).
+struct FourFetched {
+  __m128i p00, p10, p01, p11;
+  __m256d fx, fy;
+  __m128i sampleMask, stillMask;
+};
+
+// The first stage for four pixels from column x: places, masks and loads.
+inline void FetchFour(const Frame& f, int x, int y, const double* dxs, const double* dys,
+                      FourFetched& s) {
   const __m256d dx = _mm256_loadu_pd(dxs);
   const __m256d dy = _mm256_loadu_pd(dys);
   const __m256d zero = _mm256_setzero_pd();
@@ -94,67 +117,96 @@ inline void SampleFour(const Frame& f, int x, int y, const double* dxs, const do
     return _mm_castps_si128(
         _mm_shuffle_ps(_mm256_castps256_ps128(s), _mm256_extractf128_ps(s, 1), 0x88));
   };
-  const __m128i stillMask = narrow(still);
-  const __m128i sampleMask = _mm_andnot_si128(stillMask, narrow(inside));
+  s.stillMask = narrow(still);
+  s.sampleMask = _mm_andnot_si128(s.stillMask, narrow(inside));
   const auto* face = reinterpret_cast<const int*>(f.face.Data());
   const __m128i width = _mm_set1_epi32(f.w);
-  __m128i result;
   if (!f.smooth) {
     const __m256d half = _mm256_set1_pd(0.499);
     const __m128i ix = _mm256_cvttpd_epi32(_mm256_add_pd(px, half));
     const __m128i iy = _mm256_cvttpd_epi32(_mm256_add_pd(py, half));
-    const __m128i index = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), sampleMask);
-    result = LoadFour(face, index);
-  } else {
-    __m128i ix = _mm256_cvttpd_epi32(px);
-    __m128i iy = _mm256_cvttpd_epi32(py);
-    __m256d fx = _mm256_sub_pd(px, _mm256_cvtepi32_pd(ix));
-    __m256d fy = _mm256_sub_pd(py, _mm256_cvtepi32_pd(iy));
-    const __m128i lastX = _mm_set1_epi32(f.w - 2);
-    const __m128i lastY = _mm_set1_epi32(f.h - 2);
-    const __m128i clampX = _mm_cmpgt_epi32(ix, _mm_sub_epi32(lastX, _mm_set1_epi32(1)));
-    const __m128i clampY = _mm_cmpgt_epi32(iy, _mm_sub_epi32(lastY, _mm_set1_epi32(1)));
-    ix = _mm_blendv_epi8(ix, lastX, clampX);
-    iy = _mm_blendv_epi8(iy, lastY, clampY);
-    fx = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampX)), fx);
-    fy = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampY)), fy);
-    const __m128i i00 = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), sampleMask);
-    __m128i p00, p10, p01, p11;
-    LoadFourPairs(face, i00, p00, p10);
-    LoadFourPairs(face, _mm_add_epi32(i00, width), p01, p11);
+    const __m128i index =
+        _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), s.sampleMask);
+    s.p00 = LoadFour(face, index);
+    return;
+  }
+  __m128i ix = _mm256_cvttpd_epi32(px);
+  __m128i iy = _mm256_cvttpd_epi32(py);
+  __m256d fx = _mm256_sub_pd(px, _mm256_cvtepi32_pd(ix));
+  __m256d fy = _mm256_sub_pd(py, _mm256_cvtepi32_pd(iy));
+  const __m128i lastX = _mm_set1_epi32(f.w - 2);
+  const __m128i lastY = _mm_set1_epi32(f.h - 2);
+  const __m128i clampX = _mm_cmpgt_epi32(ix, _mm_sub_epi32(lastX, _mm_set1_epi32(1)));
+  const __m128i clampY = _mm_cmpgt_epi32(iy, _mm_sub_epi32(lastY, _mm_set1_epi32(1)));
+  ix = _mm_blendv_epi8(ix, lastX, clampX);
+  iy = _mm_blendv_epi8(iy, lastY, clampY);
+  s.fx = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampX)), fx);
+  s.fy = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampY)), fy);
+  const __m128i i00 = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), s.sampleMask);
+  LoadFourPairs(face, i00, s.p00, s.p10);
+  LoadFourPairs(face, _mm_add_epi32(i00, width), s.p01, s.p11);
+}
+
+// The second stage: the bilinear blend (or the nearest pixel as fetched),
+// white outside the picture, still pixels copied.
+inline void FinishFour(const Frame& f, int x, int y, const FourFetched& s, Pixel* out) {
+  __m128i result = s.p00;
+  if (f.smooth) {
     const __m256d onePd = _mm256_set1_pd(1.0);
-    const __m256d gx = _mm256_sub_pd(onePd, fx);
-    const __m256d gy = _mm256_sub_pd(onePd, fy);
-    const __m128i byte = _mm_set1_epi32(0xFF);
-    result = _mm_setzero_si128();
-    for (int shift = 0; shift < 24; shift += 8) {
+    const __m256d gx = _mm256_sub_pd(onePd, s.fx);
+    const __m256d gy = _mm256_sub_pd(onePd, s.fy);
+    // Channel c of each pixel as a 32-bit lane: one byte shuffle.
+    const __m128i channelBytes[3] = {
+        _mm_setr_epi8(0, -1, -1, -1, 4, -1, -1, -1, 8, -1, -1, -1, 12, -1, -1, -1),
+        _mm_setr_epi8(1, -1, -1, -1, 5, -1, -1, -1, 9, -1, -1, -1, 13, -1, -1, -1),
+        _mm_setr_epi8(2, -1, -1, -1, 6, -1, -1, -1, 10, -1, -1, -1, 14, -1, -1, -1)};
+    __m128i c[3];
+    for (int k = 0; k < 3; ++k) {
       auto channel = [&](__m128i p) {
-        return _mm256_cvtepi32_pd(_mm_and_si128(_mm_srli_epi32(p, shift), byte));
+        return _mm256_cvtepi32_pd(_mm_shuffle_epi8(p, channelBytes[k]));
       };
       const __m256d top =
-          _mm256_add_pd(_mm256_mul_pd(channel(p00), gx), _mm256_mul_pd(channel(p10), fx));
+          _mm256_add_pd(_mm256_mul_pd(channel(s.p00), gx), _mm256_mul_pd(channel(s.p10), s.fx));
       const __m256d bottom =
-          _mm256_add_pd(_mm256_mul_pd(channel(p01), gx), _mm256_mul_pd(channel(p11), fx));
-      const __m256d v = _mm256_add_pd(_mm256_mul_pd(top, gy), _mm256_mul_pd(bottom, fy));
-      const __m128i c = _mm_and_si128(_mm256_cvttpd_epi32(v), byte);
-      result = _mm_or_si128(result, _mm_slli_epi32(c, shift));
+          _mm256_add_pd(_mm256_mul_pd(channel(s.p01), gx), _mm256_mul_pd(channel(s.p11), s.fx));
+      const __m256d v = _mm256_add_pd(_mm256_mul_pd(top, gy), _mm256_mul_pd(bottom, s.fy));
+      c[k] = _mm256_cvttpd_epi32(v);
     }
+    // Every channel lies in 0..255 (a mix of bytes with weights adding up to
+    // one), so packing with saturation keeps it as it is.
+    const __m128i bytes =
+        _mm_packus_epi16(_mm_packs_epi32(c[0], c[1]), _mm_packs_epi32(c[2], c[2]));
+    result = _mm_shuffle_epi8(bytes,
+                              _mm_setr_epi8(0, 4, 8, -1, 1, 5, 9, -1, 2, 6, 10, -1, 3, 7, 11, -1));
   }
-  // Still pixels copy their own four bytes; samples outside the picture are white.
+  const auto* face = reinterpret_cast<const int*>(f.face.Data());
   const __m128i copied = _mm_loadu_si128(reinterpret_cast<const __m128i*>(face + (y * f.w + x)));
-  result = _mm_blendv_epi8(_mm_set1_epi32(-1), result, sampleMask);
-  result = _mm_blendv_epi8(result, copied, stillMask);
+  result = _mm_blendv_epi8(_mm_set1_epi32(-1), result, s.sampleMask);
+  result = _mm_blendv_epi8(result, copied, s.stillMask);
   _mm_storeu_si128(reinterpret_cast<__m128i*>(out), result);
 }
 #endif
 
-// Samples one row from the displacements of its columns left..right-1.
+// Samples one row from the displacements of its columns left..right-1. The
+// vector kernel works in chunks: first every place and load of the chunk,
+// then every blend, so that the blends' long chains of dependent operations
+// need not wait for the loads and many of them run at once.
 inline void SampleRow(const Frame& f, int y, int left, int right, const double* dx,
                       const double* dy) {
   Pixel* out = f.view.Row(y);
   int x = left;
 #if defined(__AVX2__)
-  for (; x + 4 <= right; x += 4) SampleFour(f, x, y, dx + x, dy + x, out + x);
+  constexpr int kChunk = 16;  // groups of four pixels
+  FourFetched fetched[kChunk];
+  while (x + 4 <= right) {
+    const int groups = std::min(kChunk, (right - x) / 4);
+    for (int g = 0; g < groups; ++g) {
+      const int at = x + 4 * g;
+      FetchFour(f, at, y, dx + at, dy + at, fetched[g]);
+    }
+    for (int g = 0; g < groups; ++g) FinishFour(f, x + 4 * g, y, fetched[g], out + x + 4 * g);
+    x += 4 * groups;
+  }
 #endif
   for (; x < right; ++x) out[x] = SamplePixel(f, x, y, dx[x], dy[x]);
 }
@@ -211,6 +263,47 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
         return;
     }
     SampleRow(f, y, r.left, r.right, dx.data(), dy.data());
+  }
+}
+
+// The largest s with s x s <= n, for n >= 0.
+inline int SquareRootFloor(long long n) {
+  auto s = static_cast<long long>(std::sqrt(static_cast<double>(n)));
+  while (s * s > n) --s;
+  while ((s + 1) * (s + 1) <= n) ++s;
+  return static_cast<int>(s);
+}
+
+inline void PushField(const Brush& b) {
+  const int x = b.x, y = b.y, r = b.r;
+  const long long r2 = static_cast<long long>(r) * r;
+  for (int row = std::max(y - r, 0); row <= std::min(y + r, b.h - 1); ++row) {
+    // Within the row only the columns at distance r or less take part:
+    // exactly those with d = sqrt(dx^2 + dy^2) / r not above 1.
+    const int dy = row - y;
+    const int dy2 = dy * dy;  // distances stay far inside int: |dx|, |dy| <= 320
+    const int reach = SquareRootFloor(r2 - dy2);
+    const int first = std::max(x - reach, 0);
+    const int last = std::min(x + reach, b.w - 1);
+    double* const rowX = b.shiftX + static_cast<std::size_t>(row) * b.w;
+    double* const rowY = b.shiftY + static_cast<std::size_t>(row) * b.w;
+    // The cone's row for this dy, indexed by dx.
+    const double* const cone =
+        b.cone + static_cast<std::size_t>(dy < 0 ? -dy : dy) * (2 * r + 1) + r;
+    int col = first;
+#if defined(__AVX2__)
+    const __m256d stepX = _mm256_set1_pd(b.stepX), stepY = _mm256_set1_pd(b.stepY);
+    const __m256d strength = _mm256_set1_pd(b.strength);
+    for (; col + 4 <= last + 1; col += 4) {
+      const __m256d c = _mm256_loadu_pd(cone + (col - x));
+      _mm256_storeu_pd(rowX + col, _mm256_loadu_pd(rowX + col) - stepX * c * strength);
+      _mm256_storeu_pd(rowY + col, _mm256_loadu_pd(rowY + col) - stepY * c * strength);
+    }
+#endif
+    for (; col <= last; ++col) {
+      rowX[col] -= b.stepX * cone[col - x] * b.strength;
+      rowY[col] -= b.stepY * cone[col - x] * b.strength;
+    }
   }
 }
 

@@ -4,9 +4,18 @@
 #include <cmath>
 
 #include "RenderRows.h"
+#include "base/Bands.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace quillo {
+
+namespace {
+
+// Rectangles of this many pixels or more are rendered in bands of kBandRows.
+constexpr long long kBandedArea = 40000;
+constexpr int kBandRows = 16;
+
+}  // namespace
 
 WarpModel::WarpModel()
     : ShiftX(kFaceSize * kFaceSize, 0.0),
@@ -42,14 +51,20 @@ void WarpModel::RenderDistorted(Rect rect, double warpScale, double mirrorStreng
 
   const render::Frame frame{FaceBitmap,    ViewBitmap,   w, h, Smooth, CenterX, CenterY, s, b,
                             ShiftX.data(), ShiftY.data()};
+  auto kernel = render::RenderRectBaseline;
 #if defined(__x86_64__)
   static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) {
-    render::RenderRectAvx2(frame, Tag, r);
+  if (avx2) kernel = render::RenderRectAvx2;
+#endif
+  // A whole view is shared out in bands of rows; a small rectangle, such as
+  // the brush's square, is quicker done here than handed over.
+  if (static_cast<long long>(r.Width()) * r.Height() < kBandedArea) {
+    kernel(frame, Tag, r);
     return;
   }
-#endif
-  render::RenderRectBaseline(frame, Tag, r);
+  RunInBands(r.top, r.bottom, kBandRows, [&](int top, int bottom) {
+    kernel(frame, Tag, {r.left, top, r.right, bottom});
+  });
 }
 
 bool WarpModel::BeginPress(int x, int y, int rightSlider) {
@@ -62,18 +77,6 @@ bool WarpModel::BeginPress(int x, int y, int rightSlider) {
   return true;
 }
 
-namespace {
-
-// The largest s with s x s <= n, for n >= 0.
-int SquareRootFloor(long long n) {
-  auto s = static_cast<long long>(std::sqrt(static_cast<double>(n)));
-  while (s * s > n) --s;
-  while ((s + 1) * (s + 1) <= n) ++s;
-  return static_cast<int>(s);
-}
-
-}  // namespace
-
 Rect WarpModel::DragStep(int x, int y) {
   if (!Dragging) return {};
   const int r = BrushRadius;
@@ -83,29 +86,21 @@ Rect WarpModel::DragStep(int x, int y) {
   CenterY = y;
   const Rect square{x - r, y - r, x + r, y + r};
   if (r < 1) return square;  // no brush, and no 0 / 0 at the pointer
-  const int w = FaceBitmap.Width();
-  const int h = FaceBitmap.Height();
-  const double strength = BrushStrength;
-  double* const shiftX = ShiftX.data();
-  double* const shiftY = ShiftY.data();
-  const long long r2 = static_cast<long long>(r) * r;
-  for (int row = std::max(y - r, 0); row <= std::min(y + r, h - 1); ++row) {
-    // Within the row only the columns at distance r or less take part:
-    // exactly those with d = sqrt(dx^2 + dy^2) / r not above 1.
-    const int dy = row - y;
-    const int dy2 = dy * dy;  // distances stay far inside int: |dx|, |dy| <= 320
-    const int reach = SquareRootFloor(r2 - dy2);
-    const int first = std::max(x - reach, 0);
-    const int last = std::min(x + reach, w - 1);
-    double* const rowX = shiftX + static_cast<std::size_t>(row) * w;
-    double* const rowY = shiftY + static_cast<std::size_t>(row) * w;
-    for (int col = first; col <= last; ++col) {
-      const int dx = col - x;
-      const double d = std::sqrt(static_cast<double>(dx * dx + dy2)) / r;
-      rowX[col] -= stepX * (1 - d) * strength;
-      rowY[col] -= stepY * (1 - d) * strength;
-    }
+  if (coneRadius_ != r) {
+    render::FillCone(r, cone_);
+    coneRadius_ = r;
   }
+  const render::Brush brush{
+      ShiftX.data(), ShiftY.data(), FaceBitmap.Width(), FaceBitmap.Height(), x, y, r, cone_.data(),
+      stepX,         stepY,         BrushStrength};
+#if defined(__x86_64__)
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  if (avx2) {
+    render::PushFieldAvx2(brush);
+    return square;
+  }
+#endif
+  render::PushFieldBaseline(brush);
   return square;
 }
 

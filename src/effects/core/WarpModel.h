@@ -61,6 +61,11 @@ class WarpModel {
   int BrushRadius = 30;
   double BrushStrength = 0.25;
   int Tag = WarpField;
+
+ private:
+  // The brush's cone for the radius last used (see render::Brush).
+  std::vector<double> cone_;
+  int coneRadius_ = 0;
 };
 
 }  // namespace quillo

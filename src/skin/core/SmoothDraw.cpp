@@ -1,35 +1,62 @@
 #include "SmoothDraw.h"
 
-#include <array>
-#include <cstdint>
-#include <vector>
+#include "StretchRows.h"
+#include "base/Bands.h"
 
 namespace quillo {
 
 namespace {
 
+// Source position of destination column or row i: (size × i) / count with
+// the integer product divided in floating point; near and far neighbour and
+// their weights 1 - w and w.
 struct Tap {
-  int near;  // source index of the left or upper neighbour
-  int far;   // source index of the right or lower neighbour
-  double w;  // weight of the far neighbour
+  int near;
+  int far;
+  double keep;
+  double take;
 };
 
-// Source positions of every destination column or row: (size × i) / count with
-// the integer product divided in floating point.
-std::vector<Tap> Taps(int sourceSize, int count, bool resetWeightAtLast) {
-  std::vector<Tap> taps(count);
-  for (int i = 0; i < count; ++i) {
-    const double f = static_cast<double>(sourceSize * i) / count;
-    const int n = static_cast<int>(f);
-    const bool last = n == sourceSize - 1;
-    double w = f - n;
-    if (last && resetWeightAtLast) w = 0.0;
-    taps[i] = {n, last ? n : n + 1, w};
-  }
-  return taps;
+Tap TapAt(int sourceSize, int count, int i, bool resetWeightAtLast) {
+  const double f = static_cast<double>(sourceSize * i) / count;
+  const int n = static_cast<int>(f);
+  const bool last = n == sourceSize - 1;
+  double w = f - n;
+  if (last && resetWeightAtLast) w = 0.0;
+  return {n, last ? n : n + 1, 1 - w, w};
 }
 
+// Stretches of this many visible pixels or more are drawn in bands of rows.
+constexpr long long kBandedArea = 40000;
+constexpr int kBandRows = 16;
+
 }  // namespace
+
+namespace stretch {
+
+// Rows reset their weight on the last source row. Columns keep theirs: the
+// last column is then mixed with itself, which can differ from it in the
+// last bit of the product before truncation.
+Plan PlanFor(Bitmap& canvas, Rect rect, Rect visible, const Bitmap& picture) {
+  Plan plan{picture, canvas, visible.left, visible.top, {}, {}, {}, {}, {}, {}, {}, {}};
+  for (int x = visible.left; x < visible.right; ++x) {
+    const Tap t = TapAt(picture.Width(), rect.Width(), x - rect.left, false);
+    plan.near.push_back(t.near);
+    plan.far.push_back(t.far);
+    plan.keep.push_back(t.keep);
+    plan.take.push_back(t.take);
+  }
+  for (int y = visible.top; y < visible.bottom; ++y) {
+    const Tap t = TapAt(picture.Height(), rect.Height(), y - rect.top, true);
+    plan.upper.push_back(t.near);
+    plan.lower.push_back(t.far);
+    plan.rowKeep.push_back(t.keep);
+    plan.rowTake.push_back(t.take);
+  }
+  return plan;
+}
+
+}  // namespace stretch
 
 void SmoothDraw(Bitmap& canvas, Rect rect, const Bitmap& picture) {
   const int sw = picture.Width();
@@ -42,43 +69,18 @@ void SmoothDraw(Bitmap& canvas, Rect rect, const Bitmap& picture) {
   const Rect visible = rect.ClampedTo(canvas.Width(), canvas.Height());
   if (visible.IsEmpty()) return;
 
-  // Rows reset their weight on the last source row. Columns keep theirs: the
-  // last column is then mixed with itself, which can differ from it in the
-  // last bit of the product before truncation.
-  const std::vector<Tap> cols = Taps(sw, dw, false);
-  const std::vector<Tap> rows = Taps(sh, dh, true);
-
-  // Byte values as doubles, so that the inner loop does no conversions.
-  static const auto kByte = [] {
-    std::array<double, 256> t{};
-    for (int i = 0; i < 256; ++i) t[i] = i;
-    return t;
-  }();
-
-  for (int y = visible.top - rect.top; y < visible.bottom - rect.top; ++y) {
-    const Tap& ty = rows[y];
-    const auto* upper = reinterpret_cast<const std::uint8_t*>(picture.Row(ty.near));
-    const auto* lower = reinterpret_cast<const std::uint8_t*>(picture.Row(ty.far));
-    const double wy = ty.w;
-    const double gy = 1 - wy;
-    Pixel* out = canvas.Row(rect.top + y);
-    for (int x = visible.left - rect.left; x < visible.right - rect.left; ++x) {
-      const Tap& tx = cols[x];
-      const double wx = tx.w;
-      const double gx = 1 - wx;
-      const std::uint8_t* u0 = upper + 4 * tx.near;
-      const std::uint8_t* u1 = upper + 4 * tx.far;
-      const std::uint8_t* l0 = lower + 4 * tx.near;
-      const std::uint8_t* l1 = lower + 4 * tx.far;
-      int channel[3];
-      for (int c = 0; c < 3; ++c) {
-        const double v = gy * (gx * kByte[u0[c]] + wx * kByte[u1[c]]) +
-                         wy * (gx * kByte[l0[c]] + wx * kByte[l1[c]]);
-        channel[c] = static_cast<int>(v);
-      }
-      out[rect.left + x] = MakePixel(channel[2], channel[1], channel[0]);
-    }
+  const stretch::Plan plan = stretch::PlanFor(canvas, rect, visible, picture);
+  auto kernel = stretch::StretchRowsBaseline;
+#if defined(__x86_64__)
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  if (avx2) kernel = stretch::StretchRowsAvx2;
+#endif
+  const int rows = visible.Height();
+  if (static_cast<long long>(visible.Width()) * rows < kBandedArea) {
+    kernel(plan, 0, rows);
+    return;
   }
+  RunInBands(0, rows, kBandRows, [&](int first, int last) { kernel(plan, first, last); });
 }
 
 Rect CenterRect(int rw, int rh, int pw, int ph) {

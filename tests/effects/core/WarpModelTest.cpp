@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <random>
 
@@ -240,6 +241,55 @@ TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
         render::RenderRectAvx2(b, tag, {3, 1, 317, 320});
         ASSERT_EQ(scalarView, vectorView) << "tag " << tag << " smooth " << smooth;
       }
+}
+
+// The brush's vector kernel moves the field exactly as the scalar one, with
+// the cone cut by every edge, radii of one and more, steps of any size, on a
+// field with infinities and NaNs (which the renderer shows alike, too).
+TEST(BrushKernels, VectorAndScalarAgreeBitForBit) {
+  if (!__builtin_cpu_supports("avx2")) GTEST_SKIP() << "no AVX2 on this processor";
+  std::mt19937 random(11);
+  std::uniform_real_distribution<double> spread(-30.0, 30.0);
+  std::vector<double> x1(kFaceSize * kFaceSize), y1(x1.size());
+  const double inf = std::numeric_limits<double>::infinity();
+  const double odd[] = {0.0, 0.5, inf, -inf, std::numeric_limits<double>::quiet_NaN()};
+  for (std::size_t i = 0; i < x1.size(); ++i) {
+    x1[i] = random() % 8 == 0 ? odd[random() % 5] : spread(random);
+    y1[i] = random() % 4 == 0 ? 0.0 : spread(random);
+  }
+  std::vector<double> x2 = x1, y2 = y1;
+
+  // The renderer on this field, with its infinities and NaNs, first.
+  const Bitmap face = Pattern();
+  for (bool smooth : {true, false}) {
+    Bitmap scalarView(kFaceSize, kFaceSize), vectorView(kFaceSize, kFaceSize);
+    const render::Frame a{face, scalarView, kFaceSize, kFaceSize, smooth,   160,
+                          160,  1.0,        0.0,       x1.data(), y1.data()};
+    const render::Frame b{face, vectorView, kFaceSize, kFaceSize, smooth,   160,
+                          160,  1.0,        0.0,       x1.data(), y1.data()};
+    render::RenderRectBaseline(a, WarpField, {0, 0, kFaceSize, kFaceSize});
+    render::RenderRectAvx2(b, WarpField, {0, 0, kFaceSize, kFaceSize});
+    ASSERT_EQ(scalarView, vectorView) << "smooth " << smooth;
+  }
+  struct Step {
+    int x, y, r;
+    double stepX, stepY;
+  };
+  for (const Step& s :
+       {Step{160, 160, 60, 4, -1}, Step{0, 0, 30, -7, 3}, Step{319, 2, 45, 1e-9, 250},
+        Step{-20, 150, 33, 0.5, 0.5}, Step{150, 318, 1, 3, 3}, Step{77, 91, 2, -2, 0}}) {
+    std::vector<double> cone;
+    render::FillCone(s.r, cone);
+    render::PushFieldBaseline({x1.data(), y1.data(), kFaceSize, kFaceSize, s.x, s.y, s.r,
+                               cone.data(), s.stepX, s.stepY, 0.25});
+    render::PushFieldAvx2({x2.data(), y2.data(), kFaceSize, kFaceSize, s.x, s.y, s.r, cone.data(),
+                           s.stepX, s.stepY, 0.25});
+  }
+  // Equal as numbers, NaN where the other is NaN.
+  for (std::size_t i = 0; i < x1.size(); ++i) {
+    ASSERT_TRUE(x1[i] == x2[i] || (std::isnan(x1[i]) && std::isnan(x2[i]))) << i;
+    ASSERT_TRUE(y1[i] == y2[i] || (std::isnan(y1[i]) && std::isnan(y2[i]))) << i;
+  }
 }
 
 }  // namespace

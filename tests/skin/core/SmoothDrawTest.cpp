@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "skin/core/StretchRows.h"
+
 namespace quillo {
 namespace {
 
@@ -67,6 +71,35 @@ TEST(SmoothDraw, ClipsToTheCanvasAndIgnoresEmptyPictures) {
   SmoothDraw(untouched, {0, 0, 8, 8}, Bitmap());
   CenterDraw(untouched, {0, 0, 8, 8}, Bitmap(), 0);  // not even the fill
   EXPECT_EQ(untouched, Bitmap(8, 8, kWhite));
+}
+
+// The vector kernel gives the scalar one's pixels, enlarging and reducing,
+// clipped on any side, with widths that leave a remainder of columns.
+TEST(StretchKernels, VectorAndScalarAgreeBitForBit) {
+#if defined(__x86_64__)
+  if (!__builtin_cpu_supports("avx2")) GTEST_SKIP() << "no AVX2 on this processor";
+  std::mt19937 random(5);
+  struct Case {
+    int sw, sh;
+    Rect rect;
+  };
+  for (const Case& c : {Case{145, 145, {0, 0, 290, 290}}, Case{512, 384, {-3, 7, 317, 247}},
+                        Case{7, 300, {5, -20, 98, 61}}, Case{1, 1, {0, 0, 9, 3}},
+                        Case{33, 17, {60, 60, 61, 140}}}) {
+    Bitmap picture(c.sw, c.sh);
+    for (int y = 0; y < c.sh; ++y)
+      for (int x = 0; x < c.sw; ++x) picture.At(x, y) = static_cast<Pixel>(random());
+    Bitmap scalar(100, 250, kWhite), vector(100, 250, kWhite);
+    const Rect visible = c.rect.ClampedTo(100, 250);
+    const stretch::Plan a = stretch::PlanFor(scalar, c.rect, visible, picture);
+    const stretch::Plan b = stretch::PlanFor(vector, c.rect, visible, picture);
+    stretch::StretchRowsBaseline(a, 0, visible.Height());
+    stretch::StretchRowsAvx2(b, 0, visible.Height());
+    ASSERT_EQ(scalar, vector) << c.sw << "x" << c.sh;
+  }
+#else
+  GTEST_SKIP() << "the vector kernel exists on x86-64 only";
+#endif
 }
 
 TEST(CenterDraw, FitsLandscapeAndPortraitAndFillsTheBands) {
