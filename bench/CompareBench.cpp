@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <random>
@@ -22,7 +22,7 @@
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
 
-#include "NoisePicture.h"
+#include "BenchModels.h"
 #include "effects/core/MirrorKind.h"
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphEngine.h"
@@ -53,13 +53,7 @@ WarpModel Mirror(int tag, bool smooth) {
   m.Smooth = smooth;
   m.CenterX = kCentreX;
   m.CenterY = kCentreY;
-  // The warp field: a few pixels each way, as warping produces.
-  std::mt19937 random(2);
-  std::uniform_real_distribution<double> shift(-12.0, 12.0);
-  for (std::size_t i = 0; i < m.ShiftX.size(); ++i) {
-    m.ShiftX[i] = shift(random);
-    m.ShiftY[i] = shift(random);
-  }
+  FillRandomField(m);
   return m;
 }
 
@@ -108,20 +102,6 @@ void OpenCvMirror(benchmark::State& state, int tag, bool smooth, bool buildMap) 
               cv::BORDER_CONSTANT, cv::Scalar::all(255));
     benchmark::DoNotOptimize(view.data);
   }
-}
-
-// A face smeared by a few strokes, as in WarpBench.
-WarpModel Smeared(int radius) {
-  WarpModel m;
-  m.SetFacePicture(Noise(512, 512, 1));
-  m.BrushRadius = radius;
-  for (int y = 100; y <= 220; y += 40) {
-    m.BeginPress(40, y, 10);
-    m.StartDrag();
-    for (int x = 50; x <= 280; x += 10) m.DragStep(x, y + (x % 20) - 5);
-    m.EndDrag();
-  }
-  return m;
 }
 
 // One move of a warp drag at R = 60 and the bilinear repaint of its square;
@@ -182,28 +162,6 @@ void OpenCvStretch(benchmark::State& state, int from, int to) {
 
 // ---- the morph engine -----------------------------------------------------
 
-Bitmap Face(int seed) {
-  Bitmap b(kMorphSize, kMorphSize);
-  for (int y = 0; y < kMorphSize; ++y)
-    for (int x = 0; x < kMorphSize; ++x) b.At(x, y) = MakePixel(x * seed, y + seed, x ^ y);
-  return b;
-}
-
-MorphModel Morph(int lines) {
-  MorphModel m;
-  m.SourceBitmap1 = Face(3);
-  m.SourceBitmap2 = Face(5);
-  std::mt19937 random(lines);
-  std::uniform_int_distribution<int> coordinate(0, 144);
-  while (m.LineCount < lines) {
-    MorphLine l;
-    for (RealPoint* p : {&l.Start1, &l.End1, &l.Start2, &l.End2})
-      *p = {double(coordinate(random)), double(coordinate(random))};
-    if (IsUsable(l)) m.AddLine(l);
-  }
-  return m;
-}
-
 // The whole-pixel places the engine fetches from, for one of the pictures:
 // the nodes interpolated along y, then along x, truncated.
 void MorphMap(const NodeMaps& nodes, bool second, cv::Mat& mapX, cv::Mat& mapY) {
@@ -226,7 +184,7 @@ void MorphMap(const NodeMaps& nodes, bool second, cv::Mat& mapX, cv::Mat& mapY) 
 }
 
 void QuilloMorph(benchmark::State& state, int lines, bool enlarge) {
-  MorphModel m = Morph(lines);
+  MorphModel m = RandomMorph(lines);
   Bitmap display(kDisplaySize, kDisplaySize);
   int value = 49;
   for (auto _ : state) {
@@ -240,7 +198,7 @@ void QuilloMorph(benchmark::State& state, int lines, bool enlarge) {
 }
 
 void OpenCvMorph(benchmark::State& state, int lines, bool enlarge) {
-  MorphModel m = Morph(lines);
+  MorphModel m = RandomMorph(lines);
   MoveLinesInBetween(m, 0.49);
   const NodeMaps nodes =
       ComputeNodeMaps(std::span<const MorphLine>(m.Lines.data(), std::size_t(m.LineCount)));

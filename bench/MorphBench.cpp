@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <random>
 
+#include "BenchModels.h"
 #include "base/FileBytes.h"
 #include "effects/core/LineEditing.h"
 #include "effects/core/MorphDisplay.h"
@@ -16,31 +17,8 @@
 namespace quillo {
 namespace {
 
-Bitmap Face(int seed) {
-  Bitmap b(kMorphSize, kMorphSize);
-  for (int y = 0; y < kMorphSize; ++y)
-    for (int x = 0; x < kMorphSize; ++x) b.At(x, y) = MakePixel(x * seed, y + seed, x ^ y);
-  return b;
-}
-
-// A morph with the given number of usable lines spread over the pictures.
-MorphModel Morph(int lines) {
-  MorphModel m;
-  m.SourceBitmap1 = Face(3);
-  m.SourceBitmap2 = Face(5);
-  std::mt19937 random(lines);
-  std::uniform_int_distribution<int> coordinate(0, 144);
-  while (m.LineCount < lines) {
-    MorphLine l;
-    for (RealPoint* p : {&l.Start1, &l.End1, &l.Start2, &l.End2})
-      *p = {double(coordinate(random)), double(coordinate(random))};
-    if (IsUsable(l)) m.AddLine(l);
-  }
-  return m;
-}
-
 void BM_ComputeFrame(benchmark::State& state) {
-  MorphModel m = Morph(static_cast<int>(state.range(0)));
+  MorphModel m = RandomMorph(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     ComputeFrame(m, 50, 100);
     benchmark::DoNotOptimize(m.FrameBitmap.Data());
@@ -49,13 +27,13 @@ void BM_ComputeFrame(benchmark::State& state) {
 BENCHMARK(BM_ComputeFrame)->Arg(0)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 void BM_ParseMorphFile(benchmark::State& state) {
-  const std::vector<std::uint8_t> bytes = EncodeMorphFile(Morph(20));
+  const std::vector<std::uint8_t> bytes = EncodeMorphFile(RandomMorph(20));
   for (auto _ : state) benchmark::DoNotOptimize(ParseMorphFile(bytes).LineCount);
 }
 BENCHMARK(BM_ParseMorphFile)->Unit(benchmark::kMicrosecond);
 
 void BM_EncodeMorphFile(benchmark::State& state) {
-  const MorphModel m = Morph(20);
+  const MorphModel m = RandomMorph(20);
   for (auto _ : state) benchmark::DoNotOptimize(EncodeMorphFile(m).data());
 }
 BENCHMARK(BM_EncodeMorphFile)->Unit(benchmark::kMicrosecond);
@@ -68,7 +46,7 @@ std::string BenchFile() {
 
 // Writing includes the flush to disk that makes the save safe.
 void BM_WriteMorphFile(benchmark::State& state) {
-  const MorphModel m = Morph(20);
+  const MorphModel m = RandomMorph(20);
   const std::string path = BenchFile();
   for (auto _ : state) WriteMorphFile(path, m);
   std::filesystem::remove(path);
@@ -77,14 +55,14 @@ BENCHMARK(BM_WriteMorphFile)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadMorphFile(benchmark::State& state) {
   const std::string path = BenchFile();
-  WriteMorphFile(path, Morph(20));
+  WriteMorphFile(path, RandomMorph(20));
   for (auto _ : state) benchmark::DoNotOptimize(ReadMorphFile(path).LineCount);
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_ReadMorphFile)->Unit(benchmark::kMicrosecond);
 
 void BM_SmoothDrawFrameToDisplay(benchmark::State& state) {
-  const Bitmap frame = Face(7);
+  const Bitmap frame = MorphFace(7);
   Bitmap display(kDisplaySize, kDisplaySize);
   for (auto _ : state) {
     SmoothDraw(display, {0, 0, kDisplaySize, kDisplaySize}, frame);
@@ -95,7 +73,7 @@ BENCHMARK(BM_SmoothDrawFrameToDisplay)->Unit(benchmark::kMicrosecond);
 
 // The pointer over empty space: every line's two ends are looked at.
 void BM_LineNear(benchmark::State& state) {
-  const MorphModel m = Morph(static_cast<int>(state.range(0)));
+  const MorphModel m = RandomMorph(static_cast<int>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(LineNear(m, MorphPicture::One, -50, -50));
 }
 BENCHMARK(BM_LineNear)->Arg(20)->Arg(1000)->Unit(benchmark::kMicrosecond);

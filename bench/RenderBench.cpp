@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "NoisePicture.h"
+#include "BenchModels.h"
 #include "effects/core/WarpModel.h"
 #include "skin/core/SmoothDraw.h"
 
@@ -17,13 +17,7 @@ WarpModel Model(int tag, bool smooth) {
   m.Tag = tag;
   m.Smooth = smooth;
   m.CenterX = m.CenterY = 160;
-  // A random field of the size warping produces: a few pixels each way.
-  std::mt19937 random(2);
-  std::uniform_real_distribution<double> shift(-12.0, 12.0);
-  for (std::size_t i = 0; i < m.ShiftX.size(); ++i) {
-    m.ShiftX[i] = shift(random);
-    m.ShiftY[i] = shift(random);
-  }
+  FillRandomField(m);
   return m;
 }
 

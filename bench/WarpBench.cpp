@@ -7,27 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "NoisePicture.h"
+#include "BenchModels.h"
 #include "effects/core/WarpModel.h"
 
 namespace quillo {
 namespace {
 
 constexpr Rect kWindow{0, 0, kWarpWindowWidth, kWarpWindowHeight};
-
-// A face smeared by a few strokes across its middle.
-WarpModel Smeared(int radius) {
-  WarpModel m;
-  m.SetFacePicture(Noise(512, 512, 1));
-  m.BrushRadius = radius;
-  for (int y = 100; y <= 220; y += 40) {
-    m.BeginPress(40, y, 10);
-    m.StartDrag();
-    for (int x = 50; x <= 280; x += 10) m.DragStep(x, y + (x % 20) - 5);
-    m.EndDrag();
-  }
-  return m;
-}
 
 // The pointer goes back and forth between two points four pixels apart, in
 // the middle of the picture. Each pair of steps leaves a little of the cones'

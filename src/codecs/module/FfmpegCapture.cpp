@@ -14,31 +14,13 @@ extern "C" {
 #include <optional>
 
 #include "CodecFunctions.h"
+#include "FfmpegHandles.h"
 #include "PaddedFrame.h"
 #include "base/Error.h"
 
 namespace quillo::codecs {
 
 namespace {
-
-struct FormatCloser {
-  void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
-};
-struct CodecFreer {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct FrameFreer {
-  void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct PacketFreer {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct ScalerFreer {
-  void operator()(SwsContext* s) const { sws_freeContext(s); }
-};
-struct DictionaryFreer {
-  void operator()(AVDictionary* d) const { av_dict_free(&d); }
-};
 
 // Packets read per poll at most from a live device, which queues a few
 // frames; a generated source makes a new frame on every read, so it gives one.

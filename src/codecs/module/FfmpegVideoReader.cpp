@@ -13,6 +13,7 @@ extern "C" {
 #include <optional>
 
 #include "CodecFunctions.h"
+#include "FfmpegHandles.h"
 #include "PaddedFrame.h"
 #include "base/Error.h"
 
@@ -25,22 +26,6 @@ std::string FfmpegErrorText(int code) {
 }
 
 namespace {
-
-struct FormatCloser {
-  void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
-};
-struct CodecFreer {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct FrameFreer {
-  void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct PacketFreer {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct ScalerFreer {
-  void operator()(SwsContext* s) const { sws_freeContext(s); }
-};
 
 void Check(int code) {
   if (code < 0) throw Error(FfmpegErrorText(code));

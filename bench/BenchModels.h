@@ -1,0 +1,60 @@
+#pragma once
+// The models the benchmarks share: a smeared warp, a random warp field and a
+// morph with a given number of usable lines, all on noise pictures.
+#include <random>
+
+#include "NoisePicture.h"
+#include "effects/core/MorphEngine.h"
+#include "effects/core/MorphField.h"
+#include "effects/core/WarpModel.h"
+
+namespace quillo {
+
+// A face smeared by a few strokes across its middle.
+inline WarpModel Smeared(int radius) {
+  WarpModel m;
+  m.SetFacePicture(Noise(512, 512, 1));
+  m.BrushRadius = radius;
+  for (int y = 100; y <= 220; y += 40) {
+    m.BeginPress(40, y, 10);
+    m.StartDrag();
+    for (int x = 50; x <= 280; x += 10) m.DragStep(x, y + (x % 20) - 5);
+    m.EndDrag();
+  }
+  return m;
+}
+
+// A random field of the size warping produces: a few pixels each way.
+inline void FillRandomField(WarpModel& m) {
+  std::mt19937 random(2);
+  std::uniform_real_distribution<double> shift(-12.0, 12.0);
+  for (std::size_t i = 0; i < m.ShiftX.size(); ++i) {
+    m.ShiftX[i] = shift(random);
+    m.ShiftY[i] = shift(random);
+  }
+}
+
+inline Bitmap MorphFace(int seed) {
+  Bitmap b(kMorphSize, kMorphSize);
+  for (int y = 0; y < kMorphSize; ++y)
+    for (int x = 0; x < kMorphSize; ++x) b.At(x, y) = MakePixel(x * seed, y + seed, x ^ y);
+  return b;
+}
+
+// A morph with the given number of usable lines spread over the pictures.
+inline MorphModel RandomMorph(int lines) {
+  MorphModel m;
+  m.SourceBitmap1 = MorphFace(3);
+  m.SourceBitmap2 = MorphFace(5);
+  std::mt19937 random(lines);
+  std::uniform_int_distribution<int> coordinate(0, 144);
+  while (m.LineCount < lines) {
+    MorphLine l;
+    for (RealPoint* p : {&l.Start1, &l.End1, &l.Start2, &l.End2})
+      *p = {double(coordinate(random)), double(coordinate(random))};
+    if (IsUsable(l)) m.AddLine(l);
+  }
+  return m;
+}
+
+}  // namespace quillo
