@@ -1,7 +1,10 @@
 #pragma once
 // The models the benchmarks share: a smeared warp, a random warp field and a
 // morph with a given number of usable lines, all on noise pictures.
+#include <benchmark/benchmark.h>
+
 #include <random>
+#include <vector>
 
 #include "NoisePicture.h"
 #include "effects/core/MorphEngine.h"
@@ -31,6 +34,29 @@ inline void FillRandomField(WarpModel& m) {
   for (std::size_t i = 0; i < m.ShiftX.size(); ++i) {
     m.ShiftX[i] = shift(random);
     m.ShiftY[i] = shift(random);
+  }
+}
+
+// Times moves of a warp drag at R = 60, each with the bilinear repaint of its
+// square. The pointer goes back and forth between two points four pixels
+// apart in the middle of the picture; each pair of steps leaves a little of
+// the cones' difference behind, so the field is put back now and then.
+inline void RunDragSteps(benchmark::State& state) {
+  WarpModel m = Smeared(60);
+  const std::vector<double> startX = m.ShiftX, startY = m.ShiftY;
+  m.BeginPress(158, 160, 10);
+  m.StartDrag();
+  int step = 0;
+  for (auto _ : state) {
+    const Rect square = m.DragStep(step % 2 ? 158 : 162, 160);
+    m.RenderDistorted(square.ClampedTo(kFaceSize, kFaceSize), 1.0, 0.0, 0, 10);
+    benchmark::DoNotOptimize(m.ViewBitmap.Data());
+    if (++step % 128 == 0) {
+      state.PauseTiming();
+      m.ShiftX = startX;
+      m.ShiftY = startY;
+      state.ResumeTiming();
+    }
   }
 }
 

@@ -104,25 +104,9 @@ void OpenCvMirror(benchmark::State& state, int tag, bool smooth, bool buildMap) 
   }
 }
 
-// One move of a warp drag at R = 60 and the bilinear repaint of its square;
-// the pointer goes to and fro, and the field is put back now and then.
+// One move of a warp drag at R = 60 and the bilinear repaint of its square.
 void QuilloBrushStep(benchmark::State& state) {
-  WarpModel m = Smeared(60);
-  const std::vector<double> startX = m.ShiftX, startY = m.ShiftY;
-  m.BeginPress(158, 160, 10);
-  m.StartDrag();
-  int step = 0;
-  for (auto _ : state) {
-    const Rect square = m.DragStep(step % 2 ? 158 : 162, 160);
-    m.RenderDistorted(square.ClampedTo(kFaceSize, kFaceSize), 1.0, 0.0, 0, 10);
-    benchmark::DoNotOptimize(m.ViewBitmap.Data());
-    if (++step % 128 == 0) {
-      state.PauseTiming();
-      m.ShiftX = startX;
-      m.ShiftY = startY;
-      state.ResumeTiming();
-    }
-  }
+  RunDragSteps(state);
 }
 
 // The remap of the same square of the same field.

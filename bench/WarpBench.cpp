@@ -15,26 +15,9 @@ namespace {
 
 constexpr Rect kWindow{0, 0, kWarpWindowWidth, kWarpWindowHeight};
 
-// The pointer goes back and forth between two points four pixels apart, in
-// the middle of the picture. Each pair of steps leaves a little of the cones'
-// difference behind, so the field is put back now and then.
+// One move of a warp drag at R = 60 and the bilinear repaint of its square.
 void BM_DragStepWithItsSquare(benchmark::State& state) {
-  WarpModel m = Smeared(60);
-  const std::vector<double> startX = m.ShiftX, startY = m.ShiftY;
-  m.BeginPress(158, 160, 10);
-  m.StartDrag();
-  int step = 0;
-  for (auto _ : state) {
-    const Rect square = m.DragStep(step % 2 ? 158 : 162, 160);
-    m.RenderDistorted(square.ClampedTo(kFaceSize, kFaceSize), 1.0, 0.0, 0, 10);
-    benchmark::DoNotOptimize(m.ViewBitmap.Data());
-    if (++step % 128 == 0) {
-      state.PauseTiming();
-      m.ShiftX = startX;
-      m.ShiftY = startY;
-      state.ResumeTiming();
-    }
-  }
+  RunDragSteps(state);
 }
 BENCHMARK(BM_DragStepWithItsSquare)->Unit(benchmark::kMicrosecond);
 
