@@ -31,12 +31,14 @@ endfunction()
 # Precompiles the Qt headers nearly every source of the target includes (most
 # of a small source's compile time), plus any further headers given. With them
 # GCC 12 reports more of its false positives on "literal" + std::string, as
-# -Warray-bounds and -Wstringop-overflow (like its -Wrestrict ones, switched
-# off at the top); clang's own bounds warnings stay on.
+# -Warray-bounds and -Wstringop-overflow/-overread, depending even on the
+# length of the build folder's path (like its -Wrestrict ones, switched off at
+# the top); clang's own bounds warnings stay on.
 function(quillo_precompile_qt target)
   target_precompile_headers(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/QtPrecompiled.h ${ARGN})
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-    target_compile_options(${target} PRIVATE -Wno-array-bounds -Wno-stringop-overflow)
+    target_compile_options(${target} PRIVATE -Wno-array-bounds -Wno-stringop-overflow
+                                             -Wno-stringop-overread)
   endif()
 endfunction()
 
