@@ -312,8 +312,15 @@ bool ScanSession::ReadFrame(ScanSamples& samples, std::vector<std::uint8_t>& fra
   }
   const int channel = p.format == SANE_FRAME_RED ? 0 : p.format == SANE_FRAME_GREEN ? 1 : 2;
   const int bytesPerSample = p.depth / 8;
-  const int rowBytes = p.pixels_per_line * 3 * bytesPerSample;
-  samples.bytesPerLine = rowBytes;
+  // The device's own row length must hold its samples, and the colour rows
+  // stay within the limit of a scan.
+  const std::int64_t rowBytes = std::int64_t(p.pixels_per_line) * 3 * bytesPerSample;
+  if (bytesPerSample < 1 || p.bytes_per_line < std::int64_t(p.pixels_per_line) * bytesPerSample ||
+      rowBytes * lines > kMaxScanBytes) {
+    status = SANE_STATUS_INVAL;
+    return false;
+  }
+  samples.bytesPerLine = static_cast<int>(rowBytes);
   samples.bytes.resize(std::size_t(rowBytes) * lines);
   for (int y = 0; y < lines && std::size_t(y + 1) * p.bytes_per_line <= frame.size(); ++y)
     for (int x = 0; x < p.pixels_per_line; ++x)
@@ -325,30 +332,32 @@ bool ScanSession::ReadFrame(ScanSamples& samples, std::vector<std::uint8_t>& fra
 ScanTransfer ScanSession::Transfer() {
   ScanTransfer result;
   if (state_ != 5) return result;
-  ScanSamples samples;
-  std::vector<std::uint8_t> frame;
-  int status = SANE_STATUS_GOOD;
-  bool lastFrame = false;
-  while (!lastFrame) {
-    status = api_->start(handle_);
-    if (status != SANE_STATUS_GOOD) break;
-    state_ = 6;
-    if (!ReadFrame(samples, frame, status, lastFrame)) break;
-  }
-  if (status == SANE_STATUS_GOOD) {
-    try {
+  // Runs on a worker thread: nothing may escape it, not even running out of
+  // memory for a large scan.
+  try {
+    ScanSamples samples;
+    std::vector<std::uint8_t> frame;
+    int status = SANE_STATUS_GOOD;
+    bool lastFrame = false;
+    while (!lastFrame) {
+      status = api_->start(handle_);
+      if (status != SANE_STATUS_GOOD) break;
+      state_ = 6;
+      if (!ReadFrame(samples, frame, status, lastFrame)) break;
+    }
+    if (status == SANE_STATUS_GOOD) {
       SANE_Int dpi = 0;
       for (const ScanOption& o : MainOptions())
         if (o.name == SANE_NAME_SCAN_RESOLUTION) dpi = static_cast<SANE_Int>(o.numberValue);
       samples.dotsPerInch = dpi;
       result.dib = PackedDib(samples);
-    } catch (const std::exception& e) {
-      result.failure = e.what();
+    } else if (status == SANE_STATUS_CANCELLED) {
+      result.cancelled = true;
+    } else {
+      result.failure = api_->strstatus(static_cast<SANE_Status>(status));
     }
-  } else if (status == SANE_STATUS_CANCELLED) {
-    result.cancelled = true;
-  } else {
-    result.failure = api_->strstatus(static_cast<SANE_Status>(status));
+  } catch (const std::exception& e) {
+    result.failure = e.what();
   }
   // Ends the transfer and discards any further pending image.
   api_->cancel(handle_);

@@ -49,7 +49,8 @@ std::optional<std::vector<std::uint8_t>> SaneScanner::AcquireScannedDib(QWidget*
     dialog.StopScanning();
     dialog.hide();
     if (window) window->setEnabled(true);
-    if (!dialog.Image().empty()) image = dialog.Image();
+    if (std::vector<std::uint8_t> taken = dialog.TakeImage(); !taken.empty())
+      image = std::move(taken);
   }
   // Every path winds down to state 1.
   session.CloseManager();

@@ -134,8 +134,9 @@ void TCaptureBitmapDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void TCaptureBitmapDialog::hideEvent(QHideEvent* event) {
-  // The connection stays open while hidden, but nothing polls it.
+  // The device is let go while hidden, for other programs; showing connects again.
   Vidcap->PreviewTimer.stop();
+  Vidcap->Disconnect();
   ModalWindow::hideEvent(event);
 }
 

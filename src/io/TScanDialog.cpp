@@ -132,16 +132,17 @@ void TScanDialog::ScanClick() {
   worker_ = std::thread([this] {
     ScanTransfer result = session_.Transfer();
     QMetaObject::invokeMethod(
-        this, [this, result = std::move(result)] { TransferEnded(result); }, Qt::QueuedConnection);
+        this, [this, result = std::move(result)]() mutable { TransferEnded(std::move(result)); },
+        Qt::QueuedConnection);
   });
 }
 
-void TScanDialog::TransferEnded(const ScanTransfer& result) {
+void TScanDialog::TransferEnded(ScanTransfer result) {
   if (worker_.joinable()) worker_.join();
   SetBusy(false);
   // A scan the user stopped brings no picture, even one that was just done.
   if (!result.dib.empty() && !closeRequested_) {
-    image_ = result.dib;
+    image_ = std::move(result.dib);
     Finish();
     return;
   }

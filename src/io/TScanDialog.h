@@ -36,7 +36,8 @@ class TScanDialog : public QWidget {
   bool Done() const { return done_; }
   bool Scanning() const { return worker_.joinable(); }
   // The scanned picture as a packed bitmap; empty when none arrived.
-  const std::vector<std::uint8_t>& Image() const { return image_; }
+  // Hands over the scanned picture, leaving none.
+  std::vector<std::uint8_t> TakeImage() { return std::move(image_); }
   // Cancels a scan under way and waits for its thread.
   void StopScanning();
 
@@ -50,7 +51,7 @@ class TScanDialog : public QWidget {
  private:
   void BuildEditors(QFormLayout& form);
   bool ApplyOptions();
-  void TransferEnded(const ScanTransfer& result);
+  void TransferEnded(ScanTransfer result);
   void SetBusy(bool busy);
   void Finish();
 

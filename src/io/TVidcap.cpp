@@ -75,8 +75,8 @@ bool TVidcap::Reopen() {
     return false;
   }
   whyNot_.clear();
-  Poll();
-  return true;
+  Poll();  // may find the device failing and disconnect
+  return reading_ != nullptr;
 }
 
 bool TVidcap::Connect(int index) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "BmpCodec.h"
+#include "base/ByteCursor.h"
 #include "base/Error.h"
 
 namespace quillo {
@@ -17,8 +18,7 @@ void Put16(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
   out[at + 1] = (v >> 8) & 0xFF;
 }
 void Put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
-  Put16(out, at, v & 0xFFFF);
-  Put16(out, at + 2, v >> 16);
+  StoreU32(&out[at], v);
 }
 
 // One sample of a row as 8 bits.
@@ -81,10 +81,9 @@ Bitmap DibToBitmap(std::span<const std::uint8_t> dib) {
   std::vector<std::uint8_t> file(kFileHeaderSize, 0);
   file[0] = 'B';
   file[1] = 'M';
-  const std::uint32_t headerSize =
-      dib[0] | dib[1] << 8 | dib[2] << 16 | std::uint32_t(dib[3]) << 24;
-  const int bits = dib[14] | dib[15] << 8;
-  std::uint32_t colours = dib[32] | dib[33] << 8 | dib[34] << 16 | std::uint32_t(dib[35]) << 24;
+  const std::uint32_t headerSize = LoadU32(&dib[0]);
+  const std::uint32_t bits = LoadU16(&dib[14]);
+  std::uint32_t colours = LoadU32(&dib[32]);
   if (colours == 0 && bits <= 8) colours = 1u << bits;
   if (headerSize > dib.size() || colours > 256) throw Error(kInvalidBitmap);
   Put32(file, 2, kFileHeaderSize + dib.size());
