@@ -219,8 +219,9 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
   const int qw = f.w * f.w / 4;
   const int qh = f.h * f.h / 4;
   std::vector<double> column(f.w), dx(f.w), dy(f.w);
-  for (int x = r.left; x < r.right; ++x)
-    column[x] = static_cast<double>((x - cx) * (x - cx) - qw) / f.w / f.w * b;
+  if (tag == Vertical || tag == Squeeze)
+    for (int x = r.left; x < r.right; ++x)
+      column[x] = static_cast<double>((x - cx) * (x - cx) - qw) / f.w / f.w * b;
 
   for (int y = r.top; y < r.bottom; ++y) {
     const double row = static_cast<double>((y - cy) * (y - cy) - qh) / (f.h * f.h) * b;
@@ -228,6 +229,12 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
       case WarpField: {
         const double* sx = f.shiftX + static_cast<std::size_t>(y) * f.w;
         const double* sy = f.shiftY + static_cast<std::size_t>(y) * f.w;
+        // At the usual scale of one the field is its own displacement
+        // (v x 1 is v), so the row is sampled straight from it.
+        if (s == 1.0) {
+          SampleRow(f, y, r.left, r.right, sx, sy);
+          continue;
+        }
         for (int x = r.left; x < r.right; ++x) {
           dx[x] = sx[x] * s;
           dy[x] = sy[x] * s;

@@ -241,6 +241,21 @@ TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
         render::RenderRectAvx2(b, tag, {3, 1, 317, 320});
         ASSERT_EQ(scalarView, vectorView) << "tag " << tag << " smooth " << smooth;
       }
+  // At a scale of one the field is sampled as it stands; doubled and scaled
+  // by a half it must show exactly the same pixels.
+  std::vector<double> sx2 = sx, sy2 = sy;
+  for (double& v : sx2) v *= 2;
+  for (double& v : sy2) v *= 2;
+  for (bool smooth : {true, false}) {
+    Bitmap asIs(kFaceSize, kFaceSize), scaled(kFaceSize, kFaceSize);
+    render::RenderRectAvx2(
+        {face, asIs, kFaceSize, kFaceSize, smooth, 90, 200, 1.0, 0.0, sx.data(), sy.data()},
+        WarpField, {0, 0, kFaceSize, kFaceSize});
+    render::RenderRectAvx2(
+        {face, scaled, kFaceSize, kFaceSize, smooth, 90, 200, 0.5, 0.0, sx2.data(), sy2.data()},
+        WarpField, {0, 0, kFaceSize, kFaceSize});
+    ASSERT_EQ(asIs, scaled) << "smooth " << smooth;
+  }
 }
 
 // The brush's vector kernel moves the field exactly as the scalar one, with
