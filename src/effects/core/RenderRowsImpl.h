@@ -218,10 +218,18 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
   const double s = f.s;
   const int qw = f.w * f.w / 4;
   const int qh = f.h * f.h / 4;
-  std::vector<double> column(f.w), dx(f.w), dy(f.w);
-  if (tag == Vertical || tag == Squeeze)
+  // Buffers only where they are used: the brush's square at scale one needs
+  // none, and it is rendered on every move of a stroke.
+  std::vector<double> column, dx, dy;
+  if (tag == Vertical || tag == Squeeze) {
+    column.resize(f.w);
     for (int x = r.left; x < r.right; ++x)
       column[x] = static_cast<double>((x - cx) * (x - cx) - qw) / f.w / f.w * b;
+  }
+  if (tag != WarpField || s != 1.0) {
+    dx.resize(f.w);
+    dy.resize(f.w);
+  }
 
   for (int y = r.top; y < r.bottom; ++y) {
     const double row = static_cast<double>((y - cy) * (y - cy) - qh) / (f.h * f.h) * b;
