@@ -57,6 +57,18 @@ function(quillo_link target)
   target_link_libraries(${target} ${scope} ${ARGN})
 endfunction()
 
+# A vector kernel's two builds, chosen at run time (base/Cpu.h): the baseline
+# source, and the AVX2 source, compiled with -mavx2 on x86-64 and as another
+# baseline build elsewhere. Both optimised fully whatever the build type.
+function(quillo_kernel_pair baseline avx2)
+  set_source_files_properties(${baseline} PROPERTIES COMPILE_OPTIONS "-O3")
+  if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
+    set_source_files_properties(${avx2} PROPERTIES COMPILE_OPTIONS "-mavx2;-O3")
+  else()
+    set_source_files_properties(${avx2} PROPERTIES COMPILE_OPTIONS "-O3")
+  endif()
+endfunction()
+
 # Each subsystem folder src/<name> holds a toolkit-free core in core/ (target
 # quillo_<name>_core: the standard library and the cores it names) and its Qt
 # code beside it and in the folders named by QT_DIRS (target quillo_<name>).

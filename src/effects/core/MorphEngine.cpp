@@ -6,6 +6,7 @@
 #include "MorphField.h"
 #include "MorphKernels.h"
 #include "base/Bands.h"
+#include "base/Cpu.h"
 #include "base/Error.h"
 
 namespace quillo {
@@ -82,11 +83,7 @@ void ComputeFrame(MorphModel& morph, int value, int max) {
   const ColumnMaps columns =
       FillAlongY(ComputeNodeMaps(std::span<const MorphLine>(morph.Lines.data(), count)));
 
-  auto kernel = morph::FrameRowsBaseline;
-#if defined(__x86_64__)
-  static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) kernel = morph::FrameRowsAvx2;
-#endif
+  const auto kernel = ForThisProcessor(morph::FrameRowsBaseline, morph::FrameRowsAvx2);
   const morph::FrameRows rows{columns.x1,
                               columns.y1,
                               columns.x2,

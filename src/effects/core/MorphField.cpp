@@ -5,6 +5,7 @@
 
 #include "MorphKernels.h"
 #include "base/Bands.h"
+#include "base/Cpu.h"
 
 namespace quillo {
 
@@ -72,11 +73,7 @@ NodeMaps ComputeNodeMaps(std::span<const MorphLine> lines) {
 
   // Each node sums its lines in index order, whatever the instruction set
   // and however the nodes are shared out.
-  auto kernel = morph::AddLinesBaseline;
-#if defined(__x86_64__)
-  static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) kernel = morph::AddLinesAvx2;
-#endif
+  const auto kernel = ForThisProcessor(morph::AddLinesBaseline, morph::AddLinesAvx2);
   constexpr int kNodes = morph::kNodes;
   morph::NodeSums sums;
   const auto& [s1x, s1y, s2x, s2y, w] = sums;

@@ -1,8 +1,7 @@
 #pragma once
 // The morph engine's two inner loops: the lines' weighted sums at the grid
-// nodes, and the frame's rows from the node columns. On x86-64 they are
-// compiled twice, for the baseline instruction set and for AVX2, and the
-// engine picks one at run time; other processors have the baseline only.
+// nodes, and the frame's rows from the node columns, each built for the
+// baseline instruction set and for AVX2 and chosen at run time (base/Cpu.h).
 // Both give bit-identical results: every lane performs the scalar code's
 // IEEE operations in its order, and each node sums its lines in index order.
 #include <array>
@@ -38,9 +37,7 @@ struct NodeSums {
 
 // Adds every line's share, in line order, to the nodes first..last-1.
 void AddLinesBaseline(const PreparedLine* lines, int count, NodeSums& sums, int first, int last);
-#if defined(__x86_64__)
 void AddLinesAvx2(const PreparedLine* lines, int count, NodeSums& sums, int first, int last);
-#endif
 
 // What one line contributes at the node (x, y), computed as the sums use it.
 LineInfluence InfluenceAt(const PreparedLine& line, double x, double y);
@@ -71,8 +68,6 @@ struct FrameRows {
 
 // Computes the frame's rows first..last-1.
 void FrameRowsBaseline(const FrameRows& f, int first, int last);
-#if defined(__x86_64__)
 void FrameRowsAvx2(const FrameRows& f, int first, int last);
-#endif
 
 }  // namespace quillo::morph

@@ -1,5 +1,5 @@
 // The morph engine's kernels for x86-64 processors with AVX2 (this file is
-// compiled with -mavx2, never with FMA, and only for x86-64).
+// compiled with -mavx2, never with FMA; elsewhere it is a second baseline).
 #include "MorphKernelsImpl.h"
 
 namespace quillo::morph {

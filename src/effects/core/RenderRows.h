@@ -1,10 +1,9 @@
 #pragma once
 // The per-row kernels of the mirror window: the renderer and the warp
-// brush. On x86-64 they are
-// compiled twice, for the baseline instruction set and for AVX2, and the
-// renderer picks one at run time; other processors have the baseline only.
-// Both give bit-identical pixels: every lane of a vector performs the same
-// IEEE operations, in the same order, as the scalar code.
+// brush, each built for the baseline instruction set and for AVX2 and chosen
+// at run time (base/Cpu.h). Both give bit-identical pixels: every lane of a
+// vector performs the same IEEE operations, in the same order, as the scalar
+// code.
 #include <vector>
 
 #include "base/Bitmap.h"
@@ -27,9 +26,7 @@ struct Frame {
 
 // Renders rows top..bottom-1, columns left..right-1 (inside the picture).
 void RenderRectBaseline(const Frame& f, int tag, Rect r);
-#if defined(__x86_64__)
 void RenderRectAvx2(const Frame& f, int tag, Rect r);
-#endif
 
 // One step of the warp brush: within distance r of (x, y) the field moves by
 // -step x (1 - distance / r) x strength. cone holds 1 - distance / r for
@@ -53,8 +50,6 @@ struct Brush {
 void FillCone(int r, std::vector<double>& cone);
 
 void PushFieldBaseline(const Brush& b);
-#if defined(__x86_64__)
 void PushFieldAvx2(const Brush& b);
-#endif
 
 }  // namespace quillo::render

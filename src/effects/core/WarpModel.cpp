@@ -5,6 +5,7 @@
 
 #include "RenderRows.h"
 #include "base/Bands.h"
+#include "base/Cpu.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace quillo {
@@ -51,11 +52,7 @@ void WarpModel::RenderDistorted(Rect rect, double warpScale, double mirrorStreng
 
   const render::Frame frame{FaceBitmap,    ViewBitmap,   w, h, Smooth, CenterX, CenterY, s, b,
                             ShiftX.data(), ShiftY.data()};
-  auto kernel = render::RenderRectBaseline;
-#if defined(__x86_64__)
-  static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) kernel = render::RenderRectAvx2;
-#endif
+  const auto kernel = ForThisProcessor(render::RenderRectBaseline, render::RenderRectAvx2);
   // A whole view is shared out in bands of rows; a small rectangle, such as
   // the brush's square, is quicker done here than handed over.
   if (static_cast<long long>(r.Width()) * r.Height() < kBandedArea) {
@@ -93,14 +90,7 @@ Rect WarpModel::DragStep(int x, int y) {
   const render::Brush brush{
       ShiftX.data(), ShiftY.data(), FaceBitmap.Width(), FaceBitmap.Height(), x, y, r, cone_.data(),
       stepX,         stepY,         BrushStrength};
-#if defined(__x86_64__)
-  static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) {
-    render::PushFieldAvx2(brush);
-    return square;
-  }
-#endif
-  render::PushFieldBaseline(brush);
+  ForThisProcessor(render::PushFieldBaseline, render::PushFieldAvx2)(brush);
   return square;
 }
 

@@ -2,6 +2,7 @@
 
 #include "StretchRows.h"
 #include "base/Bands.h"
+#include "base/Cpu.h"
 
 namespace quillo {
 
@@ -70,11 +71,7 @@ void SmoothDraw(Bitmap& canvas, Rect rect, const Bitmap& picture) {
   if (visible.IsEmpty()) return;
 
   const stretch::Plan plan = stretch::PlanFor(canvas, rect, visible, picture);
-  auto kernel = stretch::StretchRowsBaseline;
-#if defined(__x86_64__)
-  static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) kernel = stretch::StretchRowsAvx2;
-#endif
+  const auto kernel = ForThisProcessor(stretch::StretchRowsBaseline, stretch::StretchRowsAvx2);
   const int rows = visible.Height();
   if (static_cast<long long>(visible.Width()) * rows < kBandedArea) {
     kernel(plan, 0, rows);

@@ -1,8 +1,7 @@
 #pragma once
-// The row kernels of SmoothDraw. On x86-64 they are compiled twice, for the
-// baseline instruction set and for AVX2, and SmoothDraw picks one at run
-// time; other processors have the baseline only. Both give the pixels of
-// the plain formula bit for bit: every lane performs the scalar code's IEEE
+// The row kernels of SmoothDraw, built for the baseline instruction set and
+// for AVX2 and chosen at run time (base/Cpu.h). Both give the pixels of the
+// plain formula bit for bit: every lane performs the scalar code's IEEE
 // operations in its order.
 #include <vector>
 
@@ -31,8 +30,6 @@ Plan PlanFor(Bitmap& canvas, Rect rect, Rect visible, const Bitmap& picture);
 
 // Draws destination rows first..last-1 (all of them visible).
 void StretchRowsBaseline(const Plan& p, int first, int last);
-#if defined(__x86_64__)
 void StretchRowsAvx2(const Plan& p, int first, int last);
-#endif
 
 }  // namespace quillo::stretch

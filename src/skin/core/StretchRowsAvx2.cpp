@@ -1,5 +1,5 @@
 // SmoothDraw's kernels for x86-64 processors with AVX2 (this file is compiled
-// with -mavx2, never with FMA, and only for x86-64).
+// with -mavx2, never with FMA; elsewhere it is a second baseline).
 #include "StretchRowsImpl.h"
 
 namespace quillo::stretch {

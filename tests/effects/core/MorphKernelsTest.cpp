@@ -7,10 +7,10 @@
 #include <limits>
 #include <random>
 
+#include "base/Cpu.h"
+
 namespace quillo::morph {
 namespace {
-
-#if defined(__x86_64__)
 
 // Every sum the same to the bit; a sum gone to NaN only needs to be NaN on
 // both sides, as which operand's NaN an addition passes on is the
@@ -28,7 +28,7 @@ bool SameBits(const NodeSums& a, const NodeSums& b) {
 // node ranges that split the vector lanes, and for lines whose quantities
 // are zero, halves, far away, infinite or not a number.
 TEST(MorphKernels, LineSumsAgreeBitForBit) {
-  if (!__builtin_cpu_supports("avx2")) GTEST_SKIP() << "no AVX2 on this processor";
+  if (!HasAvx2()) GTEST_SKIP() << "no AVX2 on this processor";
   std::mt19937 random(3);
   std::uniform_real_distribution<double> place(-40.0, 190.0);
   const double specials[] = {0.0,
@@ -56,7 +56,7 @@ TEST(MorphKernels, LineSumsAgreeBitForBit) {
 // The frame rows of the vector kernel equal the scalar ones for places on
 // and between pixels, at both edges, and for any cross-dissolve weight.
 TEST(MorphKernels, FrameRowsAgreeBitForBit) {
-  if (!__builtin_cpu_supports("avx2")) GTEST_SKIP() << "no AVX2 on this processor";
+  if (!HasAvx2()) GTEST_SKIP() << "no AVX2 on this processor";
   std::mt19937 random(4);
   std::uniform_real_distribution<double> place(0.0, 144.0);
   const double specials[] = {0.0, 144.0, 0.5, 143.5, 16.0, 1e-9};
@@ -79,8 +79,6 @@ TEST(MorphKernels, FrameRowsAgreeBitForBit) {
     ASSERT_EQ(scalar, vector) << t;
   }
 }
-
-#endif
 
 }  // namespace
 }  // namespace quillo::morph

@@ -6,6 +6,7 @@
 #include <limits>
 #include <random>
 
+#include "base/Cpu.h"
 #include "effects/core/RenderRows.h"
 
 namespace quillo {
@@ -216,7 +217,7 @@ namespace {
 
 // The vector kernels must give exactly the pixels of the scalar ones.
 TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
-  if (!__builtin_cpu_supports("avx2")) GTEST_SKIP() << "no AVX2 on this processor";
+  if (!HasAvx2()) GTEST_SKIP() << "no AVX2 on this processor";
   std::mt19937 random(7);
   const Bitmap face = Pattern();
   std::vector<double> sx(kFaceSize * kFaceSize), sy(sx.size());
@@ -262,7 +263,7 @@ TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
 // the cone cut by every edge, radii of one and more, steps of any size, on a
 // field with infinities and NaNs (which the renderer shows alike, too).
 TEST(BrushKernels, VectorAndScalarAgreeBitForBit) {
-  if (!__builtin_cpu_supports("avx2")) GTEST_SKIP() << "no AVX2 on this processor";
+  if (!HasAvx2()) GTEST_SKIP() << "no AVX2 on this processor";
   std::mt19937 random(11);
   std::uniform_real_distribution<double> spread(-30.0, 30.0);
   std::vector<double> x1(kFaceSize * kFaceSize), y1(x1.size());

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "base/Cpu.h"
 #include "skin/core/StretchRows.h"
 
 namespace quillo {
@@ -76,8 +77,7 @@ TEST(SmoothDraw, ClipsToTheCanvasAndIgnoresEmptyPictures) {
 // The vector kernel gives the scalar one's pixels, enlarging and reducing,
 // clipped on any side, with widths that leave a remainder of columns.
 TEST(StretchKernels, VectorAndScalarAgreeBitForBit) {
-#if defined(__x86_64__)
-  if (!__builtin_cpu_supports("avx2")) GTEST_SKIP() << "no AVX2 on this processor";
+  if (!HasAvx2()) GTEST_SKIP() << "no AVX2 on this processor";
   std::mt19937 random(5);
   struct Case {
     int sw, sh;
@@ -97,9 +97,6 @@ TEST(StretchKernels, VectorAndScalarAgreeBitForBit) {
     stretch::StretchRowsAvx2(b, 0, visible.Height());
     ASSERT_EQ(scalar, vector) << c.sw << "x" << c.sh;
   }
-#else
-  GTEST_SKIP() << "the vector kernel exists on x86-64 only";
-#endif
 }
 
 TEST(CenterDraw, FitsLandscapeAndPortraitAndFillsTheBands) {
