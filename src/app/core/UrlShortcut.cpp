@@ -3,15 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/Text.h"
+
 namespace quillo {
 
 namespace {
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-  return s;
-}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -28,18 +24,16 @@ bool StartsIgnoringCase(std::string_view s, std::string_view prefix) {
 
 std::optional<std::string> ShortcutUrl(std::string_view text) {
   bool inSection = false;
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    const std::string_view line = Trim(text.substr(0, end));
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+  for (std::string_view line : SplitLines(text)) {
+    line = TrimBlanks(line);
     if (line.starts_with('[')) {
       inSection = EqualsIgnoringCase(line, "[InternetShortcut]");
       continue;
     }
     const auto eq = line.find('=');
     if (inSection && eq != std::string_view::npos &&
-        EqualsIgnoringCase(Trim(line.substr(0, eq)), "URL")) {
-      const std::string_view url = Trim(line.substr(eq + 1));
+        EqualsIgnoringCase(TrimBlanks(line.substr(0, eq)), "URL")) {
+      const std::string_view url = TrimBlanks(line.substr(eq + 1));
       if (!url.empty()) return std::string(url);
     }
   }

@@ -1,4 +1,5 @@
 #include "KeyFile.h"
+#include "base/Text.h"
 
 #include "base/Error.h"
 #include "base/FileBytes.h"
@@ -25,24 +26,6 @@ std::string KeyFile::Value(std::string_view section, std::string_view key) const
   const KeyFileSection* s = Find(section);
   if (s == nullptr) return {};
   return s->Get(key).value_or(std::string{});
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t\r");
-  return text.substr(first, last - first + 1);
-}
-
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    lines.push_back(text.substr(0, end));
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-  return lines;
 }
 
 KeyFile ParseKeyFile(std::string_view text) {

@@ -34,10 +34,4 @@ KeyFile ParseKeyFile(std::string_view text);
 // larger file gives an empty text, since every mail source is optional.
 std::string ReadSettingsText(const std::string& path);
 
-// The text without leading and trailing spaces, tabs and carriage returns.
-std::string_view TrimBlanks(std::string_view text);
-
-// Splits text at line ends.
-std::vector<std::string_view> SplitLines(std::string_view text);
-
 }  // namespace quillo

@@ -6,6 +6,7 @@
 
 #include "KeyFile.h"
 #include "MailerParams.h"
+#include "base/Text.h"
 
 namespace quillo {
 

@@ -1,6 +1,7 @@
 #include "io/core/MailerParams.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,11 +15,9 @@ namespace fs = std::filesystem;
 class MailerSources : public ::testing::Test {
  protected:
   void SetUp() override {
-    home_ = fs::temp_directory_path() /
-            ("quillo-mail-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(home_);
-    fs::create_directories(home_);
+    std::string pattern = (fs::temp_directory_path() / "quillo-mail-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    home_ = pattern;
   }
   void TearDown() override { fs::remove_all(home_); }
 
