@@ -7,15 +7,13 @@ extern "C" {
 #include <libavdevice/avdevice.h>
 #include <libavformat/avformat.h>
 #include <libavutil/log.h>
-#include <libswscale/swscale.h>
 }
 
 #include <mutex>
-#include <optional>
 
 #include "CodecFunctions.h"
 #include "FfmpegHandles.h"
-#include "PaddedFrame.h"
+#include "FrameConverter.h"
 #include "base/Error.h"
 
 namespace quillo::codecs {
@@ -45,8 +43,7 @@ class FfmpegCapture : public CaptureReading {
   std::unique_ptr<AVFrame, FrameFreer> frame_{av_frame_alloc()};
   std::unique_ptr<AVPacket, PacketFreer> packet_{av_packet_alloc()};
   std::unique_ptr<AVPacket, PacketFreer> newest_{av_packet_alloc()};
-  std::unique_ptr<SwsContext, ScalerFreer> scaler_;
-  std::optional<PaddedFrame> converted_;
+  FrameConverter converter_;
   int stream_ = -1;
   bool live_ = false;
   Bitmap picture_;
@@ -91,17 +88,7 @@ FfmpegCapture::FfmpegCapture(const std::string& format, const std::string& url,
 
 void FfmpegCapture::Convert(const AVFrame& f) {
   if (f.width <= 0 || f.height <= 0 || !IsAcceptableSize(f.width, f.height)) return;
-  if (picture_.Width() != f.width || picture_.Height() != f.height) {
-    picture_.SetSize(f.width, f.height);
-    converted_.emplace(f.width, f.height);
-  }
-  scaler_.reset(sws_getCachedContext(scaler_.release(), f.width, f.height,
-                                     static_cast<AVPixelFormat>(f.format), f.width, f.height,
-                                     AV_PIX_FMT_BGR0, SWS_BILINEAR, nullptr, nullptr, nullptr));
-  if (!scaler_) throw Error("The capture device's pictures cannot be converted.");
-  sws_scale(scaler_.get(), f.data, f.linesize, 0, f.height, converted_->Planes(),
-            converted_->Strides());
-  converted_->CopyTo(picture_);
+  converter_.Convert(f, picture_, "The capture device's pictures cannot be converted.");
 }
 
 bool FfmpegCapture::Poll() {

@@ -5,16 +5,14 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/error.h>
 #include <libavutil/log.h>
-#include <libswscale/swscale.h>
 }
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 #include "CodecFunctions.h"
 #include "FfmpegHandles.h"
-#include "PaddedFrame.h"
+#include "FrameConverter.h"
 #include "base/Error.h"
 
 namespace quillo::codecs {
@@ -50,12 +48,11 @@ class FfmpegVideo : public VideoReading {
   std::unique_ptr<AVCodecContext, CodecFreer> codec_;
   std::unique_ptr<AVFrame, FrameFreer> frame_{av_frame_alloc()};
   std::unique_ptr<AVPacket, PacketFreer> packet_{av_packet_alloc()};
-  std::unique_ptr<SwsContext, ScalerFreer> scaler_;
   AVStream* stream_ = nullptr;
   VideoFacts info_;
   Bitmap picture_;
-  std::optional<PaddedFrame> converted_;  // the scaler's output, then copied to picture_
-  int current_ = -1;                      // index of the frame in picture_; -1 before the first
+  FrameConverter converter_;
+  int current_ = -1;  // index of the frame in picture_; -1 before the first
   bool ended_ = false;
 };
 
@@ -90,7 +87,6 @@ FfmpegVideo::FfmpegVideo(const std::string& path) {
   if (frames <= 0 || frames > 10'000'000) throw Error(FfmpegErrorText(AVERROR_INVALIDDATA));
   info_.frames = static_cast<int>(frames);
   picture_.SetSize(info_.width, info_.height);
-  converted_.emplace(info_.width, info_.height);
   // The first picture must decode, or the file is no video we can show.
   if (!DecodeNext()) throw Error(FfmpegErrorText(AVERROR_INVALIDDATA));
   Convert(*frame_);
@@ -106,13 +102,7 @@ int FfmpegVideo::IndexOf(const AVFrame& f) const {
 
 void FfmpegVideo::Convert(const AVFrame& f) {
   if (f.width != info_.width || f.height != info_.height) return;  // a damaged frame
-  scaler_.reset(sws_getCachedContext(
-      scaler_.release(), f.width, f.height, static_cast<AVPixelFormat>(f.format), info_.width,
-      info_.height, AV_PIX_FMT_BGR0, SWS_BILINEAR, nullptr, nullptr, nullptr));
-  if (!scaler_) throw Error("The video's pictures cannot be converted.");
-  sws_scale(scaler_.get(), f.data, f.linesize, 0, f.height, converted_->Planes(),
-            converted_->Strides());
-  converted_->CopyTo(picture_);
+  converter_.Convert(f, picture_, "The video's pictures cannot be converted.");
 }
 
 // Decodes the next frame into frame_; false at the end of the file.
