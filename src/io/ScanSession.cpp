@@ -320,9 +320,15 @@ bool ScanSession::ReadFrame(ScanSamples& samples, std::vector<std::uint8_t>& fra
     status = SANE_STATUS_INVAL;
     return false;
   }
+  // A pass that ended early is refused, as a one-pass scan that did would be,
+  // rather than shown with rows missing.
+  if (frame.size() < std::size_t(lines) * std::size_t(p.bytes_per_line)) {
+    status = SANE_STATUS_IO_ERROR;
+    return false;
+  }
   samples.bytesPerLine = static_cast<int>(rowBytes);
   samples.bytes.resize(std::size_t(rowBytes) * lines);
-  for (int y = 0; y < lines && std::size_t(y + 1) * p.bytes_per_line <= frame.size(); ++y)
+  for (int y = 0; y < lines; ++y)
     for (int x = 0; x < p.pixels_per_line; ++x)
       std::memcpy(&samples.bytes[std::size_t(y) * rowBytes + (x * 3 + channel) * bytesPerSample],
                   &frame[std::size_t(y) * p.bytes_per_line + x * bytesPerSample], bytesPerSample);

@@ -10,7 +10,6 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,9 +51,7 @@ class ScanSession {
   ScanSession(const ScanSession&) = delete;
   ScanSession& operator=(const ScanSession&) = delete;
 
-  int State() const { return state_; }
   const ScanError& FirstError() const { return error_; }
-  void ResetError() { error_ = {}; }
   const std::string& DeviceName() const { return deviceName_; }
   // The device's vendor and model, when SANE listed them.
   const std::string& DeviceDescription() const { return deviceDescription_; }

@@ -9,6 +9,7 @@
 #include <QShowEvent>
 
 #include "base/Handler.h"
+#include "skin/WaitCursor.h"
 
 namespace quillo {
 
@@ -89,9 +90,10 @@ void TCaptureBitmapDialog::showEvent(QShowEvent* event) {
 }
 
 void TCaptureBitmapDialog::DriverComboBoxChange() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool connected = Vidcap->Connect(DriverComboBox->currentIndex());
-  QApplication::restoreOverrideCursor();
+  const bool connected = [this] {
+    const WaitCursor wait;
+    return Vidcap->Connect(DriverComboBox->currentIndex());
+  }();
   Format->setEnabled(connected && Vidcap->Supports(ccDlgVideoFormat));
   Source->setEnabled(connected && Vidcap->Supports(ccDlgVideoSource));
   Display->setEnabled(connected && Vidcap->Supports(ccDlgVideoDisplay));
@@ -135,7 +137,6 @@ void TCaptureBitmapDialog::keyPressEvent(QKeyEvent* event) {
 
 void TCaptureBitmapDialog::hideEvent(QHideEvent* event) {
   // The device is let go while hidden, for other programs; showing connects again.
-  Vidcap->PreviewTimer.stop();
   Vidcap->Disconnect();
   ModalWindow::hideEvent(event);
 }

@@ -32,7 +32,6 @@ TScanDialog::TScanDialog(ScanSession& session, QWidget* caller)
     : QWidget(caller ? caller->window() : nullptr, Qt::Dialog), session_(session) {
   setObjectName("ScanDialog");
   setWindowTitle("Scan");
-  setAttribute(Qt::WA_DeleteOnClose, false);
   auto* layout = new QVBoxLayout(this);
   const QString name = QString::fromStdString(session_.DeviceName()).toHtmlEscaped();
   const QString description = QString::fromStdString(session_.DeviceDescription()).toHtmlEscaped();

@@ -65,6 +65,8 @@ void TVidcap::ChangeState() {
 bool TVidcap::Reopen() {
   reading_.reset();
   frame_ = Bitmap();
+  // A first frame that failed may have disconnected the device on the way.
+  if (connected_ < 0) return false;
   const CaptureDriver& driver = drivers_[connected_];
   const CaptureOpening o = OpeningOf(driver, input_ >= 0 ? &inputs_[input_] : nullptr,
                                      format_ >= 0 ? &formats_[format_] : nullptr);

@@ -45,12 +45,10 @@ class TVidcap : public QWidget {
   bool LiveVideo() const { return liveVideo_; }
   void SetLiveVideo(bool live);
 
-  // Connects the driver at that position of the list; false when it fails
-  // (WhyNotConnected tells why).
+  // Connects the driver at that position of the list; false when it fails.
   bool Connect(int index);
   void Disconnect();
   bool GetConnected() const;
-  const QString& WhyNotConnected() const { return whyNot_; }
   // Throws quillo::Error "Capture driver is not initialized" when not connected.
   bool Supports(TCaptureCapabilities capability) const;
   // The current frame (a fresh one while live); false when not connected or
