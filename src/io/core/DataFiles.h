@@ -50,7 +50,8 @@ constexpr int kHelpPages = 5;
 std::string HelpText(int page);  // "Resource\help<page>.txt", page = 0 to kHelpPages - 1
 
 // The program's icon, painted at each size of the desktop's icon theme; the
-// window shows it, and an install copies it into the theme.
+// window shows it, and an install copies it into the theme (the same sizes
+// are listed in desktop/CMakeLists.txt).
 inline constexpr std::array<int, 7> kIconSizes = {16, 24, 32, 48, 64, 128, 256};
 std::string IconFile(int size);  // "Resource\icon<size>.png", size one of kIconSizes
 
