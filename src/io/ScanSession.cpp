@@ -5,9 +5,11 @@
 #include <sane/saneopts.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 #include "base/Bitmap.h"
 
@@ -45,6 +47,13 @@ struct ScanSession::Api {
 };
 
 namespace {
+
+// libsane stops a backend's reader thread with an asynchronous
+// pthread_cancel; a reader stopped while it allocates or frees memory dies
+// holding the allocator's lock and the cancel never returns. A transfer that
+// ended by itself gives a reader that has just started or is just ending
+// this long to get past its allocations before the device is cancelled.
+constexpr std::chrono::milliseconds kReaderGrace{100};
 
 // The largest image read into memory: the largest picture in 16-bit colour.
 constexpr std::int64_t kMaxScanBytes = kMaxPicturePixels * 6;
@@ -366,6 +375,7 @@ ScanTransfer ScanSession::Transfer() {
     result.failure = e.what();
   }
   // Ends the transfer and discards any further pending image.
+  if (!result.cancelled) std::this_thread::sleep_for(kReaderGrace);
   api_->cancel(handle_);
   state_ = 5;
   return result;
