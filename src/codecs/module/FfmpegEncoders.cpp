@@ -17,6 +17,7 @@ extern "C" {
 #include "ChildProcess.h"
 #include "CodecFunctions.h"
 #include "EncoderSetup.h"
+#include "FfmpegHandles.h"
 
 namespace quillo::codecs {
 
@@ -27,10 +28,6 @@ constexpr int kProbeRate = 15;
 // Opening and closing an encoder takes milliseconds: one that takes longer
 // is not offered.
 constexpr std::chrono::milliseconds kProbeTimeLimit{1000};
-
-struct CodecDeleter {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
 
 // Opens the encoder and closes it again, as a writer dropped before its
 // first frame does, in a child process that tells by its exit status: some
@@ -46,7 +43,7 @@ bool OpensAndCloses(const AVCodec& encoder, int width, int height) {
       dup2(null, STDOUT_FILENO);
       dup2(null, STDERR_FILENO);
     }
-    std::unique_ptr<AVCodecContext, CodecDeleter> context(avcodec_alloc_context3(&encoder));
+    std::unique_ptr<AVCodecContext, CodecFreer> context(avcodec_alloc_context3(&encoder));
     if (!context) _exit(1);
     SetUpEncoder(*context, encoder, width, height, kProbeRate);
     if (avcodec_open2(context.get(), &encoder, nullptr) < 0) _exit(1);

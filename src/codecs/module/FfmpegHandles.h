@@ -5,6 +5,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/dict.h>
 #include <libavutil/frame.h>
+#include <libavutil/mem.h>
 #include <libswscale/swscale.h>
 }
 
@@ -12,6 +13,17 @@ namespace quillo::codecs {
 
 struct FormatCloser {
   void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
+};
+// A format context made for output, which is freed rather than closed.
+struct FormatFreer {
+  void operator()(AVFormatContext* c) const { avformat_free_context(c); }
+};
+// A custom I/O context with the buffer it owns.
+struct IoFreer {
+  void operator()(AVIOContext* io) const {
+    av_freep(&io->buffer);
+    avio_context_free(&io);
+  }
 };
 struct CodecFreer {
   void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }

@@ -24,6 +24,7 @@ extern "C" {
 
 #include "CodecFunctions.h"
 #include "EncoderSetup.h"
+#include "FfmpegHandles.h"
 #include "PaddedFrame.h"
 #include "base/Error.h"
 
@@ -46,28 +47,6 @@ void QuietFfmpegLog() {
     if (av_log_get_level() > AV_LOG_ERROR) av_log_set_level(AV_LOG_ERROR);
   });
 }
-
-struct FormatDeleter {
-  void operator()(AVFormatContext* f) const { avformat_free_context(f); }
-};
-struct IoDeleter {
-  void operator()(AVIOContext* io) const {
-    av_freep(&io->buffer);
-    avio_context_free(&io);
-  }
-};
-struct CodecDeleter {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct ScalerDeleter {
-  void operator()(SwsContext* s) const { sws_freeContext(s); }
-};
-struct FrameDeleter {
-  void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct PacketDeleter {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
 
 // The file the video is written to: created under a unique name in the
 // target's folder, and removed again unless it has replaced the target.
@@ -210,13 +189,13 @@ class FfmpegVideoWriter : public VideoWriting {
   int height_ = 0;
   TempFile file_;
   // Declared before the format context, which points at it, so freed after.
-  std::unique_ptr<AVIOContext, IoDeleter> io_;
-  std::unique_ptr<AVFormatContext, FormatDeleter> format_;
-  std::unique_ptr<AVCodecContext, CodecDeleter> codec_;
-  std::unique_ptr<SwsContext, ScalerDeleter> scaler_;
-  std::unique_ptr<AVFrame, FrameDeleter> frame_;
+  std::unique_ptr<AVIOContext, IoFreer> io_;
+  std::unique_ptr<AVFormatContext, FormatFreer> format_;
+  std::unique_ptr<AVCodecContext, CodecFreer> codec_;
+  std::unique_ptr<SwsContext, ScalerFreer> scaler_;
+  std::unique_ptr<AVFrame, FrameFreer> frame_;
   std::optional<PaddedFrame> source_;  // the frame's pixels as the scaler reads them
-  std::unique_ptr<AVPacket, PacketDeleter> packet_;
+  std::unique_ptr<AVPacket, PacketFreer> packet_;
   AVStream* stream_ = nullptr;
   int frames_ = 0;
   bool finished_ = false;

@@ -27,6 +27,19 @@ Tap TapAt(int sourceSize, int count, int i, bool resetWeightAtLast) {
   return {n, last ? n : n + 1, 1 - w, w};
 }
 
+// The taps of destination columns or rows first..last-1.
+stretch::Taps TapsFor(int sourceSize, int count, int first, int last, bool resetWeightAtLast) {
+  stretch::Taps taps;
+  for (int i = first; i < last; ++i) {
+    const Tap t = TapAt(sourceSize, count, i, resetWeightAtLast);
+    taps.near.push_back(t.near);
+    taps.far.push_back(t.far);
+    taps.keep.push_back(t.keep);
+    taps.take.push_back(t.take);
+  }
+  return taps;
+}
+
 // Stretches of this many visible pixels or more are drawn in bands of rows.
 constexpr long long kBandedArea = 40000;
 constexpr int kBandRows = 16;
@@ -39,22 +52,14 @@ namespace stretch {
 // last column is then mixed with itself, which can differ from it in the
 // last bit of the product before truncation.
 Plan PlanFor(Bitmap& canvas, Rect rect, Rect visible, const Bitmap& picture) {
-  Plan plan{picture, canvas, visible.left, visible.top, {}, {}, {}, {}, {}, {}, {}, {}};
-  for (int x = visible.left; x < visible.right; ++x) {
-    const Tap t = TapAt(picture.Width(), rect.Width(), x - rect.left, false);
-    plan.near.push_back(t.near);
-    plan.far.push_back(t.far);
-    plan.keep.push_back(t.keep);
-    plan.take.push_back(t.take);
-  }
-  for (int y = visible.top; y < visible.bottom; ++y) {
-    const Tap t = TapAt(picture.Height(), rect.Height(), y - rect.top, true);
-    plan.upper.push_back(t.near);
-    plan.lower.push_back(t.far);
-    plan.rowKeep.push_back(t.keep);
-    plan.rowTake.push_back(t.take);
-  }
-  return plan;
+  return {picture,
+          canvas,
+          visible.left,
+          visible.top,
+          TapsFor(picture.Width(), rect.Width(), visible.left - rect.left,
+                  visible.right - rect.left, false),
+          TapsFor(picture.Height(), rect.Height(), visible.top - rect.top,
+                  visible.bottom - rect.top, true)};
 }
 
 }  // namespace stretch

@@ -9,19 +9,21 @@
 
 namespace quillo::stretch {
 
+// Per destination column or row: the source columns or rows, and the
+// weights of the near (1 - w) and the far (w) neighbour.
+struct Taps {
+  std::vector<int> near, far;
+  std::vector<double> keep, take;
+};
+
 // One stretch of a picture onto the visible part of a rectangle.
 struct Plan {
   const Bitmap& picture;
   Bitmap& canvas;
-  int left;  // first visible canvas column
-  int top;   // canvas row of destination row 0
-  // Per visible column: the source columns and the weights of the left
-  // (1 - w) and the right (w) neighbour.
-  std::vector<int> near, far;
-  std::vector<double> keep, take;
-  // Per destination row, from 0: the same for the upper and the lower row.
-  std::vector<int> upper, lower;
-  std::vector<double> rowKeep, rowTake;
+  int left;      // first visible canvas column
+  int top;       // canvas row of destination row 0
+  Taps columns;  // per visible column
+  Taps rows;     // per destination row, from 0
 };
 
 // The plan of SmoothDraw(canvas, rect, picture) for the visible part of rect

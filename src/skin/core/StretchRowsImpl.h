@@ -30,7 +30,7 @@ inline const std::array<double, 256>& ByteValues() {
 // per visible column, from out[0]. out holds one double more than that.
 inline void StretchAlongX(const Plan& p, int row, double* out) {
   const auto* source = reinterpret_cast<const std::uint8_t*>(p.picture.Row(row));
-  const int n = static_cast<int>(p.near.size());
+  const int n = static_cast<int>(p.columns.near.size());
   int i = 0;
 #if defined(__AVX2__)
   // A pixel's four bytes as four doubles; the fourth lane is overwritten by
@@ -41,26 +41,28 @@ inline void StretchAlongX(const Plan& p, int row, double* out) {
     return _mm256_cvtepi32_pd(_mm_cvtepu8_epi32(_mm_cvtsi32_si128(bytes)));
   };
   for (; i < n; ++i) {
-    const __m256d left = _mm256_mul_pd(_mm256_broadcast_sd(&p.keep[i]), channels(p.near[i]));
-    const __m256d right = _mm256_mul_pd(_mm256_broadcast_sd(&p.take[i]), channels(p.far[i]));
+    const __m256d left =
+        _mm256_mul_pd(_mm256_broadcast_sd(&p.columns.keep[i]), channels(p.columns.near[i]));
+    const __m256d right =
+        _mm256_mul_pd(_mm256_broadcast_sd(&p.columns.take[i]), channels(p.columns.far[i]));
     _mm256_storeu_pd(out + 3 * i, _mm256_add_pd(left, right));
   }
 #endif
   const std::array<double, 256>& byte = ByteValues();
   for (; i < n; ++i) {
-    const std::uint8_t* left = source + 4 * p.near[i];
-    const std::uint8_t* right = source + 4 * p.far[i];
+    const std::uint8_t* left = source + 4 * p.columns.near[i];
+    const std::uint8_t* right = source + 4 * p.columns.far[i];
     for (int c = 0; c < 3; ++c)
-      out[3 * i + c] = p.keep[i] * byte[left[c]] + p.take[i] * byte[right[c]];
+      out[3 * i + c] = p.columns.keep[i] * byte[left[c]] + p.columns.take[i] * byte[right[c]];
   }
 }
 
 // Destination row y from its two stretched source rows; the fourth byte of
 // every pixel is 0.
 inline void MixRows(const Plan& p, int y, const double* upper, const double* lower, Pixel* out) {
-  const double gy = p.rowKeep[y];
-  const double wy = p.rowTake[y];
-  const int n = static_cast<int>(p.near.size());
+  const double gy = p.rows.keep[y];
+  const double wy = p.rows.take[y];
+  const int n = static_cast<int>(p.columns.near.size());
   int i = 0;
 #if defined(__AVX2__)
   const __m256d keep = _mm256_set1_pd(gy);
@@ -88,7 +90,7 @@ inline void MixRows(const Plan& p, int y, const double* upper, const double* low
 }
 
 inline void StretchRows(const Plan& p, int first, int last) {
-  const std::size_t size = 3 * p.near.size() + 1;
+  const std::size_t size = 3 * p.columns.near.size() + 1;
   std::vector<double> buffers[2] = {std::vector<double>(size), std::vector<double>(size)};
   int held[2] = {-1, -1};  // the source row in each buffer
   // The stretched source row, computed into the buffer that does not hold
@@ -102,8 +104,8 @@ inline void StretchRows(const Plan& p, int first, int last) {
     return buffers[k].data();
   };
   for (int y = first; y < last; ++y) {
-    const double* upper = stretched(p.upper[y], p.lower[y]);
-    const double* lower = stretched(p.lower[y], p.upper[y]);
+    const double* upper = stretched(p.rows.near[y], p.rows.far[y]);
+    const double* lower = stretched(p.rows.far[y], p.rows.near[y]);
     MixRows(p, y, upper, lower, p.canvas.Row(p.top + y) + p.left);
   }
 }
