@@ -131,6 +131,9 @@ def main():
         "zero-width.img": patch(mono, 12, ">H", 0),
         "side-over-limit.img": patch(mono, 12, ">H", 30001),
         "huge.img": patch(patch(mono, 12, ">H", 0xFFFF), 14, ">H", 0xFFFF),
+        # a few bytes that claim a large picture: refused from the data alone
+        "bomb-header-only.img": struct.pack(">8H", 1, 8, 1, 1, 85, 85, 8000, 8000),
+        "bomb-1024.img": struct.pack(">8H", 1, 8, 1, 1, 85, 85, 1024, 1024) + b"\0\0\xff\xff\x7f",
     }
     for name, data in seeds.items():
         with open(os.path.join(OUT, name), "wb") as f:

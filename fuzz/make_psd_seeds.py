@@ -98,6 +98,9 @@ def main():
         "side-over-limit.psd": patch(raw, 18, ">I", 30001),
         "huge.psd": patch(patch(raw, 18, ">I", 0x7FFFFFFF), 14, ">I", 0x7FFFFFFF),
         "no-channels.psd": patch(raw, 12, ">H", 0),
+        # a few bytes that claim a large picture: refused before it is allocated
+        "bomb-8000.psd": psd(8000, 8000, compression=1, planes=[], data=b""),
+        "bomb-1024.psd": psd(1024, 1024, compression=1, planes=[], data=b"\0\x04" * 10),
     }
     for name, data in seeds.items():
         with open(os.path.join(OUT, name), "wb") as f:

@@ -8,6 +8,7 @@
 #include "base/Error.h"
 #include "core/GemImage.h"
 #include "core/MacPaint.h"
+#include "skin/core/PsdReader.h"
 
 namespace quillo {
 
@@ -55,6 +56,8 @@ std::string AsClause(std::string sentence) {
 Bitmap DecodeLeadPicture(std::span<const std::uint8_t> bytes, std::string_view extension,
                          const std::string& name) {
   if (extension == "png" && IsOversizedPng(bytes)) throw Error("Picture too large: " + name);
+  if (extension == "psd" && !PsdDataCouldHoldPicture(bytes))
+    throw Error("Cannot read picture " + name + ": it is far too short for the size it claims.");
   for (const MagickCoder& c : kMagickCoders)
     if (c.extension == extension) return ReadWithMagick(bytes, c.coder, name);
   if (extension == "eps") return ReadEps(bytes, name);

@@ -167,8 +167,18 @@ Bitmap DecodeGemImg(std::span<const std::uint8_t> bytes) {
   const std::vector<Pixel> palette = Palette(bytes, headerWords, static_cast<int>(planes));
 
   const std::size_t rowBytes = (width + 7) / 8;
-  LineReader lines(bytes.subspan(2 * headerWords), rowBytes, static_cast<int>(planes), patternBytes,
-                   static_cast<int>(height));
+  const auto scanLines = [&] {
+    return LineReader(bytes.subspan(2 * headerWords), rowBytes, static_cast<int>(planes),
+                      patternBytes, static_cast<int>(height));
+  };
+  // A few bytes can claim a picture of hundreds of megabytes: every scan line
+  // is unpacked once into the line buffer alone before the picture is
+  // allocated, so damaged or short data is refused at the cost of its own size.
+  {
+    LineReader check = scanLines();
+    for (int y = 0; y < static_cast<int>(height);) y += check.Read(y);
+  }
+  LineReader lines = scanLines();
   Bitmap out(static_cast<int>(width), static_cast<int>(height));
   for (int y = 0; y < out.Height();) {
     const int times = std::min(lines.Read(y), out.Height() - y);

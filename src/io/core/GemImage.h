@@ -16,6 +16,8 @@
 // Everything is checked against the bytes given; damage throws quillo::Error
 // with a sentence for the user, and so does data that ends before the last
 // scan line ("ends early"): a half picture is not shown as if it were whole.
+// The scan lines are unpacked once before the picture is allocated, so a few
+// bytes that claim a huge picture cost no more than their own size.
 #include <cstdint>
 #include <span>
 

@@ -22,6 +22,22 @@ std::uint32_t Be32(const std::uint8_t* p) {
   return Be16(p) << 16 | Be16(p + 2);
 }
 
+// A file that ends early leaves the pixels it does not reach 0, but a few
+// bytes must not claim hundreds of megabytes: beyond this size a picture is
+// allocated only when the data after the sections could hold it at the
+// format's best compression (LeastPixelData).
+constexpr std::uint64_t kAlwaysAllocatedPixels = 1 << 16;
+
+// The fewest bytes that code a picture: per row of a channel either the raw
+// bytes or, run-length coded, its entry in the table of counts (2 bytes) and
+// a run of two bytes for every 128 bytes of the row, whichever is smaller.
+std::uint64_t LeastPixelData(std::uint64_t width, std::uint64_t height, std::uint32_t channels,
+                             std::uint32_t bitsPerChannel) {
+  const std::uint64_t rowBytes = (width * std::max<std::uint32_t>(bitsPerChannel, 1) + 7) / 8;
+  const std::uint64_t perRow = std::min(rowBytes, 2 + 2 * ((rowBytes + 127) / 128));
+  return perRow * height * std::max<std::uint32_t>(channels, 1);
+}
+
 // Where channel c goes in a pixel: red, green, blue, then the fourth byte.
 constexpr int kChannelShift[kPlacedChannels] = {16, 8, 0, 24};
 
@@ -134,7 +150,33 @@ void ReadRunLength(Input& in, Bitmap& picture, std::uint32_t channels) {
   }
 }
 
+// Skips the colour mode data, the image resources and the layer and mask
+// information, and reads the compression code; false when the file ends first.
+bool SkipToPixels(Input& in, std::uint32_t& compression) {
+  for (int section = 0; section < 3; ++section) {
+    std::uint32_t length = 0;
+    if (!in.Long(length) || !in.Skip(length)) return false;
+  }
+  return in.Word(compression);
+}
+
+// Whether the data after the sections could hold the declared picture.
+bool CouldHold(const Input& in, std::uint32_t width, std::uint32_t height, std::uint32_t channels,
+               std::uint32_t bitsPerChannel) {
+  return std::uint64_t{width} * height <= kAlwaysAllocatedPixels ||
+         in.Remaining() >= LeastPixelData(width, height, channels, bitsPerChannel);
+}
+
 }  // namespace
+
+bool PsdDataCouldHoldPicture(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < kHeaderSize || Be16(bytes.data() + 4) != 1) return true;
+  Input in(bytes, kHeaderSize);
+  std::uint32_t compression = 0;
+  SkipToPixels(in, compression);
+  const std::uint8_t* h = bytes.data();
+  return CouldHold(in, Be32(h + 18), Be32(h + 14), Be16(h + 12), Be16(h + 22));
+}
 
 void LoadPSD(Bitmap& bitmap, std::span<const std::uint8_t> bytes) {
   if (bytes.size() < kHeaderSize) throw Error(kInvalidPsd);
@@ -151,16 +193,15 @@ void LoadPSD(Bitmap& bitmap, std::span<const std::uint8_t> bytes) {
   if (width == 0 || height == 0) throw Error("The Photoshop picture has no pixels " + size);
   if (!IsAcceptableSize(width, height)) throw Error("The Photoshop picture is too large " + size);
 
-  Bitmap picture(static_cast<int>(width), static_cast<int>(height));
   Input in(bytes, kHeaderSize);
-  // Colour mode data, image resources, layer and mask information.
-  bool present = true;
-  for (int section = 0; section < 3 && present; ++section) {
-    std::uint32_t length = 0;
-    present = in.Long(length) && in.Skip(length);
-  }
   std::uint32_t compression = 0;
-  if (present && in.Word(compression)) {
+  const bool present = SkipToPixels(in, compression);
+  if (!CouldHold(in, width, height, channels, 8))
+    throw Error("The Photoshop picture is damaged: its data is far too short for " +
+                std::to_string(width) + " x " + std::to_string(height) + " pixels.");
+
+  Bitmap picture(static_cast<int>(width), static_cast<int>(height));
+  if (present) {
     if (compression == 0)
       ReadRaw(in, picture, channels);
     else

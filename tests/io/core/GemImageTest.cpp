@@ -114,6 +114,14 @@ TEST(GemImage, DamagedOrShortDataIsAnError) {
   for (const auto& [cut, line] : cuts)
     ExpectError(Bytes(good.begin(), good.begin() + cut),
                 "The GEM IMG picture ends early (in scan line " + std::to_string(line) + " of 3).");
+  // A header alone that claims 8000 x 8000: refused from the data, before
+  // the picture's 256 MB are allocated.
+  ExpectError(Gem(1, 8000, 8000, {}), "The GEM IMG picture ends early (in scan line 1 of 8000).");
+  Bytes firstLines = {0x00, 0x00, 0xFF, 0xFF};  // 255 times a line of 1000 clear bytes
+  firstLines.insert(firstLines.end(), 7, 0x7F);
+  firstLines.push_back(0x6F);
+  ExpectError(Gem(1, 8000, 8000, firstLines),
+              "The GEM IMG picture ends early (in scan line 256 of 8000).");
   ExpectError(Gem(1, 8, 1, {0x82}),
               "The GEM IMG picture is damaged (a run goes past the end of scan line 1).");
   ExpectError(Gem(1, 16, 2, {0x82, 0x81, 0x00, 0x00, 0xFF, 0x01, 0x81}),

@@ -114,6 +114,34 @@ TEST(PsdReader, AFileThatEndsEarlyLeavesTheRestZero) {
   EXPECT_EQ(runs.At(4, 0), 0u);
 }
 
+TEST(PsdReader, APictureItsDataCannotHoldIsRefusedBeforeItIsAllocated) {
+  // 300 x 300, one channel, at the best compression: three two-byte runs of
+  // 128 pixels a row (the last cut at the width) after the table of counts.
+  Bytes rows(600, 0);
+  for (int y = 0; y < 300; ++y) rows.insert(rows.end(), {0x81, 7, 0x81, 8, 0x81, 9});
+  const Bitmap b = Load(Psd(1, 300, 300, 1, rows));
+  EXPECT_EQ(b.At(127, 299), MakePixel(7, 0, 0));
+  EXPECT_EQ(b.At(299, 0), MakePixel(9, 0, 0));
+
+  const Bitmap before(1, 1, 0x01020304);
+  const auto expectRefused = [&](const Bytes& bytes, const std::string& size) {
+    Bitmap refused = before;
+    try {
+      LoadPSD(refused, bytes);
+      ADD_FAILURE() << "accepted " << size;
+    } catch (const Error& e) {
+      EXPECT_EQ(e.what(),
+                "The Photoshop picture is damaged: its data is far too short for " + size + ".");
+    }
+    EXPECT_EQ(refused, before);
+  };
+  rows.pop_back();
+  expectRefused(Psd(1, 300, 300, 1, rows), "300 x 300 pixels");
+  const Bytes huge = Psd(3, 8000, 8000, 0, {});
+  expectRefused(huge, "8000 x 8000 pixels");
+  expectRefused(Bytes(huge.begin(), huge.begin() + 30), "8000 x 8000 pixels");  // in the sections
+}
+
 // A temporary folder, removed with everything in it; path is empty when it
 // could not be made.
 struct TempFolder {
