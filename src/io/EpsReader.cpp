@@ -30,7 +30,9 @@ Bitmap ReadEps(std::span<const std::uint8_t> bytes, const std::string& name,
   Refuse(name, "Ghostscript is not run in fuzzing builds");
 #endif
 
-  const std::vector<std::uint8_t> drawn = codecs::Codecs().drawEps(bytes, name, timeLimit);
+  const auto boxInHeader = EpsWithBoxInHeader(bytes);
+  const std::vector<std::uint8_t> drawn = codecs::Codecs().drawEps(
+      boxInHeader ? std::span<const std::uint8_t>(*boxInHeader) : bytes, name, timeLimit);
   try {
     return DecodePpm(drawn);
   } catch (const Error& e) {

@@ -6,6 +6,8 @@
 #include <sys/resource.h>
 
 #include <QFile>
+#include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <array>
@@ -20,6 +22,7 @@
 #include "io/PictureFile.h"
 #include "io/TLead.h"
 #include "io/core/PpmReader.h"
+#include "skin/BitmapImage.h"
 
 namespace quillo {
 namespace {
@@ -127,8 +130,11 @@ class PictureFiles : public ::testing::Test {
     dir_ = new QTemporaryDir;
     WriteFileAtomically(Path("source.ppm"), Ppm(Source()));
     WriteFileAtomically(Path("source.pbm"), Pbm());
-    for (const char* ext : {"bmp", "ico", "pcx", "gif", "tga", "png", "psd", "tif", "pct"})
+    // ImageMagick 6 writes a TGA's rows top first but marks its origin as
+    // the bottom left; netpbm's TGA is what the format says.
+    for (const char* ext : {"bmp", "ico", "pcx", "gif", "png", "psd", "tif", "pct"})
       Run("convert", {"source.ppm", QString("picture.") + ext});
+    Run("ppmtotga", {"-rgb", "source.ppm"}, "picture.tga");
     Run("convert", {"source.ppm", "-quality", "100", "-sampling-factor", "1x1", "picture.jpg"});
     Run("pbmtomacp", {"source.pbm"}, "picture.mac");
     Run("pbmtogem", {"source.pbm"}, "picture.img");
@@ -224,6 +230,122 @@ TEST_F(PictureFiles, EveryFormatReadsWhatOtherProgramsWrote) {
   EXPECT_EQ(wmf.At(20, 15), MakePixel(0, 255, 0));
 }
 
+// The picture stored for one of the eight Exif orientations of the upright
+// one: for 6, say, the stored rows are the upright picture's columns from the
+// right, so that a viewer turns it a quarter clockwise.
+Bitmap Stored(const Bitmap& upright, int orientation) {
+  const int w = upright.Width(), h = upright.Height();
+  const bool turned = orientation >= 5;
+  Bitmap stored(turned ? h : w, turned ? w : h);
+  for (int y = 0; y < stored.Height(); ++y)
+    for (int x = 0; x < stored.Width(); ++x) {
+      const std::array<std::pair<int, int>, 8> from = {{{x, y},
+                                                        {w - 1 - x, y},
+                                                        {w - 1 - x, h - 1 - y},
+                                                        {x, h - 1 - y},
+                                                        {y, x},
+                                                        {w - 1 - y, x},
+                                                        {w - 1 - y, h - 1 - x},
+                                                        {y, h - 1 - x}}};
+      const auto [ux, uy] = from[orientation - 1];
+      stored.At(x, y) = upright.At(ux, uy);
+    }
+  return stored;
+}
+
+// Exif data (big-endian TIFF) holding only the orientation.
+std::vector<std::uint8_t> Exif(int orientation) {
+  return {'M',  'M',  0, 42, 0, 0, 0, 8, 0, 1,
+          0x01, 0x12, 0, 3,  0, 0, 0, 1, 0, static_cast<std::uint8_t>(orientation),
+          0,    0,    0, 0,  0, 0};
+}
+
+TEST_F(PictureFiles, TurnedOrMirroredPicturesComeInUpright) {
+  const Bitmap source = Source();
+  constexpr std::array<const char*, 8> kNames = {"TopLeft",     "TopRight",  "BottomRight",
+                                                 "BottomLeft",  "LeftTop",   "RightTop",
+                                                 "RightBottom", "LeftBottom"};
+  for (int orientation = 1; orientation <= 8; ++orientation) {
+    const std::string n = std::to_string(orientation);
+    WriteFileAtomically(Path("stored" + n + ".ppm"), Ppm(Stored(source, orientation)));
+    // A TIFF with its Orientation tag, as Qt's reader turns it too.
+    const std::string tiff = "turned" + n + ".tif";
+    Run("convert", {QString::fromStdString("stored" + n + ".ppm"), "-orient",
+                    kNames[orientation - 1], QString::fromStdString(tiff)});
+    EXPECT_EQ(LoadPictureFile(Path(tiff)), source) << tiff;
+    QImageReader qt(QString::fromStdString(Path(tiff)));
+    qt.setAutoTransform(true);
+    EXPECT_EQ(ToBitmap(qt.read()), source) << tiff << " by Qt";
+
+    // A phone's JPEG with the orientation in its Exif segment, and a PNG
+    // with an eXIf chunk: the stored picture turned as the number says.
+    Run("convert", {QString::fromStdString("stored" + n + ".ppm"), "-quality", "100",
+                    "-sampling-factor", "1x1", QString::fromStdString("stored" + n + ".jpg")});
+    auto jpeg = ReadFileBytes(Path("stored" + n + ".jpg"));
+    const Bitmap plain = LoadPictureBytes(jpeg, "plain.jpg");
+    std::vector<std::uint8_t> app1 = {0xFF, 0xE1, 0, 0, 'E', 'x', 'i', 'f', 0, 0};
+    const auto exif = Exif(orientation);
+    app1.insert(app1.end(), exif.begin(), exif.end());
+    app1[3] = static_cast<std::uint8_t>(app1.size() - 2);
+    jpeg.insert(jpeg.begin() + 2, app1.begin(), app1.end());
+    const Bitmap upright = LoadPictureBytes(jpeg, "phone.jpg");
+    EXPECT_EQ(Stored(upright, orientation), plain) << "phone.jpg, orientation " << n;
+
+    Run("convert", {QString::fromStdString("stored" + n + ".ppm"),
+                    QString::fromStdString("stored" + n + ".png")});
+    auto png = ReadFileBytes(Path("stored" + n + ".png"));
+    std::vector<std::uint8_t> chunk = {0,   0,   0,   static_cast<std::uint8_t>(exif.size()),
+                                       'e', 'X', 'I', 'f'};
+    chunk.insert(chunk.end(), exif.begin(), exif.end());
+    chunk.insert(chunk.end(), {0, 0, 0, 0});  // a reader that checks the CRC ignores the chunk
+    png.insert(png.begin() + 33, chunk.begin(), chunk.end());  // after the header chunk
+    EXPECT_EQ(LoadPictureBytes(png, "exif.png"), source) << "exif.png, orientation " << n;
+  }
+
+  // TGA's four origins, rows and columns stored from that corner.
+  for (const int descriptor : {0x00, 0x10, 0x20, 0x30}) {
+    std::vector<std::uint8_t> tga = {0,  0, 2,  0, 0,  0,
+                                     0,  0, 0,  0, 0,  0,
+                                     kW, 0, kH, 0, 24, static_cast<std::uint8_t>(descriptor)};
+    for (int row = 0; row < kH; ++row)
+      for (int column = 0; column < kW; ++column) {
+        const int x = descriptor & 0x10 ? kW - 1 - column : column;
+        const int y = descriptor & 0x20 ? row : kH - 1 - row;
+        const Pixel p = source.At(x, y);
+        tga.insert(tga.end(),
+                   {static_cast<std::uint8_t>(Blue(p)), static_cast<std::uint8_t>(Green(p)),
+                    static_cast<std::uint8_t>(Red(p))});
+      }
+    EXPECT_EQ(LoadPictureBytes(tga, "corner.tga"), source) << "descriptor " << descriptor;
+  }
+}
+
+TEST_F(PictureFiles, EpsFilesWithoutShowpageOrWithTheirBoxAtTheEnd) {
+  std::string noShowpage = Eps();
+  noShowpage.erase(noShowpage.find("showpage\n"), 9);
+  EXPECT_EQ(LoadPictureBytes(Bytes(noShowpage), "no-showpage.eps"), Source());
+  std::string atEnd = Eps();
+  const std::string box = "100 200 140 230";
+  atEnd.replace(atEnd.find(box), box.size(), "(atend)");
+  atEnd.insert(atEnd.find("%%EOF"), "%%Trailer\n%%BoundingBox: " + box + "\n");
+  EXPECT_EQ(LoadPictureBytes(Bytes(atEnd), "at-end.eps"), Source());
+}
+
+TEST_F(PictureFiles, AGifFrameStandsOnTheGifsScreen) {
+  // The source's top left 20 x 10 as the one frame, at (5, 7) of a 40 x 30 screen.
+  Run("convert",
+      {"source.ppm", "-crop", "20x10+0+0", "+repage", "-repage", "40x30+5+7", "offset.gif"});
+  const Bitmap gif = LoadPictureFile(Path("offset.gif"));
+  Bitmap want(kW, kH, MakePixel(255, 255, 255));
+  const Bitmap source = Source();
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 20; ++x) want.At(x + 5, y + 7) = source.At(x, y);
+  EXPECT_EQ(gif, want);
+  // Qt's reader places the frame the same way (the rest in its own colour).
+  EXPECT_EQ(ToBitmap(QImage(QString::fromStdString(Path("offset.gif")))).Copy({5, 7, 25, 17}),
+            gif.Copy({5, 7, 25, 17}));
+}
+
 TEST_F(PictureFiles, DamagedOrCutFilesAreRefusedAndTheAdapterKeepsItsPicture) {
   TLead lead;
   lead.LoadFromFile(Path("picture.png"));
@@ -277,6 +399,15 @@ TEST_F(PictureFiles, HugeHeadersAreRefusedWithoutDecoding) {
   psd.insert(psd.end(), {0, 1, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0x75, 0x30, 0, 0, 0x75, 0x30,
                          0, 8, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0,    0,    0, 0, 0,    0});
   psd.resize(4096, 0);
+  // 8000 x 8000 declared, and no pixel data at all.
+  std::vector<std::uint8_t> psdBomb = Bytes("8BPS");
+  psdBomb.insert(psdBomb.end(), {0, 1, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0x1F, 0x40, 0, 0, 0x1F, 0x40,
+                                 0, 8, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0,    0,    0, 0, 0,    1});
+
+  // A frame of 2 x 2 on a screen of 65535 x 65535.
+  Run("convert", {"-size", "2x2", "xc:red", "small.gif"});
+  auto screen = ReadFileBytes(Path("small.gif"));
+  std::fill_n(screen.begin() + 6, 4, 0xFF);
 
   rusage before{}, after{};
   getrusage(RUSAGE_SELF, &before);
@@ -284,7 +415,9 @@ TEST_F(PictureFiles, HugeHeadersAreRefusedWithoutDecoding) {
       {"huge.png", png},
       {"huge.tga", tga},
       {"huge.gif", gif},
+      {"huge-screen.gif", screen},
       {"huge.psd", psd},
+      {"bomb.psd", psdBomb},
       {"huge.eps", Bytes(Eps("0 0 100000 100000"))},
       {"huge.wmf", Wmf(30000, 30000)}};
   for (const auto& [name, bytes] : huge) {

@@ -102,9 +102,21 @@ struct InstanceDeleter {
     gsapi_set_stdio_with_handle(raw, NoInput, Keep, Keep, &said);
     gsapi_set_arg_encoding(raw, GS_ARG_ENCODING_UTF8);
     const std::string outputArg = "-sOutputFile=" + output;
-    const char* args[] = {"gs",         "-dSAFER",         "-dBATCH", "-dNOPAUSE",       "-dQUIET",
-                          "-dEPSCrop",  "-sDEVICE=ppmraw", "-r72",    outputArg.c_str(), "-f",
-                          input.c_str()};
+    // EPS files need not call showpage: the page is shown after the file
+    // when the file showed none.
+    const char* args[] = {"gs",
+                          "-dSAFER",
+                          "-dBATCH",
+                          "-dNOPAUSE",
+                          "-dQUIET",
+                          "-dEPSCrop",
+                          "-sDEVICE=ppmraw",
+                          "-r72",
+                          outputArg.c_str(),
+                          "-f",
+                          input.c_str(),
+                          "-c",
+                          "currentpagedevice /PageCount get 0 eq { showpage } if"};
     code = gsapi_init_with_args(raw, static_cast<int>(std::size(args)), const_cast<char**>(args));
   }
   if (code < 0 && code != gs_error_Quit) {

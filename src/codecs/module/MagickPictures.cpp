@@ -2,7 +2,10 @@
 // caller, within the project's picture limits.
 #include <Magick++.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <mutex>
+#include <span>
 #include <string_view>
 
 #include "CodecFunctions.h"
@@ -73,6 +76,70 @@ void Decode(Magick::Image& image, const Magick::Blob& blob, bool ping, const std
   if (!IsAcceptableSize(image.columns(), image.rows())) throw Error("Picture too large: " + name);
 }
 
+// The orientation (1 to 8, as Exif numbers them and ImageMagick's
+// OrientationType too) in Exif data, a TIFF structure; 0 when it has none.
+int ExifOrientation(std::span<const std::uint8_t> tiff) {
+  if (tiff.size() < 8) return 0;
+  const bool little = tiff[0] == 'I' && tiff[1] == 'I';
+  if (!little && !(tiff[0] == 'M' && tiff[1] == 'M')) return 0;
+  const auto u16 = [&](std::size_t at) {
+    return little ? tiff[at] | tiff[at + 1] << 8 : tiff[at] << 8 | tiff[at + 1];
+  };
+  const auto u32 = [&](std::size_t at) {
+    return little ? std::uint32_t(u16(at)) | std::uint32_t(u16(at + 2)) << 16
+                  : std::uint32_t(u16(at)) << 16 | std::uint32_t(u16(at + 2));
+  };
+  constexpr int kOrientationTag = 0x0112, kShort = 3;
+  const std::size_t ifd = u32(4);
+  if (u16(2) != 42 || ifd > tiff.size() - 2) return 0;
+  const std::size_t count = u16(ifd);
+  for (std::size_t i = 0, entry = ifd + 2; i < count && entry + 12 <= tiff.size(); ++i, entry += 12)
+    if (u16(entry) == kOrientationTag && u16(entry + 2) == kShort) {
+      const int value = u16(entry + 8);
+      return value >= 1 && value <= 8 ? value : 0;
+    }
+  return 0;
+}
+
+// The Exif orientation of a PNG file's eXIf chunk, which ImageMagick 6 does
+// not read; 0 when there is none.
+int PngExifOrientation(std::span<const std::uint8_t> bytes) {
+  constexpr std::size_t kSignature = 8, kChunkFrame = 12;
+  for (std::size_t at = kSignature; bytes.size() >= at + kChunkFrame;) {
+    const std::uint8_t* chunk = bytes.data() + at;
+    const std::size_t length =
+        std::size_t{chunk[0]} << 24 | chunk[1] << 16 | chunk[2] << 8 | chunk[3];
+    if (length > bytes.size() - at - kChunkFrame) return 0;
+    const std::string_view type(reinterpret_cast<const char*>(chunk + 4), 4);
+    if (type == "eXIf") return ExifOrientation(bytes.subspan(at + 8, length));
+    if (type == "IEND") return 0;
+    at += kChunkFrame + length;
+  }
+  return 0;
+}
+
+// A GIF's first frame stands on the GIF's logical screen, where its offsets
+// place it, as browsers show it; the rest of the screen is white. A screen too
+// small for the frame grows to hold it, so that no pixel of it is lost.
+void PlaceOnScreen(Magick::Image& image, const std::string& name) {
+  const Magick::Geometry page = image.page();
+  const std::int64_t x = std::max<std::int64_t>(page.xOff(), 0);
+  const std::int64_t y = std::max<std::int64_t>(page.yOff(), 0);
+  const std::int64_t columns = static_cast<std::int64_t>(image.columns());
+  const std::int64_t rows = static_cast<std::int64_t>(image.rows());
+  const std::int64_t width =
+      std::max<std::int64_t>(static_cast<std::int64_t>(page.width()), x + columns);
+  const std::int64_t height =
+      std::max<std::int64_t>(static_cast<std::int64_t>(page.height()), y + rows);
+  if (width == columns && height == rows) return;
+  if (!IsAcceptableSize(width, height)) throw Error("Picture too large: " + name);
+  Magick::Image screen(
+      Magick::Geometry(static_cast<std::size_t>(width), static_cast<std::size_t>(height)),
+      Magick::Color("white"));
+  screen.composite(image, x, y, MagickCore::CopyCompositeOp);
+  image = screen;
+}
+
 }  // namespace
 
 bool MagickCanRead(const std::string& coder) {
@@ -96,6 +163,16 @@ Bitmap ReadWithMagick(std::span<const std::uint8_t> bytes, const std::string& co
   Decode(image, blob, false, name);
 
   try {
+    // The rows as a viewer shows them: a TGA's origin, a TIFF's Orientation
+    // tag and a camera's Exif orientation turn or mirror the stored rows.
+    if (coder == "PNG" && image.orientation() == MagickCore::UndefinedOrientation)
+      if (const int exif = PngExifOrientation(bytes); exif != 0)
+        image.orientation(static_cast<MagickCore::OrientationType>(exif));
+    const MagickCore::OrientationType orientation = image.orientation();
+    if (orientation != MagickCore::UndefinedOrientation &&
+        orientation != MagickCore::TopLeftOrientation)
+      image.autoOrient();
+    if (coder == "GIF") PlaceOnScreen(image, name);
     const MagickCore::ColorspaceType space = image.colorSpace();
     if (space != MagickCore::sRGBColorspace && space != MagickCore::GRAYColorspace &&
         space != MagickCore::RGBColorspace)

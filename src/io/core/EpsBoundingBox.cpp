@@ -22,6 +22,10 @@ std::string_view PostScriptOf(std::span<const std::uint8_t> bytes) {
   return all.substr(offset, length);
 }
 
+bool IsAtEnd(std::string_view value) {
+  return value.find("(atend)") != std::string_view::npos;
+}
+
 std::optional<EpsBox> ParseBox(std::string_view text) {
   double v[4];
   const char* p = text.data();
@@ -42,25 +46,48 @@ std::int64_t PixelsBetween(double low, double high) {
   return pixels >= 1e12 ? std::int64_t{1'000'000'000'000} : static_cast<std::int64_t>(pixels);
 }
 
-}  // namespace
-
-std::optional<EpsBox> FindEpsBoundingBox(std::span<const std::uint8_t> bytes) {
-  const std::string_view text = PostScriptOf(bytes);
+// The values of the first %%BoundingBox comment and of the last one that is
+// not "(atend)", as views into the PostScript section.
+struct BoxComments {
+  std::string_view text;
   std::optional<std::string_view> first, last;
+};
+
+BoxComments FindBoxComments(std::span<const std::uint8_t> bytes) {
+  BoxComments found{PostScriptOf(bytes), std::nullopt, std::nullopt};
+  const std::string_view text = found.text;
   for (std::size_t start = 0; start < text.size();) {
     std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
     const std::string_view line = text.substr(start, end - start);
     if (line.starts_with(kComment)) {
       const std::string_view value = line.substr(kComment.size());
-      if (!first) first = value;
-      if (value.find("(atend)") == std::string_view::npos) last = value;
+      if (!found.first) found.first = value;
+      if (!IsAtEnd(value)) found.last = value;
     }
     start = end + 1;
   }
-  if (!first) return std::nullopt;
-  if (first->find("(atend)") == std::string_view::npos) return ParseBox(*first);
-  return last ? ParseBox(*last) : std::nullopt;
+  return found;
+}
+
+}  // namespace
+
+std::optional<EpsBox> FindEpsBoundingBox(std::span<const std::uint8_t> bytes) {
+  const BoxComments found = FindBoxComments(bytes);
+  if (!found.first) return std::nullopt;
+  if (!IsAtEnd(*found.first)) return ParseBox(*found.first);
+  return found.last ? ParseBox(*found.last) : std::nullopt;
+}
+
+std::optional<std::vector<std::uint8_t>> EpsWithBoxInHeader(std::span<const std::uint8_t> bytes) {
+  const BoxComments found = FindBoxComments(bytes);
+  if (!found.first || !IsAtEnd(*found.first) || !found.last) return std::nullopt;
+  const std::string_view text = found.text;
+  const std::size_t at = static_cast<std::size_t>(found.first->data() - text.data());
+  std::string drawn(text.substr(0, at));
+  drawn.append(*found.last);
+  drawn.append(text.substr(at + found.first->size()));
+  return std::vector<std::uint8_t>(drawn.begin(), drawn.end());
 }
 
 std::int64_t EpsPixelsAcross(const EpsBox& box) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace quillo {
 
@@ -15,6 +16,11 @@ struct EpsBox {
 // file). A box "(atend)" is taken from the last %%BoundingBox comment.
 // Empty when the file has no well-formed box.
 std::optional<EpsBox> FindEpsBoundingBox(std::span<const std::uint8_t> bytes);
+
+// The PostScript section with a box "(atend)" of its header replaced by the
+// box of its trailer, for Ghostscript, which crops only to a box in the
+// header; empty when the file needs no change.
+std::optional<std::vector<std::uint8_t>> EpsWithBoxInHeader(std::span<const std::uint8_t> bytes);
 
 // The picture's size in pixels drawn at 72 dots per inch: the whole points
 // the box touches. Not negative.
