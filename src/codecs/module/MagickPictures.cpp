@@ -49,11 +49,23 @@ std::string ReasonOf(const Magick::Exception& e) {
   throw Error("Cannot read picture " + name + ": " + reason + ".");
 }
 
-// A warning that the picture came out damaged (a JPEG file cut short, say)
+// libjpeg's warnings that scan data is missing or garbled; its other
+// warnings (stray bytes before a marker, a short Adobe segment) come with a
+// completely decoded picture, which viewers show.
+bool IsMissingJpegData(std::string_view text) {
+  for (const std::string_view sign : {"remature end", "bad Huffman code", "bad arithmetic code",
+                                      "instead of RST", "Inconsistent progression"})
+    if (text.find(sign) != std::string_view::npos) return true;
+  return false;
+}
+
+// A warning that the picture came out damaged (a file cut short, say)
 // refuses it; other warnings (an unknown TIFF tag) leave a good picture.
-bool IsDamage(const Magick::Exception& e) {
+bool IsDamage(const Magick::Exception& e, bool jpeg) {
   for (const Magick::Exception* p = &e; p; p = p->nested())
-    if (dynamic_cast<const Magick::WarningCorruptImage*>(p)) return true;
+    if (dynamic_cast<const Magick::WarningCorruptImage*>(p) &&
+        (!jpeg || IsMissingJpegData(p->what())))
+      return true;
   return false;
 }
 
@@ -68,7 +80,7 @@ void Decode(Magick::Image& image, const Magick::Blob& blob, bool ping, const std
   } catch (const Magick::Error& e) {
     Refuse(name, ReasonOf(e));
   } catch (const Magick::Warning& e) {
-    if (IsDamage(e)) Refuse(name, ReasonOf(e));
+    if (IsDamage(e, image.magick() == "JPEG")) Refuse(name, ReasonOf(e));
     // Magick++'s own warning when the coder gave nothing says less than ours.
     if (!std::string_view(e.what()).ends_with("No image was loaded.")) warning = ReasonOf(e);
   }
