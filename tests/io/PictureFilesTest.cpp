@@ -365,6 +365,31 @@ TEST_F(PictureFiles, AJpegDecodedCompletelyDespiteAWarningLoads) {
   EXPECT_NE(Refusal("cut-scan-ended.jpg"), "");
 }
 
+TEST_F(PictureFiles, OneBitPcxPicturesTakeTheirPalettesColours) {
+  // 16 x 2: the left half of the first row and the right half of the second
+  // are 1; the palette's first two colours as given.
+  const auto pcx = [](std::array<std::uint8_t, 6> colours) {
+    std::vector<std::uint8_t> file(128, 0);
+    file[0] = 10, file[1] = 5, file[2] = 1, file[3] = 1;  // run-length coded, one bit a pixel
+    file[8] = 15, file[10] = 1, file[12] = 72, file[14] = 72;
+    std::copy(colours.begin(), colours.end(), file.begin() + 16);
+    file[65] = 1, file[66] = 2, file[68] = 1;  // one plane of two bytes a row
+    file.insert(file.end(), {0xC1, 0xFF, 0x00, 0x00, 0xC1, 0xFF});
+    return file;
+  };
+  for (const auto& colours : {std::array<std::uint8_t, 6>{0, 0, 0, 255, 255, 255},
+                              {255, 255, 255, 0, 0, 0},
+                              {0, 0, 0, 0, 0, 0},
+                              {10, 20, 30, 200, 100, 0}}) {
+    WriteFileAtomically(Path("mono.pcx"), pcx(colours));
+    Run("pcxtoppm", {"mono.pcx"}, "mono-by-netpbm.ppm");
+    const Bitmap netpbm = DecodePpm(ReadFileBytes(Path("mono-by-netpbm.ppm")));
+    EXPECT_EQ(LoadPictureFile(Path("mono.pcx")), netpbm)
+        << int(colours[0]) << " " << int(colours[3]);
+    EXPECT_NE(netpbm.At(0, 0), netpbm.At(15, 0));
+  }
+}
+
 TEST_F(PictureFiles, AGifFrameStandsOnTheGifsScreen) {
   // The source's top left 20 x 10 as the one frame, at (5, 7) of a 40 x 30 screen.
   Run("convert",

@@ -152,6 +152,22 @@ void PlaceOnScreen(Magick::Image& image, const std::string& name) {
   image = screen;
 }
 
+// ImageMagick shows a one-bit PCX picture with 1 black and 0 white whatever
+// its header's palette says. The palette's first two colours are the
+// picture's, as netpbm and the painting programs read them; a palette that
+// tells them no apart (all zero, as many writers leave it) means 0 black.
+void ColourMonochromePcx(std::span<const std::uint8_t> bytes, Bitmap& picture) {
+  constexpr std::size_t kHeader = 128, kPalette = 16, kBitsPerPixel = 3, kPlanes = 65;
+  if (bytes.size() < kHeader || bytes[kBitsPerPixel] != 1 || bytes[kPlanes] != 1) return;
+  const std::uint8_t* entry = bytes.data() + kPalette;
+  Pixel zero = MakePixel(entry[0], entry[1], entry[2]);
+  Pixel one = MakePixel(entry[3], entry[4], entry[5]);
+  if (zero == one) zero = MakePixel(0, 0, 0), one = MakePixel(255, 255, 255);
+  for (int y = 0; y < picture.Height(); ++y)
+    for (Pixel* p = picture.Row(y); p != picture.Row(y) + picture.Width(); ++p)
+      *p = *p == MakePixel(0, 0, 0) ? one : zero;
+}
+
 }  // namespace
 
 bool MagickCanRead(const std::string& coder) {
@@ -191,6 +207,7 @@ Bitmap ReadWithMagick(std::span<const std::uint8_t> bytes, const std::string& co
       image.colorSpace(MagickCore::sRGBColorspace);  // CMYK pictures
     Bitmap picture(static_cast<int>(image.columns()), static_cast<int>(image.rows()));
     image.write(0, 0, image.columns(), image.rows(), "BGRP", Magick::CharPixel, picture.Data());
+    if (coder == "PCX") ColourMonochromePcx(bytes, picture);
     return picture;
   } catch (const Magick::Exception& e) {
     Refuse(name, ReasonOf(e));
