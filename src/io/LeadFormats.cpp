@@ -7,6 +7,7 @@
 #include "MagickReader.h"
 #include "base/Error.h"
 #include "core/GemImage.h"
+#include "core/GreyAlphaTga.h"
 #include "core/MacPaint.h"
 #include "skin/core/PsdReader.h"
 
@@ -58,6 +59,14 @@ Bitmap DecodeLeadPicture(std::span<const std::uint8_t> bytes, std::string_view e
   if (extension == "png" && IsOversizedPng(bytes)) throw Error("Picture too large: " + name);
   if (extension == "psd" && !PsdDataCouldHoldPicture(bytes))
     throw Error("Cannot read picture " + name + ": it is far too short for the size it claims.");
+  if (extension == "tga" && IsGreyAlphaTga(bytes)) {
+    // ImageMagick reads these as 15-bit colour.
+    try {
+      return DecodeGreyAlphaTga(bytes);
+    } catch (const Error& e) {
+      throw Error("Cannot read picture " + name + ": " + AsClause(e.what()));
+    }
+  }
   for (const MagickCoder& c : kMagickCoders)
     if (c.extension == extension) return ReadWithMagick(bytes, c.coder, name);
   if (extension == "eps") return ReadEps(bytes, name);

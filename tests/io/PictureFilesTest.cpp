@@ -390,6 +390,33 @@ TEST_F(PictureFiles, OneBitPcxPicturesTakeTheirPalettesColours) {
   }
 }
 
+TEST_F(PictureFiles, GreyTgaWithAlphaIsGrey) {
+  // The source's green as grey, with alpha, stored from the bottom left, and
+  // run-length coded from the top left (a literal packet a pixel).
+  const Bitmap source = Source();
+  std::vector<std::uint8_t> raw = {0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, kW, 0, kH, 0, 16, 0x08};
+  std::vector<std::uint8_t> runs = {0, 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0, kW, 0, kH, 0, 16, 0x28};
+  Bitmap grey(kW, kH);
+  for (int row = 0; row < kH; ++row)
+    for (int x = 0; x < kW; ++x) {
+      const auto g = [&](int y) { return static_cast<std::uint8_t>(Green(source.At(x, y))); };
+      raw.insert(raw.end(), {g(kH - 1 - row), 0x80});
+      runs.insert(runs.end(), {0x00, g(row), 0xFF});
+      grey.At(x, row) = MakePixel(g(row), g(row), g(row));
+    }
+  for (const auto& [file, bytes] :
+       {std::pair{"grey-alpha.tga", raw}, std::pair{"grey-alpha-runs.tga", runs}}) {
+    WriteFileAtomically(Path(file), bytes);
+    EXPECT_EQ(LoadPictureFile(Path(file)), grey) << file;
+    // Pillow, a reader that knows these, sees the same grey.
+    Run("/usr/bin/python3", {"-c",
+                             "import sys; from PIL import Image; "
+                             "Image.open(sys.argv[1]).convert('RGB').save(sys.argv[2])",
+                             file, "grey-by-pillow.ppm"});
+    EXPECT_EQ(DecodePpm(ReadFileBytes(Path("grey-by-pillow.ppm"))), grey) << file;
+  }
+}
+
 TEST_F(PictureFiles, AGifFrameStandsOnTheGifsScreen) {
   // The source's top left 20 x 10 as the one frame, at (5, 7) of a 40 x 30 screen.
   Run("convert",
