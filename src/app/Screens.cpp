@@ -18,7 +18,6 @@
 #include "io/TSaveForm.h"
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
-#include "media/TVideoPlayer.h"
 #include "skin/TGraphicButton.h"
 #include "skin/TGraphicSlider.h"
 #include "skin/TNonRectPanel.h"
