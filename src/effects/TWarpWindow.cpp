@@ -104,7 +104,8 @@ void TWarpWindow::mouseReleaseEvent(QMouseEvent*) {
   FormMouseUp();
 }
 
-void TWarpWindow::RenderDistorted(Rect rect, double warpScale, double mirrorStrength) {
+void TWarpWindow::RenderDistorted(Rect rect, SliderOrValue warpScale,
+                                  SliderOrValue mirrorStrength) {
   model_.RenderDistorted(rect, warpScale, mirrorStrength, leftSlider_.Value(),
                          rightSlider_.Value());
 }

@@ -24,7 +24,7 @@ class TWarpWindow : public QWidget {
   void SetFacePicture(const Bitmap& picture);
 
   // Renders a rectangle of the view; UseSliderValue takes a slider instead.
-  void RenderDistorted(Rect rect, double warpScale, double mirrorStrength);
+  void RenderDistorted(Rect rect, SliderOrValue warpScale, SliderOrValue mirrorStrength);
 
   // The whole frame at p percent of the current distortion, bilinear, into
   // ViewBitmap (the save dialog's frames).

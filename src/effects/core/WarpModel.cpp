@@ -40,10 +40,10 @@ void WarpModel::SetFacePicture(const Bitmap& picture) {
   std::fill(ShiftY.begin(), ShiftY.end(), 0.0);
 }
 
-void WarpModel::RenderDistorted(Rect rect, double warpScale, double mirrorStrength, int leftSlider,
-                                int rightSlider) {
-  const double s = warpScale == UseSliderValue ? rightSlider * 0.1 : warpScale;
-  const double b = mirrorStrength == UseSliderValue ? leftSlider * 0.1 : mirrorStrength;
+void WarpModel::RenderDistorted(Rect rect, SliderOrValue warpScale, SliderOrValue mirrorStrength,
+                                int leftSlider, int rightSlider) {
+  const double s = warpScale.value_or(rightSlider * 0.1);
+  const double b = mirrorStrength.value_or(leftSlider * 0.1);
   const int w = FaceBitmap.Width();
   const int h = FaceBitmap.Height();
   if (ViewBitmap.Width() != w || ViewBitmap.Height() != h) ViewBitmap.SetSize(w, h);

@@ -3,6 +3,7 @@
 // loaded, the displacement field and the rendered view. One renderer serves
 // the warp field and the four mirrors in two qualities (bilinear and a
 // nearest-pixel preview).
+#include <optional>
 #include <vector>
 
 #include "MirrorKind.h"
@@ -10,8 +11,10 @@
 
 namespace quillo {
 
-// Passed as warp scale or mirror strength: take the current slider instead.
-constexpr double UseSliderValue = 13.0;
+// A warp scale or mirror strength for the renderer, or UseSliderValue: take
+// the current slider's value instead.
+using SliderOrValue = std::optional<double>;
+inline constexpr std::nullopt_t UseSliderValue = std::nullopt;
 
 constexpr int kFaceSize = 320;
 // The mirror window's client area.
@@ -29,8 +32,8 @@ class WarpModel {
   // Renders the rectangle of ViewBitmap (which must lie inside the face)
   // from FaceBitmap. UseSliderValue as warpScale means rightSlider x 0.1, as
   // mirrorStrength leftSlider x 0.1.
-  void RenderDistorted(Rect rect, double warpScale, double mirrorStrength, int leftSlider,
-                       int rightSlider);
+  void RenderDistorted(Rect rect, SliderOrValue warpScale, SliderOrValue mirrorStrength,
+                       int leftSlider, int rightSlider);
 
   // A press in the window: the drag begins at (x, y) and the warp scale the
   // view shows (rightSlider x 0.1) is baked into the field, so that the field
