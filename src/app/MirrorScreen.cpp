@@ -47,7 +47,7 @@ MirrorScreen::MirrorScreen() {
   ConnectHandler(&Timer, &QTimer::timeout, &Timer, [this] { TimerTimer(); });
 }
 
-void MirrorScreen::Bind(const MirrorControls& controls) {
+void MirrorScreen::Bind(const MirrorScreenParts& controls) {
   c_ = controls;
   c_.LeftSlider->OnMouseDown = [this](TGraphicButton*, Qt::MouseButton, Qt::KeyboardModifiers, int,
                                       int y) { LeftSliderMouseDown(y); };
@@ -156,6 +156,18 @@ void MirrorScreen::RightSliderChange() {
   c_.RightSlider->repaint();
   warpWindow_->Invalidate();
   Timer.start();
+}
+
+int MirrorScreen::LeftSliderValue() const {
+  return c_.LeftSlider->Value();
+}
+
+int MirrorScreen::RightSliderValue() const {
+  return c_.RightSlider->Value();
+}
+
+void MirrorScreen::ResetWarpScale() {
+  c_.RightSlider->SetValue(10);
 }
 
 void MirrorScreen::TimerTimer() {

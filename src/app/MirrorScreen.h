@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "effects/WarpControls.h"
+
 class QPainter;
 
 namespace quillo {
@@ -17,7 +19,7 @@ class TNonRectPanel;
 class TWarpWindow;
 
 // The main window's controls the screens work with.
-struct MirrorControls {
+struct MirrorScreenParts {
   TGraphicSlider* LeftSlider = nullptr;
   TGraphicSlider* RightSlider = nullptr;
   TNonRectPanel* LeftPanel = nullptr;
@@ -26,13 +28,13 @@ struct MirrorControls {
   std::function<void(const std::string&)> PlayCue;
 };
 
-class MirrorScreen {
+class MirrorScreen final : public WarpControls {
  public:
   // The settling timer runs from the start; the controls come with Bind.
   MirrorScreen();
 
   // Takes the controls and gives the sliders and panels their handlers.
-  void Bind(const MirrorControls& controls);
+  void Bind(const MirrorScreenParts& controls);
   // The mirror window, created after the main window.
   void Attach(TWarpWindow* warpWindow) { warpWindow_ = warpWindow; }
 
@@ -58,11 +60,18 @@ class MirrorScreen {
   void LeftPanelPaint(QPainter& canvas);
   void RightPanelPaint(QPainter& canvas);
 
+  // What the mirror window reads and changes of the sliders and the timer.
+  int LeftSliderValue() const override;
+  int RightSliderValue() const override;
+  void ResetWarpScale() override;
+  void PauseSettling() override { Timer.stop(); }
+  void RestartSettling() override { Timer.start(); }
+
  private:
   // True on the Mirrors screen: the mirror window shows one of the mirrors.
   bool MirrorsMode() const;
 
-  MirrorControls c_;
+  MirrorScreenParts c_;
   TWarpWindow* warpWindow_ = nullptr;
 };
 

@@ -48,6 +48,8 @@ class TJumpForm : public QWidget {
 
   // The parent of every control: the inner 630 x 470 client area.
   QWidget* Client() const { return client_; }
+  // The sliders and the settling timer as the mirror window sees them.
+  WarpControls& WarpWindowControls() { return mirror_; }
 
   // Plays a sound cue given by its full path, or one of the nine hover cues
   // for "random" (never the one played last). Never fails.
