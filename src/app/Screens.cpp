@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QRegion>
-#include <cstdlib>
 
 #include "QuilloWindows.h"
 #include "TJumpForm.h"
@@ -56,7 +55,7 @@ void TJumpForm::SwitchScreen(int direction) {
        {GraphicButton1, GraphicButton2, GraphicButton3, GraphicButton4, GraphicButton5})
     button->hide();
   PlayCue(DataFile(direction > 0 ? kMove2Sound : kMove1Sound));
-  if (std::abs(direction) <= 2) {
+  if (SlidesMirrorPanels(direction)) {
     LeftPanel->show();
     RightPanel->show();
   } else {
@@ -79,7 +78,7 @@ void TJumpForm::SwitchScreen(int direction) {
 }
 
 void TJumpForm::AnimTimerTimer() {
-  const bool mirrorPanels = std::abs(SlideDirection) <= 2;
+  const bool mirrorPanels = SlidesMirrorPanels(SlideDirection);
   TNonRectPanel* left = mirrorPanels ? LeftPanel : MorphLeftPanel;
   TNonRectPanel* right = mirrorPanels ? RightPanel : MorphRightPanel;
   if (AnimTimerTag == 0)
@@ -193,7 +192,7 @@ void TJumpForm::LoadPanelClick() {
 void TJumpForm::SavePanelClick() {
   PlayCue(DataFile(kSaveSound));
   warpWindow_->hide();
-  warpWindow_->RenderDistorted({0, 0, 320, 320}, UseSliderValue, UseSliderValue);
+  warpWindow_->RenderDistorted({0, 0, kFaceSize, kFaceSize}, UseSliderValue, UseSliderValue);
   TSaveForm& saveForm = *windows_->SaveForm;
   saveForm.SaveBitmap = &warpWindow_->Model().ViewBitmap;
   saveForm.OnRenderFrame = [this] { RenderForSave(); };
