@@ -8,7 +8,6 @@
 
 #include "QuilloWindows.h"
 #include "TJumpForm.h"
-#include "base/Handler.h"
 #include "effects/ScreenHandlers.h"
 #include "effects/TBlendForm.h"
 #include "effects/TMorphForm.h"
@@ -17,6 +16,7 @@
 #include "io/TSaveForm.h"
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
+#include "skin/ConnectHandler.h"
 #include "skin/TGraphicButton.h"
 #include "skin/TGraphicSlider.h"
 #include "skin/TNonRectPanel.h"
@@ -28,7 +28,7 @@ namespace quillo {
 void TJumpForm::BindScreenHandlers() {
   AnimTimer.setInterval(kSlideTick);
   AnimTimer.setTimerType(Qt::PreciseTimer);
-  connect(&AnimTimer, &QTimer::timeout, this, [this] { RunHandler([this] { AnimTimerTimer(); }); });
+  ConnectHandler(&AnimTimer, &QTimer::timeout, this, [this] { AnimTimerTimer(); });
   GraphicButton1->OnClick = [this](TGraphicButton*) { Page1Click(); };
   GraphicButton3->OnClick = [this](TGraphicButton*) { Page2Click(); };
   GraphicButton2->OnClick = [this](TGraphicButton*) { GraphicButton2Click(); };

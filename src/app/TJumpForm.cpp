@@ -24,6 +24,7 @@
 #include "io/core/Folders.h"
 #include "media/core/RandomCue.h"
 #include "skin/BitmapImage.h"
+#include "skin/ConnectHandler.h"
 #include "skin/QtRect.h"
 #include "skin/TGraphicButton.h"
 #include "skin/TGraphicSlider.h"
@@ -164,7 +165,7 @@ void TJumpForm::CreateControls() {
   BindScreenHandlers();
   MidiTimer.setInterval(3000);
   MidiTimer.setSingleShot(true);
-  connect(&MidiTimer, &QTimer::timeout, this, [this] { RunHandler([this] { MidiTimerTimer(); }); });
+  ConnectHandler(&MidiTimer, &QTimer::timeout, this, [this] { MidiTimerTimer(); });
   intro_.Place(client_, StartPaintBox);
 }
 
