@@ -72,11 +72,11 @@ void MirrorScreen::Bind(const MirrorScreenParts& controls) {
 }
 
 bool MirrorScreen::MirrorsMode() const {
-  return warpWindow_ && warpWindow_->Model().Tag > WarpField;
+  return warpWindow_ && warpWindow_->Model().Tag() > WarpField;
 }
 
 void MirrorScreen::EnterWarpingState() {
-  warpWindow_->Model().Tag = WarpField;
+  warpWindow_->Model().SetMode(WarpField);
   c_.LeftSlider->ClearBackground();
   c_.RightSlider->ClearBackground();
   c_.LeftSlider->SetMin(0);
@@ -89,11 +89,10 @@ void MirrorScreen::EnterMirrorsState() {
   c_.LeftSlider->SetMin(-10);
   c_.LeftSlider->SetValue(5);
   c_.RightSlider->SetValue(10);
-  warpWindow_->Model().Tag = Horizontal;
+  warpWindow_->Model().SetMode(Horizontal);
   c_.LeftSlider->ClearBackground();
   c_.RightSlider->ClearBackground();
-  warpWindow_->Model().CenterX = 160;
-  warpWindow_->Model().CenterY = 160;
+  warpWindow_->Model().SetCenter(160, 160);
   c_.LeftPanel->update();
   c_.RightPanel->update();
 }
@@ -114,14 +113,14 @@ void MirrorScreen::LeftSliderMouseMove(int y) {
   }
   Timer.stop();
   c_.LeftSlider->repaint();
-  warpWindow_->Model().Smooth = false;
+  warpWindow_->Model().SetSmooth(false);
   c_.LeftSlider->SetValue(StrengthSliderValueAt(y, h));
   Timer.start();
 }
 
 void MirrorScreen::LeftSliderChange() {
   if (!warpWindow_) return;
-  warpWindow_->Model().BrushRadius = BrushRadiusOf(c_.LeftSlider->Value());
+  warpWindow_->Model().SetBrushRadius(BrushRadiusOf(c_.LeftSlider->Value()));
   if (!MirrorsMode()) return;
   c_.LeftSlider->repaint();
   warpWindow_->repaint();
@@ -147,12 +146,11 @@ void MirrorScreen::RightSliderChange() {
   if (!warpWindow_) return;
   WarpModel& model = warpWindow_->Model();
   if (MirrorsMode()) {
-    model.Tag = MirrorOfSlider(c_.RightSlider->Value());
-    model.CenterX = 160;
-    model.CenterY = 160;
+    model.SetMode(MirrorOfSlider(c_.RightSlider->Value()));
+    model.SetCenter(160, 160);
   }
   Timer.stop();
-  model.Smooth = false;
+  model.SetSmooth(false);
   c_.RightSlider->repaint();
   warpWindow_->Invalidate();
   Timer.start();
@@ -173,7 +171,7 @@ void MirrorScreen::ResetWarpScale() {
 void MirrorScreen::TimerTimer() {
   Timer.stop();
   if (!warpWindow_) return;
-  warpWindow_->Model().Smooth = true;
+  warpWindow_->Model().SetSmooth(true);
   warpWindow_->repaint();
 }
 
@@ -186,7 +184,7 @@ void MirrorScreen::LeftSliderPaint(QPainter& canvas) {
 void MirrorScreen::RightSliderPaint(QPainter& canvas) {
   if (!c_.Resource->HasPicture()) return;
   if (MirrorsMode()) {
-    const int chosen = warpWindow_->Model().Tag;
+    const int chosen = warpWindow_->Model().Tag();
     for (int i = 0; i < static_cast<int>(kMirrorIcons.size()); ++i) {
       const MirrorIcon& icon = kMirrorIcons[i];
       const Rect r = icon.Cell(i + 1 == chosen);

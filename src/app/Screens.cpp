@@ -194,7 +194,8 @@ void TJumpForm::SavePanelClick() {
   warpWindow_->hide();
   warpWindow_->RenderDistorted({0, 0, kFaceSize, kFaceSize}, UseSliderValue, UseSliderValue);
   TSaveForm& saveForm = *windows_->SaveForm;
-  saveForm.SaveBitmap = &warpWindow_->Model().ViewBitmap;
+  // The dialog only reads the view, which RenderForSave renders afresh.
+  saveForm.SaveBitmap = const_cast<Bitmap*>(&warpWindow_->Model().ViewBitmap());
   saveForm.OnRenderFrame = [this] { RenderForSave(); };
   saveForm.ShowModal();
   warpWindow_->show();

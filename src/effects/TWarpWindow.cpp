@@ -58,22 +58,21 @@ void TWarpWindow::Invalidate() {
 void TWarpWindow::FormMouseDown(int x, int y) {
   if (!model_.BeginPress(x, y, controls_.RightSliderValue())) return;
   // The field now holds what was shown: the strength goes back to full.
-  if (model_.Tag == WarpField) controls_.ResetWarpScale();
+  if (model_.Tag() == WarpField) controls_.ResetWarpScale();
   model_.StartDrag();
 }
 
 void TWarpWindow::FormMouseMove(int x, int y) {
-  if (!model_.Dragging) return;
-  if (model_.Tag <= WarpField) {
+  if (!model_.Dragging()) return;
+  if (model_.Tag() <= WarpField) {
     const Rect square = model_.DragStep(x, y);
     repaint(square.left, square.top, square.Width(), square.Height());
     return;
   }
   // A mirror follows the pointer: a quick preview now, the smooth view once
   // the pointer rests.
-  model_.CenterX = x;
-  model_.CenterY = y;
-  model_.Smooth = false;
+  model_.SetCenter(x, y);
+  model_.SetSmooth(false);
   controls_.PauseSettling();
   repaint();
   controls_.RestartSettling();
@@ -106,20 +105,20 @@ void TWarpWindow::RenderDistorted(Rect rect, SliderOrValue warpScale,
 
 void TWarpWindow::RenderForSave(int percent) {
   const double t = percent * 0.01;
-  model_.Smooth = true;
+  model_.SetSmooth(true);
   RenderDistorted({0, 0, kFaceSize, kFaceSize}, controls_.RightSliderValue() * t * 0.1,
                   t * controls_.LeftSliderValue() * 0.1);
 }
 
 void TWarpWindow::paintEvent(QPaintEvent* event) {
   pending_ = false;
-  if (model_.FaceBitmap.Empty()) return;
+  if (model_.FaceBitmap().Empty()) return;
   const QRect u = event->rect();
   const Rect r = Rect{u.left(), u.top(), u.right() + 1, u.bottom() + 1}.ClampedTo(
-      model_.FaceBitmap.Width(), model_.FaceBitmap.Height());
+      model_.FaceBitmap().Width(), model_.FaceBitmap().Height());
   RenderDistorted(r, UseSliderValue, UseSliderValue);
   QPainter painter(this);
-  painter.drawImage(0, 0, WrapImage(model_.ViewBitmap));
+  painter.drawImage(0, 0, WrapImage(model_.ViewBitmap()));
 }
 
 }  // namespace quillo
