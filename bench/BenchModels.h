@@ -71,11 +71,11 @@ inline Bitmap MorphFace(int seed) {
 // A morph with the given number of usable lines spread over the pictures.
 inline MorphModel RandomMorph(int lines) {
   MorphModel m;
-  m.SourceBitmap1 = MorphFace(3);
-  m.SourceBitmap2 = MorphFace(5);
+  m.SetFace(MorphPicture::One, MorphFace(3));
+  m.SetFace(MorphPicture::Two, MorphFace(5));
   std::mt19937 random(lines);
   std::uniform_int_distribution<int> coordinate(0, 144);
-  while (m.LineCount < lines) {
+  while (m.LineCount() < lines) {
     MorphLine l;
     for (RealPoint* p : {&l.Start1, &l.End1, &l.Start2, &l.End2})
       *p = {double(coordinate(random)), double(coordinate(random))};

@@ -176,7 +176,7 @@ void QuilloMorph(benchmark::State& state, int lines, bool enlarge) {
     else
       ComputeFrame(m, value, kSliderMax);
     value = 99 - value;
-    benchmark::DoNotOptimize(m.FrameBitmap.Data());
+    benchmark::DoNotOptimize(m.FrameBitmap().Data());
   }
 }
 
@@ -184,11 +184,11 @@ void OpenCvMorph(benchmark::State& state, int lines, bool enlarge) {
   MorphModel m = RandomMorph(lines);
   MoveLinesInBetween(m, 0.49);
   const NodeMaps nodes =
-      ComputeNodeMaps(std::span<const MorphLine>(m.Lines.data(), std::size_t(m.LineCount)));
+      ComputeNodeMaps(std::span<const MorphLine>(m.Lines().data(), std::size_t(m.LineCount())));
   cv::Mat x1, y1, x2, y2, warped1, warped2, frame, display(kDisplaySize, kDisplaySize, CV_8UC4);
   MorphMap(nodes, false, x1, y1);
   MorphMap(nodes, true, x2, y2);
-  const cv::Mat one = Wrap(m.SourceBitmap1), two = Wrap(m.SourceBitmap2);
+  const cv::Mat one = Wrap(m.SourceBitmap1()), two = Wrap(m.SourceBitmap2());
   for (auto _ : state) {
     cv::remap(one, warped1, x1, y1, cv::INTER_NEAREST);
     cv::remap(two, warped2, x2, y2, cv::INTER_NEAREST);

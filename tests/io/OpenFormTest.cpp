@@ -222,15 +222,15 @@ TEST_F(SourceDialogs, FilesDroppedOnTheMorphBoxesLoadAsTheirLoadActionsWould) {
   const Bitmap red(64, 64, MakePixel(200, 10, 10));
   EXPECT_FALSE(Drop(*Form().PaintBox, WritePicture("red.png", red)));  // the centre takes morphs
   EXPECT_TRUE(Drop(*Form().PaintBox1, WritePicture("red.png", red)));
-  EXPECT_EQ(morph.Morph.SourceBitmap1.At(72, 72) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
-  EXPECT_EQ(morph.Morph.LineCount, 0);
+  EXPECT_EQ(morph.Morph.SourceBitmap1().At(72, 72) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
+  EXPECT_EQ(morph.Morph.LineCount(), 0);
 
   MorphModel saved;
   saved.AddLine(LineAt({10, 10}, {100, 120}));
   const std::string file = files_.filePath("two.mph").toStdString();
   WriteMorphFile(file, saved);
   EXPECT_TRUE(Drop(*Form().PaintBox, file));
-  EXPECT_EQ(morph.Morph.LineCount, 1);
+  EXPECT_EQ(morph.Morph.LineCount(), 1);
   EXPECT_TRUE(recorded_.messages.errors.isEmpty());
 }
 
