@@ -52,7 +52,7 @@ TEST_F(Startup, ShowsTheArtAndTheDefaultFaceInTheBarrelShapedMirror) {
   EXPECT_EQ(form.BackgroundBitmap.Width(), 640);
   EXPECT_EQ(form.Resource.Picture().Width(), 698);  // found as "resource/Resource.BMP"
   EXPECT_EQ(form.StartPicture.Width(), 358);
-  EXPECT_EQ(windows_->BlendForm->LeftFace.Width(), 290);
+  EXPECT_EQ(windows_->BlendForm->Blend.LeftFace().Width(), 290);
   const auto& played = recorded_->sound.played;
   ASSERT_EQ(played.size(), 1u);
   EXPECT_TRUE(QString::fromStdString(played[0]).endsWith("/start.wav"));

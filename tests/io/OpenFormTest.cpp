@@ -237,14 +237,14 @@ TEST_F(SourceDialogs, FilesDroppedOnTheMorphBoxesLoadAsTheirLoadActionsWould) {
 TEST_F(SourceDialogs, APictureDroppedOnABlendBoxLoadsIntoThatPicture) {
   Form().GraphicButton4Click();
   TBlendForm& blend = *windows_->BlendForm;
-  const Bitmap right = blend.RightFace;
+  const Bitmap right = blend.Blend.RightFace();
   EXPECT_TRUE(
       Drop(*Form().PaintBox, WritePicture("red.png", Bitmap(64, 64, MakePixel(200, 10, 10)))));
-  EXPECT_EQ(blend.BlendBitmap.At(145, 145) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
+  EXPECT_EQ(blend.Blend.BlendBitmap().At(145, 145) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
   EXPECT_TRUE(
       Drop(*Form().PaintBox1, WritePicture("blue.png", Bitmap(64, 64, MakePixel(10, 10, 200)))));
-  EXPECT_EQ(blend.LeftFace.At(145, 145) & 0xFFFFFF, MakePixel(10, 10, 200) & 0xFFFFFF);
-  EXPECT_EQ(blend.RightFace, right);
+  EXPECT_EQ(blend.Blend.LeftFace().At(145, 145) & 0xFFFFFF, MakePixel(10, 10, 200) & 0xFFFFFF);
+  EXPECT_EQ(blend.Blend.RightFace(), right);
 }
 
 }  // namespace
