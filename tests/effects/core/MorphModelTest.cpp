@@ -34,5 +34,33 @@ TEST(MorphModel, DeletingALineKeepsTheOrderOfTheOthers) {
   EXPECT_EQ(m.LineCount(), 3);
 }
 
+TEST(MorphModel, MovesOnlyTheEndAskedForAndOnlyOfALineInUse) {
+  MorphModel m;
+  m.AddLine(LineAt({10, 20}, {30, 40}));
+  m.MoveLineEnd(0, LineEnd::Start2, {1, 2});
+  EXPECT_EQ(m.Lines()[0].Start2, (RealPoint{1, 2}));
+  EXPECT_EQ(m.Lines()[0].Start1, (RealPoint{10, 20}));
+  EXPECT_EQ(m.Lines()[0].End2, (RealPoint{30, 40}));
+  m.MoveNewLineEnd(0, {7, 8});  // a line being drawn: its end in both pictures
+  EXPECT_EQ(m.Lines()[0].End1, (RealPoint{7, 8}));
+  EXPECT_EQ(m.Lines()[0].End2, (RealPoint{7, 8}));
+  EXPECT_EQ(m.Lines()[0].Start2, (RealPoint{1, 2}));
+  const MorphModel before = m;
+  m.MoveLineEnd(1, LineEnd::End1, {0, 0});  // beyond the lines in use
+  m.MoveNewLineEnd(-1, {0, 0});
+  EXPECT_EQ(m.Lines(), before.Lines());
+}
+
+TEST(MorphModel, ANewFaceIsFittedOnWhiteAndTakesEveryLineWithIt) {
+  MorphModel m;
+  m.AddLine(LineAt({10, 20}, {30, 40}));
+  m.ReplaceFace(MorphPicture::Two, Bitmap(290, 145, MakePixel(9, 8, 7, 0x5A)));
+  EXPECT_EQ(m.LineCount(), 0);
+  EXPECT_EQ(m.SourceBitmap2().Width(), kMorphSize);
+  EXPECT_EQ(m.SourceBitmap2().At(70, 72), MakePixel(9, 8, 7));  // the fourth byte goes
+  EXPECT_EQ(m.SourceBitmap2().At(70, 10), kBlankFace);          // the band above it
+  EXPECT_EQ(m.SourceBitmap1(), Bitmap(145, 145, kBlankFace));
+}
+
 }  // namespace
 }  // namespace quillo

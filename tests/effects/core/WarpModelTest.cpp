@@ -7,6 +7,7 @@
 #include <random>
 
 #include "base/Cpu.h"
+#include "base/Error.h"
 #include "effects/core/RenderRows.h"
 
 namespace quillo {
@@ -206,6 +207,16 @@ TEST(SetFacePicture, FitsPicturesIntoTheSquareAndClearsTheField) {
     EXPECT_EQ(m.ShiftX()[5], 0.0);
     EXPECT_EQ(m.ShiftY()[7], 0.0);
   }
+}
+
+TEST(SetFacePicture, AFaceOrFieldOfAnotherSizeIsRefusedAndChangesNothing) {
+  WarpModel m = ModelWith(Pattern());
+  EXPECT_THROW(m.ReplaceFace(Bitmap(319, 320)), Error);
+  EXPECT_EQ(m.FaceBitmap(), Pattern());
+  const std::vector<double> shortField(kFaceSize * kFaceSize - 1, 1.0);
+  EXPECT_THROW(m.SetField(shortField, m.ShiftY()), Error);
+  EXPECT_THROW(m.SetField(m.ShiftX(), shortField), Error);
+  EXPECT_EQ(m.ShiftX(), std::vector<double>(kFaceSize * kFaceSize, 0.0));
 }
 
 TEST(SetFacePicture, LeavesNothingOfThePreviousFaceBelowTheWindow) {
