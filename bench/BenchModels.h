@@ -17,7 +17,7 @@ namespace quillo {
 inline WarpModel Smeared(int radius) {
   WarpModel m;
   m.SetFacePicture(Noise(512, 512, 1));
-  m.BrushRadius = radius;
+  m.SetBrushRadius(radius);
   for (int y = 100; y <= 220; y += 40) {
     m.BeginPress(40, y, 10);
     m.StartDrag();
@@ -31,10 +31,12 @@ inline WarpModel Smeared(int radius) {
 inline void FillRandomField(WarpModel& m) {
   std::mt19937 random(2);
   std::uniform_real_distribution<double> shift(-12.0, 12.0);
-  for (std::size_t i = 0; i < m.ShiftX.size(); ++i) {
-    m.ShiftX[i] = shift(random);
-    m.ShiftY[i] = shift(random);
+  std::vector<double> shiftX = m.ShiftX(), shiftY = m.ShiftY();
+  for (std::size_t i = 0; i < shiftX.size(); ++i) {
+    shiftX[i] = shift(random);
+    shiftY[i] = shift(random);
   }
+  m.SetField(std::move(shiftX), std::move(shiftY));
 }
 
 // Times moves of a warp drag at R = 60, each with the bilinear repaint of its
@@ -43,18 +45,17 @@ inline void FillRandomField(WarpModel& m) {
 // the cones' difference behind, so the field is put back now and then.
 inline void RunDragSteps(benchmark::State& state) {
   WarpModel m = Smeared(60);
-  const std::vector<double> startX = m.ShiftX, startY = m.ShiftY;
+  const std::vector<double> startX = m.ShiftX(), startY = m.ShiftY();
   m.BeginPress(158, 160, 10);
   m.StartDrag();
   int step = 0;
   for (auto _ : state) {
     const Rect square = m.DragStep(step % 2 ? 158 : 162, 160);
     m.RenderDistorted(square.ClampedTo(kFaceSize, kFaceSize), 1.0, 0.0, 0, 10);
-    benchmark::DoNotOptimize(m.ViewBitmap.Data());
+    benchmark::DoNotOptimize(m.ViewBitmap().Data());
     if (++step % 128 == 0) {
       state.PauseTiming();
-      m.ShiftX = startX;
-      m.ShiftY = startY;
+      m.SetField(startX, startY);
       state.ResumeTiming();
     }
   }
@@ -70,11 +71,11 @@ inline Bitmap MorphFace(int seed) {
 // A morph with the given number of usable lines spread over the pictures.
 inline MorphModel RandomMorph(int lines) {
   MorphModel m;
-  m.SourceBitmap1 = MorphFace(3);
-  m.SourceBitmap2 = MorphFace(5);
+  m.SetFace(MorphPicture::One, MorphFace(3));
+  m.SetFace(MorphPicture::Two, MorphFace(5));
   std::mt19937 random(lines);
   std::uniform_int_distribution<int> coordinate(0, 144);
-  while (m.LineCount < lines) {
+  while (m.LineCount() < lines) {
     MorphLine l;
     for (RealPoint* p : {&l.Start1, &l.End1, &l.Start2, &l.End2})
       *p = {double(coordinate(random)), double(coordinate(random))};

@@ -49,10 +49,9 @@ constexpr double kStrength = 0.5;
 WarpModel Mirror(int tag, bool smooth) {
   WarpModel m;
   m.SetFacePicture(Noise(512, 512, 1));
-  m.Tag = tag;
-  m.Smooth = smooth;
-  m.CenterX = kCentreX;
-  m.CenterY = kCentreY;
+  m.SetMode(tag);
+  m.SetSmooth(smooth);
+  m.SetCenter(kCentreX, kCentreY);
   FillRandomField(m);
   return m;
 }
@@ -61,15 +60,15 @@ WarpModel Mirror(int tag, bool smooth) {
 void BuildMap(const WarpModel& m, double s, double b, Rect r, cv::Mat& mapX, cv::Mat& mapY) {
   mapX.create(r.Height(), r.Width(), CV_32FC1);
   mapY.create(r.Height(), r.Width(), CV_32FC1);
-  const int cx = m.CenterX, cy = m.CenterY;
+  const int cx = m.CenterX(), cy = m.CenterY();
   for (int y = r.top; y < r.bottom; ++y) {
     auto* outX = mapX.ptr<float>(y - r.top);
     auto* outY = mapY.ptr<float>(y - r.top);
     for (int x = r.left; x < r.right; ++x) {
       double dx = 0, dy = 0;
-      if (m.Tag == WarpField) {
-        dx = m.ShiftX[y * kFaceSize + x] * s;
-        dy = m.ShiftY[y * kFaceSize + x] * s;
+      if (m.Tag() == WarpField) {
+        dx = m.ShiftX()[y * kFaceSize + x] * s;
+        dy = m.ShiftY()[y * kFaceSize + x] * s;
       } else {
         const double k = b / (0.0001 * ((cx - x) * (cx - x) + (cy - y) * (cy - y)) + 1);
         dx = (cx - x) * k;
@@ -87,7 +86,7 @@ void QuilloMirror(benchmark::State& state, int tag, bool smooth) {
   WarpModel m = Mirror(tag, smooth);
   for (auto _ : state) {
     m.RenderDistorted(kFull, 1.0, kStrength, 0, 10);
-    benchmark::DoNotOptimize(m.ViewBitmap.Data());
+    benchmark::DoNotOptimize(m.ViewBitmap().Data());
   }
 }
 
@@ -95,7 +94,7 @@ void OpenCvMirror(benchmark::State& state, int tag, bool smooth, bool buildMap) 
   const WarpModel m = Mirror(tag, smooth);
   cv::Mat mapX, mapY, view(kFaceSize, kFaceSize, CV_8UC4);
   BuildMap(m, 1.0, kStrength, kFull, mapX, mapY);
-  const cv::Mat face = Wrap(m.FaceBitmap);
+  const cv::Mat face = Wrap(m.FaceBitmap());
   for (auto _ : state) {
     if (buildMap) BuildMap(m, 1.0, kStrength, kFull, mapX, mapY);
     cv::remap(face, view, mapX, mapY, smooth ? cv::INTER_LINEAR : cv::INTER_NEAREST,
@@ -112,11 +111,11 @@ void QuilloBrushStep(benchmark::State& state) {
 // The remap of the same square of the same field.
 void OpenCvBrushStep(benchmark::State& state) {
   WarpModel m = Smeared(60);
-  m.Tag = WarpField;
+  m.SetMode(WarpField);
   const Rect square = Rect{158 - 60, 160 - 60, 158 + 60, 160 + 60}.ClampedTo(kFaceSize, kFaceSize);
   cv::Mat mapX, mapY, view(square.Height(), square.Width(), CV_8UC4);
   BuildMap(m, 1.0, 0.0, square, mapX, mapY);
-  const cv::Mat face = Wrap(m.FaceBitmap);
+  const cv::Mat face = Wrap(m.FaceBitmap());
   for (auto _ : state) {
     cv::remap(face, view, mapX, mapY, cv::INTER_LINEAR, cv::BORDER_CONSTANT, cv::Scalar::all(255));
     benchmark::DoNotOptimize(view.data);
@@ -177,7 +176,7 @@ void QuilloMorph(benchmark::State& state, int lines, bool enlarge) {
     else
       ComputeFrame(m, value, kSliderMax);
     value = 99 - value;
-    benchmark::DoNotOptimize(m.FrameBitmap.Data());
+    benchmark::DoNotOptimize(m.FrameBitmap().Data());
   }
 }
 
@@ -185,11 +184,11 @@ void OpenCvMorph(benchmark::State& state, int lines, bool enlarge) {
   MorphModel m = RandomMorph(lines);
   MoveLinesInBetween(m, 0.49);
   const NodeMaps nodes =
-      ComputeNodeMaps(std::span<const MorphLine>(m.Lines.data(), std::size_t(m.LineCount)));
+      ComputeNodeMaps(std::span<const MorphLine>(m.Lines().data(), std::size_t(m.LineCount())));
   cv::Mat x1, y1, x2, y2, warped1, warped2, frame, display(kDisplaySize, kDisplaySize, CV_8UC4);
   MorphMap(nodes, false, x1, y1);
   MorphMap(nodes, true, x2, y2);
-  const cv::Mat one = Wrap(m.SourceBitmap1), two = Wrap(m.SourceBitmap2);
+  const cv::Mat one = Wrap(m.SourceBitmap1()), two = Wrap(m.SourceBitmap2());
   for (auto _ : state) {
     cv::remap(one, warped1, x1, y1, cv::INTER_NEAREST);
     cv::remap(two, warped2, x2, y2, cv::INTER_NEAREST);

@@ -21,8 +21,8 @@ namespace {
 WarpModel SmearedFace() {
   WarpModel model;
   model.SetFacePicture(LoadPictureFile(BenchDataFolder() + "Clipart/Astronaut.png"));
-  model.BrushRadius = 45;
-  model.BrushStrength = 0.25;
+  model.SetBrushRadius(45);
+  model.SetBrushStrength(0.25);
   for (int stroke = 0; stroke < 4; ++stroke) {
     model.BeginPress(100 + 30 * stroke, 120, 10);
     model.StartDrag();
@@ -30,8 +30,8 @@ WarpModel SmearedFace() {
       model.DragStep(100 + 30 * stroke + 4 * step, 120 + 6 * step);
     model.EndDrag();
   }
-  model.Tag = WarpField;
-  model.Smooth = true;
+  model.SetMode(WarpField);
+  model.SetSmooth(true);
   return model;
 }
 
@@ -42,7 +42,7 @@ void BM_ExportWarpVideo(benchmark::State& state) {
   for (auto _ : state) {
     WriteEffectVideo(path, kFaceSize, kFaceSize, VideoCodec{}, [&](int position) -> const Bitmap& {
       model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, position * 0.01, 0.0, 0, 0);
-      return model.ViewBitmap;
+      return model.ViewBitmap();
     });
   }
 }

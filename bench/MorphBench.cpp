@@ -21,14 +21,14 @@ void BM_ComputeFrame(benchmark::State& state) {
   MorphModel m = RandomMorph(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     ComputeFrame(m, 50, 100);
-    benchmark::DoNotOptimize(m.FrameBitmap.Data());
+    benchmark::DoNotOptimize(m.FrameBitmap().Data());
   }
 }
 BENCHMARK(BM_ComputeFrame)->Arg(0)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 void BM_ParseMorphFile(benchmark::State& state) {
   const std::vector<std::uint8_t> bytes = EncodeMorphFile(RandomMorph(20));
-  for (auto _ : state) benchmark::DoNotOptimize(ParseMorphFile(bytes).LineCount);
+  for (auto _ : state) benchmark::DoNotOptimize(ParseMorphFile(bytes).LineCount());
 }
 BENCHMARK(BM_ParseMorphFile)->Unit(benchmark::kMicrosecond);
 
@@ -56,7 +56,7 @@ BENCHMARK(BM_WriteMorphFile)->Unit(benchmark::kMicrosecond);
 void BM_ReadMorphFile(benchmark::State& state) {
   const std::string path = BenchFile();
   WriteMorphFile(path, RandomMorph(20));
-  for (auto _ : state) benchmark::DoNotOptimize(ReadMorphFile(path).LineCount);
+  for (auto _ : state) benchmark::DoNotOptimize(ReadMorphFile(path).LineCount());
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_ReadMorphFile)->Unit(benchmark::kMicrosecond);

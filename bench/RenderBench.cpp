@@ -14,9 +14,9 @@ namespace {
 WarpModel Model(int tag, bool smooth) {
   WarpModel m;
   m.SetFacePicture(Noise(512, 512, 1));
-  m.Tag = tag;
-  m.Smooth = smooth;
-  m.CenterX = m.CenterY = 160;
+  m.SetMode(tag);
+  m.SetSmooth(smooth);
+  m.SetCenter(160, 160);
   FillRandomField(m);
   return m;
 }
@@ -25,7 +25,7 @@ void BM_RenderDistorted(benchmark::State& state) {
   WarpModel m = Model(static_cast<int>(state.range(0)), state.range(1) != 0);
   for (auto _ : state) {
     m.RenderDistorted({0, 0, kFaceSize, kFaceSize}, UseSliderValue, UseSliderValue, 10, 10);
-    benchmark::DoNotOptimize(m.ViewBitmap.Data());
+    benchmark::DoNotOptimize(m.ViewBitmap().Data());
   }
   state.SetLabel(std::string(state.range(1) ? "bilinear" : "nearest"));
 }

@@ -141,7 +141,7 @@ class MorphLines {
     std::mt19937 random(lines);
     std::uniform_int_distribution<int> coordinate(0, 144);
     if (lines > 0) form.Morph.ClearLines();
-    while (form.Morph.LineCount < lines) {
+    while (form.Morph.LineCount() < lines) {
       MorphLine l;
       for (RealPoint* p : {&l.Start1, &l.End1, &l.Start2, &l.End2})
         *p = {double(coordinate(random)), double(coordinate(random))};
@@ -161,7 +161,7 @@ class MorphLines {
 };
 
 std::string Lines(const TMorphForm& form) {
-  return std::to_string(form.Morph.LineCount) + " lines";
+  return std::to_string(form.Morph.LineCount()) + " lines";
 }
 
 // A step of the morph slider as a drag makes it: the frame computed and
@@ -188,7 +188,7 @@ void MorphHover(benchmark::State& state, QuilloWindows* w, int lines, bool hot) 
   GoTo(f, 3);
   const MorphLines morph(*w->MorphForm, lines);
   TMorphForm& form = *w->MorphForm;
-  const MorphLine& line = form.Morph.Lines[form.Morph.LineCount - 1];
+  const MorphLine& line = form.Morph.Lines()[form.Morph.LineCount() - 1];
   const QPointF on(static_cast<int>(line.Start1.x), static_cast<int>(line.Start1.y));
   QPointF away(-50, -50);  // no line ends there
   auto move = [&f](QPointF at) {

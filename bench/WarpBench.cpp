@@ -30,32 +30,30 @@ const char* KindName(int tag) {
 // pixel, the centre a little further on each time.
 void BM_CentreDragNearest(benchmark::State& state) {
   WarpModel m = Smeared(45);
-  m.Tag = static_cast<int>(state.range(0));
-  m.Smooth = false;
+  m.SetMode(static_cast<int>(state.range(0)));
+  m.SetSmooth(false);
   int step = 0;
   for (auto _ : state) {
-    m.CenterX = 120 + step % 80;
-    m.CenterY = 130 + (step * 3) % 50;
+    m.SetCenter(120 + step % 80, 130 + (step * 3) % 50);
     ++step;
     m.RenderDistorted(kWindow, 0.0, 0.5, 0, 10);
-    benchmark::DoNotOptimize(m.ViewBitmap.Data());
+    benchmark::DoNotOptimize(m.ViewBitmap().Data());
   }
-  state.SetLabel(KindName(m.Tag));
+  state.SetLabel(KindName(m.Tag()));
 }
 BENCHMARK(BM_CentreDragNearest)->DenseRange(1, 4)->ArgName("tag")->Unit(benchmark::kMicrosecond);
 
 // The render once the mouse is released: the whole window, bilinear.
 void BM_SettlingBilinear(benchmark::State& state) {
   WarpModel m = Smeared(45);
-  m.Tag = static_cast<int>(state.range(0));
-  m.Smooth = true;
-  m.CenterX = 150;
-  m.CenterY = 170;
+  m.SetMode(static_cast<int>(state.range(0)));
+  m.SetSmooth(true);
+  m.SetCenter(150, 170);
   for (auto _ : state) {
     m.RenderDistorted(kWindow, 1.0, 0.5, 0, 10);
-    benchmark::DoNotOptimize(m.ViewBitmap.Data());
+    benchmark::DoNotOptimize(m.ViewBitmap().Data());
   }
-  state.SetLabel(KindName(m.Tag));
+  state.SetLabel(KindName(m.Tag()));
 }
 BENCHMARK(BM_SettlingBilinear)->DenseRange(0, 4)->ArgName("tag")->Unit(benchmark::kMicrosecond);
 

@@ -9,7 +9,6 @@
 #include "effects/TWarpWindow.h"
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
-#include "media/TVideoPlayer.h"
 #include "skin/TPaintBox.h"
 
 namespace quillo {

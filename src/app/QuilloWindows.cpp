@@ -17,8 +17,7 @@ DialogHost HostOf(TJumpForm& form) {
 
 QuilloWindows::QuilloWindows(Services& services)
     : JumpForm(std::make_unique<TJumpForm>(services)),
-      WarpWindow(new TWarpWindow(JumpForm->Client(), *JumpForm->LeftSlider, *JumpForm->RightSlider,
-                                 JumpForm->Timer)),
+      WarpWindow(new TWarpWindow(JumpForm->Client(), JumpForm->WarpWindowControls())),
       BlendForm(std::make_unique<TBlendForm>()),
       MorphForm(std::make_unique<TMorphForm>(*services.messages)),
       OpenForm(std::make_unique<TOpenForm>(HostOf(*JumpForm), *services.files, *services.scanner)),

@@ -5,11 +5,9 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QRegion>
-#include <cstdlib>
 
 #include "QuilloWindows.h"
 #include "TJumpForm.h"
-#include "base/Handler.h"
 #include "effects/ScreenHandlers.h"
 #include "effects/TBlendForm.h"
 #include "effects/TMorphForm.h"
@@ -18,7 +16,7 @@
 #include "io/TSaveForm.h"
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
-#include "media/TVideoPlayer.h"
+#include "skin/ConnectHandler.h"
 #include "skin/TGraphicButton.h"
 #include "skin/TGraphicSlider.h"
 #include "skin/TNonRectPanel.h"
@@ -30,7 +28,7 @@ namespace quillo {
 void TJumpForm::BindScreenHandlers() {
   AnimTimer.setInterval(kSlideTick);
   AnimTimer.setTimerType(Qt::PreciseTimer);
-  connect(&AnimTimer, &QTimer::timeout, this, [this] { RunHandler([this] { AnimTimerTimer(); }); });
+  ConnectHandler(&AnimTimer, &QTimer::timeout, this, [this] { AnimTimerTimer(); });
   GraphicButton1->OnClick = [this](TGraphicButton*) { Page1Click(); };
   GraphicButton3->OnClick = [this](TGraphicButton*) { Page2Click(); };
   GraphicButton2->OnClick = [this](TGraphicButton*) { GraphicButton2Click(); };
@@ -57,7 +55,7 @@ void TJumpForm::SwitchScreen(int direction) {
        {GraphicButton1, GraphicButton2, GraphicButton3, GraphicButton4, GraphicButton5})
     button->hide();
   PlayCue(DataFile(direction > 0 ? kMove2Sound : kMove1Sound));
-  if (std::abs(direction) <= 2) {
+  if (SlidesMirrorPanels(direction)) {
     LeftPanel->show();
     RightPanel->show();
   } else {
@@ -80,7 +78,7 @@ void TJumpForm::SwitchScreen(int direction) {
 }
 
 void TJumpForm::AnimTimerTimer() {
-  const bool mirrorPanels = std::abs(SlideDirection) <= 2;
+  const bool mirrorPanels = SlidesMirrorPanels(SlideDirection);
   TNonRectPanel* left = mirrorPanels ? LeftPanel : MorphLeftPanel;
   TNonRectPanel* right = mirrorPanels ? RightPanel : MorphRightPanel;
   if (AnimTimerTag == 0)
@@ -194,9 +192,10 @@ void TJumpForm::LoadPanelClick() {
 void TJumpForm::SavePanelClick() {
   PlayCue(DataFile(kSaveSound));
   warpWindow_->hide();
-  warpWindow_->RenderDistorted({0, 0, 320, 320}, UseSliderValue, UseSliderValue);
+  warpWindow_->RenderDistorted({0, 0, kFaceSize, kFaceSize}, UseSliderValue, UseSliderValue);
   TSaveForm& saveForm = *windows_->SaveForm;
-  saveForm.SaveBitmap = &warpWindow_->Model().ViewBitmap;
+  // The dialog only reads the view, which RenderForSave renders afresh.
+  saveForm.SaveBitmap = const_cast<Bitmap*>(&warpWindow_->Model().ViewBitmap());
   saveForm.OnRenderFrame = [this] { RenderForSave(); };
   saveForm.ShowModal();
   warpWindow_->show();

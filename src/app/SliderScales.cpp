@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "MirrorScreen.h"
 #include "ShadowLabel.h"
-#include "TJumpForm.h"
 
 namespace quillo {
 
@@ -36,7 +36,7 @@ void Prepare(QPainter& canvas) {
 
 }  // namespace
 
-void TJumpForm::LeftPanelPaint(QPainter& canvas) {
+void MirrorScreen::LeftPanelPaint(QPainter& canvas) {
   Prepare(canvas);
   if (!MirrorsMode()) {
     for (int n = 10; n >= 0; --n) {
@@ -62,7 +62,7 @@ void TJumpForm::LeftPanelPaint(QPainter& canvas) {
   Text(canvas, 70, 260, "-");
 }
 
-void TJumpForm::RightPanelPaint(QPainter& canvas) {
+void MirrorScreen::RightPanelPaint(QPainter& canvas) {
   if (MirrorsMode()) return;
   Prepare(canvas);
   for (int n = 10; n >= 0; --n) {

@@ -22,9 +22,9 @@
 #include "io/core/BitmapFile.h"
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
-#include "media/TVideoPlayer.h"
 #include "media/core/RandomCue.h"
 #include "skin/BitmapImage.h"
+#include "skin/ConnectHandler.h"
 #include "skin/QtRect.h"
 #include "skin/TGraphicButton.h"
 #include "skin/TGraphicSlider.h"
@@ -82,6 +82,7 @@ TJumpForm::~TJumpForm() {
 void TJumpForm::Attach(QuilloWindows& windows) {
   windows_ = &windows;
   warpWindow_ = windows.WarpWindow;
+  mirror_.Attach(warpWindow_);
   blendForm_ = windows.BlendForm.get();
   morphForm_ = windows.MorphForm.get();
 }
@@ -159,18 +160,13 @@ void TJumpForm::CreateControls() {
     panel->OnMouseEnter = [this](TNonRectPanel*) { SavePanelMouseEnter(); };
   GraphicButton5->OnMouseEnter = [this](TGraphicButton* b) { GraphicButton5MouseEnter(b); };
   GraphicButton5->OnMouseLeave = [this](TGraphicButton* b) { GraphicButton1MouseLeave(b); };
-  BindMirrorSliders();
+  mirror_.Bind({LeftSlider, RightSlider, LeftPanel, RightPanel, &Resource,
+                [this](const std::string& name) { PlayCue(name); }});
   BindScreenHandlers();
   MidiTimer.setInterval(3000);
   MidiTimer.setSingleShot(true);
-  connect(&MidiTimer, &QTimer::timeout, this, [this] { RunHandler([this] { MidiTimerTimer(); }); });
-  VideoTimer.setInterval(1500);
-  connect(&VideoTimer, &QTimer::timeout, this,
-          [this] { RunHandler([this] { VideoTimerTimer(); }); });
-  VideoPlayer = new TVideoPlayer(client_);
-  VideoPlayer->setGeometry(ToQRect(kPictureArea));
-  VideoPlayer->AutoLoop = true;
-  VideoPlayer->hide();
+  ConnectHandler(&MidiTimer, &QTimer::timeout, this, [this] { MidiTimerTimer(); });
+  intro_.Place(client_, StartPaintBox);
 }
 
 bool TJumpForm::IsModeButton(const TGraphicButton* button) const {
@@ -182,10 +178,7 @@ void TJumpForm::GraphicButton1MouseEnter(TGraphicButton* sender) {
   if (!isActiveWindow()) return;
   PlayCue("random");
   sender->SetTransparency(0);
-  if (IsModeButton(sender)) {
-    VideoTimerTag = sender->Tag;
-    VideoTimer.start();
-  }
+  if (IsModeButton(sender)) intro_.Arm(sender->Tag);
 }
 
 void TJumpForm::GraphicButton1MouseDown(TGraphicButton* sender) {
@@ -199,30 +192,6 @@ void TJumpForm::SavePanelMouseEnter() {
 void TJumpForm::GraphicButton1MouseLeave(TGraphicButton* sender) {
   sender->SetTransparency(100);
   VideoTimer.stop();  // a video already playing goes on
-}
-
-void TJumpForm::VideoTimerTimer() {
-  VideoTimer.stop();
-  try {
-    VideoPlayer->FileName = DataFile(VideoFile(VideoTimerTag));
-    VideoPlayer->Open();
-    VideoPlayer->Play();
-    StartPaintBox->hide();
-    VideoPlayer->show();
-  } catch (const std::exception&) {
-    // A missing or broken video leaves the home picture; nothing is said.
-    // Opening closed the video that played before, so its empty player goes.
-    if (!VideoPlayer->Opened()) {
-      VideoPlayer->hide();
-      StartPaintBox->show();
-    }
-  }
-}
-
-void TJumpForm::StopIntroVideo() {
-  VideoTimer.stop();
-  if (VideoPlayer->GetMode() == static_cast<int>(MediaMode::Playing)) VideoPlayer->Stop();
-  VideoPlayer->hide();
 }
 
 void TJumpForm::GraphicButton5MouseEnter(TGraphicButton* sender) {

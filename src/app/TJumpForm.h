@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "IntroVideo.h"
+#include "MirrorScreen.h"
 #include "ShadowLabel.h"
 #include "app/core/SlideAnimation.h"
 #include "base/Bitmap.h"
@@ -31,6 +33,11 @@ struct ScreenHandlers;
 
 class TJumpForm : public QWidget {
   Q_OBJECT
+  // The rooms of the intro video and of the Warping and Mirrors screens; the
+  // members below that carry their names lead into them.
+  IntroVideo intro_;
+  MirrorScreen mirror_;
+
  public:
   // Runs the create handler: fixes the program and start folders and the size.
   explicit TJumpForm(Services& services);
@@ -41,6 +48,8 @@ class TJumpForm : public QWidget {
 
   // The parent of every control: the inner 630 x 470 client area.
   QWidget* Client() const { return client_; }
+  // The sliders and the settling timer as the mirror window sees them.
+  WarpControls& WarpWindowControls() { return mirror_; }
 
   // Plays a sound cue given by its full path, or one of the nine hover cues
   // for "random" (never the one played last). Never fails.
@@ -53,12 +62,12 @@ class TJumpForm : public QWidget {
 
   // Plays the intro video of the mode button the pointer has rested on for
   // 1500 ms (its Tag in VideoTimerTag) in VideoPlayer, over the home picture.
-  QTimer VideoTimer;
-  int VideoTimerTag = 0;
-  void VideoTimerTimer();
-  TVideoPlayer* VideoPlayer = nullptr;
+  QTimer& VideoTimer = intro_.VideoTimer;
+  int& VideoTimerTag = intro_.VideoTimerTag;
+  void VideoTimerTimer() { intro_.VideoTimerTimer(); }
+  TVideoPlayer*& VideoPlayer = intro_.VideoPlayer;
   // Hides the intro video and stops it when it plays; VideoTimer goes off.
-  void StopIntroVideo();
+  void StopIntroVideo() { intro_.StopIntroVideo(); }
 
   // Shows the help text of the current screen over the picture area (the
   // Help panel is the sender), or the about text (no sender); any press
@@ -110,14 +119,14 @@ class TJumpForm : public QWidget {
   TGraphicButton* Load2 = nullptr;
 
   // Settles the mirror window: renders it smoothly 200 ms after the last change.
-  QTimer Timer;
+  QTimer& Timer = mirror_.Timer;
 
   // The state changes of entering the Warping and Mirrors screens: the mirror
   // window's mode, the sliders' ranges and values, their fresh backgrounds.
-  void EnterWarpingState();
-  void EnterMirrorsState();
+  void EnterWarpingState() { mirror_.EnterWarpingState(); }
+  void EnterMirrorsState() { mirror_.EnterMirrorsState(); }
   // The settling tick of Timer (tests call it without waiting).
-  void TimerTimer();
+  void TimerTimer() { mirror_.TimerTimer(); }
 
   std::array<ShadowLabel, 4> ModeLabels;  // RxLabel1 to RxLabel4
   ShadowLabel RxLabel5;                   // the title
@@ -167,20 +176,18 @@ class TJumpForm : public QWidget {
   bool IsModeButton(const TGraphicButton* button) const;
   void SavePanelMouseEnter();
 
-  // The mirror sliders (MirrorSliderHandlers.cpp) and the scales beside them
-  // (SliderScales.cpp).
-  void BindMirrorSliders();
-  bool MirrorsMode() const;
-  void LeftSliderMouseDown(int y);
-  void LeftSliderMouseMove(int y);
-  void LeftSliderChange();
-  void LeftSliderPaint(QPainter& canvas);
-  void RightSliderMouseDown(int y);
-  void RightSliderMouseMove(int y);
-  void RightSliderChange();
-  void RightSliderPaint(QPainter& canvas);
-  void LeftPanelPaint(QPainter& canvas);
-  void RightPanelPaint(QPainter& canvas);
+  // The mirror sliders and the scales beside them, handled by the mirror
+  // screens' room (MirrorScreen.cpp, SliderScales.cpp).
+  void LeftSliderMouseDown(int y) { mirror_.LeftSliderMouseDown(y); }
+  void LeftSliderMouseMove(int y) { mirror_.LeftSliderMouseMove(y); }
+  void LeftSliderChange() { mirror_.LeftSliderChange(); }
+  void LeftSliderPaint(QPainter& canvas) { mirror_.LeftSliderPaint(canvas); }
+  void RightSliderMouseDown(int y) { mirror_.RightSliderMouseDown(y); }
+  void RightSliderMouseMove(int y) { mirror_.RightSliderMouseMove(y); }
+  void RightSliderChange() { mirror_.RightSliderChange(); }
+  void RightSliderPaint(QPainter& canvas) { mirror_.RightSliderPaint(canvas); }
+  void LeftPanelPaint(QPainter& canvas) { mirror_.LeftPanelPaint(canvas); }
+  void RightPanelPaint(QPainter& canvas) { mirror_.RightPanelPaint(canvas); }
 
   Services& services_;
   QWidget* client_ = nullptr;

@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QToolTip>
 
+#include "skin/ConnectHandler.h"
+
 namespace quillo {
 
 namespace {
@@ -23,7 +25,7 @@ TMyHintWindow::TMyHintWindow() {
   setPalette(QToolTip::palette());
   setAutoFillBackground(true);
   hideTimer_.setSingleShot(true);
-  connect(&hideTimer_, &QTimer::timeout, this, &QWidget::hide);
+  ConnectHandler(&hideTimer_, &QTimer::timeout, this, [this] { hide(); });
 }
 
 void TMyHintWindow::ShowHint(const QString& text, QPoint globalPos) {

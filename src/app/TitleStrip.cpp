@@ -2,11 +2,10 @@
 // the about text, the rest of the strip at the top moves the window, any
 // other press is swallowed.
 #include <QMouseEvent>
-#include <QTimer>
 #include <QWindow>
 
 #include "TJumpForm.h"
-#include "base/Handler.h"
+#include "skin/ConnectHandler.h"
 
 namespace quillo {
 
@@ -24,7 +23,7 @@ void TJumpForm::TitleStripMouseDown(QMouseEvent* event) {
   const QRect title = RxLabel5.rect;
   if (p.x() >= title.left() && p.x() <= title.left() + title.width()) {
     // The press ends first; then the about text opens.
-    QTimer::singleShot(0, this, [this] { RunHandler([this] { HelpPanelClick(nullptr); }); });
+    PostHandler(this, [this] { HelpPanelClick(nullptr); });
     return;
   }
   if (p.x() < kStripLeft || p.x() > kStripRight) return;

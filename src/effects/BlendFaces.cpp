@@ -30,11 +30,13 @@ void PaintFace(QWidget* sender, QPainter& canvas, const Bitmap& face, bool marke
 }  // namespace
 
 void TBlendForm::PaintBox1Paint(QWidget* sender, QPainter& canvas) const {
-  PaintFace(sender, canvas, LeftFace, SelectedFace == 1, AnchorX, AnchorY);
+  PaintFace(sender, canvas, Blend.LeftFace(), Blend.SelectedFace() == 1, Blend.AnchorX(),
+            Blend.AnchorY());
 }
 
 void TBlendForm::PaintBox2Paint(QWidget* sender, QPainter& canvas) const {
-  PaintFace(sender, canvas, RightFace, SelectedFace == 2, AnchorX, AnchorY);
+  PaintFace(sender, canvas, Blend.RightFace(), Blend.SelectedFace() == 2, Blend.AnchorX(),
+            Blend.AnchorY());
 }
 
 void TBlendForm::PaintBox1MouseDown(int x, int y) {
@@ -47,9 +49,7 @@ void TBlendForm::PaintBox2MouseDown(int x, int y) {
 
 void TBlendForm::ChooseAnchor(int face, int x, int y) {
   // The boxes show the faces at half size.
-  AnchorX = 2 * x;
-  AnchorY = 2 * y;
-  SelectedFace = face;
+  Blend.ChooseAnchor(face, 2 * x, 2 * y);
   if (!parts_) return;
   parts_->PaintBox1.update();
   parts_->PaintBox2.update();
@@ -65,7 +65,7 @@ void TBlendForm::PaintBox2DblClick() {
 
 void TBlendForm::Restart(int face) {
   if (!parts_) return;
-  BlendBitmap.Draw(0, 0, Face(face));
+  Blend.Restart(face);
   parts_->PaintBox.Tag = face;
   parts_->PaintBox.update();
 }

@@ -33,18 +33,18 @@ class Lent {
 }  // namespace
 
 void TBlendForm::Load1Click() {
-  if (parts_) LoadInto(LeftFace, parts_->PaintBox1);
+  if (parts_) LoadInto(BlendPicture::Left, parts_->PaintBox1);
 }
 
 void TBlendForm::Load2Click() {
-  if (parts_) LoadInto(RightFace, parts_->PaintBox2);
+  if (parts_) LoadInto(BlendPicture::Right, parts_->PaintBox2);
 }
 
 void TBlendForm::bLoadClick() {
-  if (parts_) LoadInto(BlendBitmap, parts_->PaintBox);
+  if (parts_) LoadInto(BlendPicture::Blend, parts_->PaintBox);
 }
 
-void TBlendForm::LoadInto(Bitmap& picture, TPaintBox& shownIn) {
+void TBlendForm::LoadInto(BlendPicture picture, TPaintBox& shownIn) {
   const HiddenWhile hidden(parts_->PaintBox);
   TOpenForm& open = parts_->OpenForm;
   if (open.ShowModal() != kModalOk) return;
@@ -53,15 +53,15 @@ void TBlendForm::LoadInto(Bitmap& picture, TPaintBox& shownIn) {
   PutPicture(picture, shownIn, source);
 }
 
-void TBlendForm::PutPicture(Bitmap& picture, TPaintBox& shownIn, const Bitmap& source) {
+void TBlendForm::PutPicture(BlendPicture picture, TPaintBox& shownIn, const Bitmap& source) {
   // Fitted into the square on a white ground; the picture keeps its size.
-  CenterDraw(picture, {0, 0, kBlendSide, kBlendSide}, source, kBlendGround);
+  Blend.FitPicture(picture, source);
   shownIn.update();
 }
 
-PaintBoxDrop TBlendForm::PictureDrop(Bitmap& picture, TPaintBox& shownIn) {
+PaintBoxDrop TBlendForm::PictureDrop(BlendPicture picture, TPaintBox& shownIn) {
   return {[](const QMimeData* data) { return DroppedPictureFile(data).has_value(); },
-          [this, &picture, &shownIn](const QMimeData* data) {
+          [this, picture, &shownIn](const QMimeData* data) {
             if (const auto path = DroppedPictureFile(data))
               PutPicture(picture, shownIn, LoadPictureFile(*path));
           }};
@@ -73,14 +73,15 @@ void TBlendForm::bSaveClick() {
   TSaveForm& save = parts_->SaveForm;
   save.FileExt = "bmp";
   // The video renders its frames into the copy; the blend picture stays.
-  Bitmap copy = BlendBitmap;
+  Bitmap copy = Blend.BlendBitmap();
   const Lent lent(save, copy);
   save.OnRenderFrame = [this, &save] { RenderBlendForSave(save); };
   save.ShowModal();
 }
 
 void TBlendForm::RenderBlendForSave(TSaveForm& sender) const {
-  if (sender.SaveBitmap) RenderBlendFade(*sender.SaveBitmap, LeftFace, BlendBitmap, sender.Tag);
+  if (sender.SaveBitmap)
+    RenderBlendFade(*sender.SaveBitmap, Blend.LeftFace(), Blend.BlendBitmap(), sender.Tag);
 }
 
 }  // namespace quillo

@@ -11,32 +11,28 @@
 namespace quillo {
 
 void TBlendForm::PaintBoxPaint(QPainter& canvas) const {
-  canvas.drawImage(0, 0, WrapImage(BlendBitmap));
+  canvas.drawImage(0, 0, WrapImage(Blend.BlendBitmap()));
 }
 
 void TBlendForm::PaintBoxMouseDown(Qt::MouseButtons shift, int x, int y) {
-  PressX = x;
-  PressY = y;
-  Painting = true;
+  Blend.BeginStroke(x, y);
   Dab(shift, x, y);
 }
 
 void TBlendForm::PaintBoxMouseMove(Qt::MouseButtons shift, int x, int y) {
-  if (Painting) Dab(shift, x, y);
+  if (Blend.Painting()) Dab(shift, x, y);
 }
 
 void TBlendForm::PaintBoxMouseUp() {
-  Painting = false;
+  Blend.EndStroke();
 }
 
 void TBlendForm::Dab(Qt::MouseButtons shift, int x, int y) {
   if (!parts_) return;
   // The base face is the one the blend picture was last started from.
   const int baseFace = parts_->PaintBox.Tag == 1 ? 1 : 2;
-  const Bitmap& source = Face(shift.testFlag(Qt::LeftButton) ? SelectedFace : baseFace);
-  const bool inPlace = shift.testFlag(Qt::RightButton);
-  BlendDab(BlendBitmap, source, x, y, inPlace ? 0 : AnchorX - PressX,
-           inPlace ? 0 : AnchorY - PressY);
+  const int source = shift.testFlag(Qt::LeftButton) ? Blend.SelectedFace() : baseFace;
+  Blend.Dab(source, shift.testFlag(Qt::RightButton), x, y);
   parts_->PaintBox.update();
 }
 

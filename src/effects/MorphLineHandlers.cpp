@@ -63,10 +63,10 @@ QRegion PaintedRegion(const QPainter& canvas) {
 // painted are left out.
 void PaintPicture(QPainter& canvas, const MorphModel& morph, MorphPicture picture, int hotLine) {
   const bool one = picture == MorphPicture::One;
-  canvas.drawImage(0, 0, WrapImage(one ? morph.SourceBitmap1 : morph.SourceBitmap2));
+  canvas.drawImage(0, 0, WrapImage(one ? morph.SourceBitmap1() : morph.SourceBitmap2()));
   const QRegion painted = PaintedRegion(canvas);
-  for (int i = 0; i < morph.LineCount; ++i) {
-    const MorphLine& line = morph.Lines[i];
+  for (int i = 0; i < morph.LineCount(); ++i) {
+    const MorphLine& line = morph.Lines()[i];
     if (!painted.isEmpty() && !painted.intersects(ToQRect(LineArea(line, picture)))) continue;
     const QPoint start = Pixel(one ? line.Start1 : line.Start2);
     const QPoint end = Pixel(one ? line.End1 : line.End2);
@@ -126,8 +126,8 @@ void TMorphForm::PaintBoxMouseUp() {
 }
 
 std::optional<MorphLine> TMorphForm::HotLineNow() const {
-  if (Editing.HotLine < 0 || Editing.HotLine >= Morph.LineCount) return std::nullopt;
-  return Morph.Lines[Editing.HotLine];
+  if (Editing.HotLine < 0 || Editing.HotLine >= Morph.LineCount()) return std::nullopt;
+  return Morph.Lines()[Editing.HotLine];
 }
 
 // Only the hot line changes with an edit: where it was before and where the
@@ -152,7 +152,7 @@ void TMorphForm::Repaint(EditOutcome boxes, const std::optional<MorphLine>& befo
 
 void TMorphForm::UpdateHints() {
   if (!parts_) return;
-  const QString hint = Morph.LineCount >= kMaxLines ? kFullHint : QString();
+  const QString hint = Morph.LineCount() >= kMaxLines ? kFullHint : QString();
   parts_->PaintBox1.setToolTip(hint);
   parts_->PaintBox2.setToolTip(hint);
 }

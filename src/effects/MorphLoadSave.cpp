@@ -14,7 +14,6 @@
 #include "skin/HiddenWhile.h"
 #include "skin/TGraphicSlider.h"
 #include "skin/TPaintBox.h"
-#include "skin/core/SmoothDraw.h"
 
 namespace quillo {
 
@@ -41,14 +40,14 @@ class SliderKept {
 }  // namespace
 
 void TMorphForm::Load1Click() {
-  LoadFace(Morph.SourceBitmap1);
+  LoadFace(MorphPicture::One);
 }
 
 void TMorphForm::Load2Click() {
-  LoadFace(Morph.SourceBitmap2);
+  LoadFace(MorphPicture::Two);
 }
 
-void TMorphForm::LoadFace(Bitmap& face) {
+void TMorphForm::LoadFace(MorphPicture face) {
   if (!parts_) return;
   const HiddenWhile hidden(parts_->PaintBox);
   TOpenForm& open = parts_->OpenForm;
@@ -58,11 +57,10 @@ void TMorphForm::LoadFace(Bitmap& face) {
   PutFace(face, picture);
 }
 
-void TMorphForm::PutFace(Bitmap& face, const Bitmap& picture) {
+void TMorphForm::PutFace(MorphPicture face, const Bitmap& picture) {
   // Fitted into the face's square on a white ground; the face keeps its size.
-  CenterDraw(face, {0, 0, kMorphSize, kMorphSize}, picture, kBlankFace);
   // The lines belonged to the old face: all go, from both pictures.
-  Morph.ClearLines();
+  Morph.ReplaceFace(face, picture);
   LinesReplaced();
   parts_->PaintBox1.update();
   parts_->PaintBox2.update();
@@ -90,11 +88,11 @@ void TMorphForm::OpenMorph(const std::string& path) {
   for (TPaintBox* box : {&parts_->PaintBox, &parts_->PaintBox1, &parts_->PaintBox2}) box->update();
 }
 
-PaintBoxDrop TMorphForm::FaceDrop(Bitmap& face) {
+PaintBoxDrop TMorphForm::FaceDrop(MorphPicture face) {
   return {[](const QMimeData* data) {
             return DroppedPictureFile(data) || DroppedFileOfKind(data, kMorphFileExt);
           },
-          [this, &face](const QMimeData* data) {
+          [this, face](const QMimeData* data) {
             if (!parts_) return;
             if (const auto morph = DroppedFileOfKind(data, kMorphFileExt)) return OpenMorph(*morph);
             if (const auto picture = DroppedPictureFile(data))

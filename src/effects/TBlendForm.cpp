@@ -28,9 +28,9 @@ void TBlendForm::Attach(const BlendScreenParts& parts) {
 void TBlendForm::LoadDefaultFaces(const std::string& leftPath, const std::string& rightPath) {
   Bitmap left = AsFace(LoadBitmapFile(leftPath));
   Bitmap right = AsFace(LoadBitmapFile(rightPath));
-  LeftFace = std::move(left);
-  RightFace = std::move(right);
-  BlendBitmap.Draw(0, 0, LeftFace);
+  Blend.SetPicture(BlendPicture::Left, std::move(left));
+  Blend.SetPicture(BlendPicture::Right, std::move(right));
+  Blend.Restart(1);
 }
 
 ScreenHandlers TBlendForm::Handlers() {
@@ -64,9 +64,9 @@ ScreenHandlers TBlendForm::Handlers() {
                  {},
                  [this](TPaintBox*) { PaintBox2DblClick(); }};
   if (parts_) {
-    h.paintBox1Drop = PictureDrop(LeftFace, parts_->PaintBox1);
-    h.paintBox2Drop = PictureDrop(RightFace, parts_->PaintBox2);
-    h.paintBoxDrop = PictureDrop(BlendBitmap, parts_->PaintBox);
+    h.paintBox1Drop = PictureDrop(BlendPicture::Left, parts_->PaintBox1);
+    h.paintBox2Drop = PictureDrop(BlendPicture::Right, parts_->PaintBox2);
+    h.paintBoxDrop = PictureDrop(BlendPicture::Blend, parts_->PaintBox);
   }
   h.load1Click = [this](TGraphicButton*) { Load1Click(); };
   h.load2Click = [this](TGraphicButton*) { Load2Click(); };

@@ -8,12 +8,9 @@
 
 #include "ScreenHandlers.h"
 #include "base/Bitmap.h"
-#include "effects/core/BlendBrush.h"
+#include "effects/core/BlendModel.h"
 
 namespace quillo {
-
-// The ground around a picture fitted into a face or the blend picture.
-constexpr Pixel kBlendGround = MakePixel(255, 255, 255);
 
 class TOpenForm;
 class TPaintBox;
@@ -75,27 +72,20 @@ class TBlendForm : public QWidget {
   // The save dialog's frame at the percentage in its Tag, into its SaveBitmap.
   void RenderBlendForSave(TSaveForm& sender) const;
 
-  Bitmap BlendBitmap{kBlendSide, kBlendSide};
-  Bitmap LeftFace{kBlendSide, kBlendSide};
-  Bitmap RightFace{kBlendSide, kBlendSide};
-  int AnchorX = kBlendSide / 2;  // in face pixels
-  int AnchorY = kBlendSide / 2;
-  int SelectedFace = 2;  // the face that carries the anchor: 1 left, 2 right
-  int PressX = 0;        // where the stroke was pressed in the blend picture
-  int PressY = 0;
-  bool Painting = false;
+  // BlendBitmap, LeftFace, RightFace, AnchorX, AnchorY, SelectedFace,
+  // PressX, PressY and Painting.
+  BlendModel Blend;
 
  private:
   void ChooseAnchor(int face, int x, int y);
   void Restart(int face);
-  void LoadInto(Bitmap& picture, TPaintBox& shownIn);
+  void LoadInto(BlendPicture picture, TPaintBox& shownIn);
   // The source fitted into the picture, which its box then shows.
-  void PutPicture(Bitmap& picture, TPaintBox& shownIn, const Bitmap& source);
+  void PutPicture(BlendPicture picture, TPaintBox& shownIn, const Bitmap& source);
   // A picture file dropped on the box loads into the picture.
-  PaintBoxDrop PictureDrop(Bitmap& picture, TPaintBox& shownIn);
+  PaintBoxDrop PictureDrop(BlendPicture picture, TPaintBox& shownIn);
   // One dab of the brush at (x, y) with the buttons in `shift`.
   void Dab(Qt::MouseButtons shift, int x, int y);
-  const Bitmap& Face(int face) const { return face == 1 ? LeftFace : RightFace; }
 
   std::optional<BlendScreenParts> parts_;
   // The buttons held over the blend picture: its box tells the presses and

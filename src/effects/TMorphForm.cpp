@@ -22,17 +22,17 @@ void TMorphForm::Attach(const MorphScreenParts& parts) {
 
 void TMorphForm::LoadStartMorph(const std::string& path) {
   try {
-    Morph = ReadMorphFile(path);
+    Morph.ReplaceWith(ReadMorphFile(path));
   } catch (const Error& e) {
-    Morph = MorphModel();
+    Morph.ReplaceWith(MorphModel());
     messages_.ShowError(QString::fromStdString(e.what()));
   }
   LinesReplaced();
-  DrawMorphDisplay(DisplayBitmap, Morph.SourceBitmap1);
+  DrawMorphDisplay(DisplayBitmap, Morph.SourceBitmap1());
 }
 
 void TMorphForm::LoadMorphFile(const std::string& path) {
-  Morph = ReadMorphFile(path);
+  Morph.ReplaceWith(ReadMorphFile(path));
   LinesReplaced();
   ShowFrame(0, kSliderMax);
 }
@@ -73,8 +73,8 @@ ScreenHandlers TMorphForm::Handlers() {
       [this](QWidget*, QPainter& canvas) { PaintBox1Paint(canvas); }, down, move, up, {}};
   h.paintBox2 = {
       [this](QWidget*, QPainter& canvas) { PaintBox2Paint(canvas); }, down, move, up, {}};
-  h.paintBox1Drop = FaceDrop(Morph.SourceBitmap1);
-  h.paintBox2Drop = FaceDrop(Morph.SourceBitmap2);
+  h.paintBox1Drop = FaceDrop(MorphPicture::One);
+  h.paintBox2Drop = FaceDrop(MorphPicture::Two);
   h.paintBoxDrop = MorphFileDrop();
   h.load1Click = [this](TGraphicButton*) { Load1Click(); };
   h.load2Click = [this](TGraphicButton*) { Load2Click(); };

@@ -94,13 +94,13 @@ class TMorphForm : public QWidget {
   Bitmap DisplayBitmap{290, 290};
 
  private:
-  void LoadFace(Bitmap& face);
+  void LoadFace(MorphPicture face);
   // The picture fitted into the face; every line goes.
-  void PutFace(Bitmap& face, const Bitmap& picture);
+  void PutFace(MorphPicture face, const Bitmap& picture);
   // Reads a morph file (all or nothing) and shows its position 0.
   void OpenMorph(const std::string& path);
   // A picture or morph file dropped on a face's box; a morph file on the centre.
-  PaintBoxDrop FaceDrop(Bitmap& face);
+  PaintBoxDrop FaceDrop(MorphPicture face);
   PaintBoxDrop MorphFileDrop();
   // Idle editing with no hot line, after the lines were replaced or cleared.
   void LinesReplaced();

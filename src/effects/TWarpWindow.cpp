@@ -6,24 +6,18 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
-#include <QTimer>
 
 #include "base/Handler.h"
 #include "io/PictureDrop.h"
 #include "io/PictureFile.h"
 #include "skin/BitmapImage.h"
 #include "skin/QtRect.h"
-#include "skin/TGraphicSlider.h"
 #include "skin/core/WindowPlaces.h"
 
 namespace quillo {
 
-TWarpWindow::TWarpWindow(QWidget* mainWindow, const TGraphicSlider& leftSlider,
-                         TGraphicSlider& rightSlider, QTimer& settleTimer)
-    : QWidget(mainWindow),
-      leftSlider_(leftSlider),
-      rightSlider_(rightSlider),
-      settleTimer_(settleTimer) {
+TWarpWindow::TWarpWindow(QWidget* mainWindow, WarpControls& controls)
+    : QWidget(mainWindow), controls_(controls) {
   setObjectName("WarpWindow");
   setGeometry(kMirrorWindow.left, kMirrorWindow.top, kWarpWindowWidth, kWarpWindowHeight);
   // Only the middle slice of the ellipse falls inside the window, which gives
@@ -52,7 +46,7 @@ void TWarpWindow::dropEvent(QDropEvent* event) {
 
 void TWarpWindow::SetFacePicture(const Bitmap& picture) {
   model_.SetFacePicture(picture);
-  rightSlider_.SetValue(10);
+  controls_.ResetWarpScale();
   Invalidate();
 }
 
@@ -62,27 +56,26 @@ void TWarpWindow::Invalidate() {
 }
 
 void TWarpWindow::FormMouseDown(int x, int y) {
-  if (!model_.BeginPress(x, y, rightSlider_.Value())) return;
+  if (!model_.BeginPress(x, y, controls_.RightSliderValue())) return;
   // The field now holds what was shown: the strength goes back to full.
-  if (model_.Tag == WarpField) rightSlider_.SetValue(10);
+  if (model_.Tag() == WarpField) controls_.ResetWarpScale();
   model_.StartDrag();
 }
 
 void TWarpWindow::FormMouseMove(int x, int y) {
-  if (!model_.Dragging) return;
-  if (model_.Tag <= WarpField) {
+  if (!model_.Dragging()) return;
+  if (model_.Tag() <= WarpField) {
     const Rect square = model_.DragStep(x, y);
     repaint(square.left, square.top, square.Width(), square.Height());
     return;
   }
   // A mirror follows the pointer: a quick preview now, the smooth view once
   // the pointer rests.
-  model_.CenterX = x;
-  model_.CenterY = y;
-  model_.Smooth = false;
-  settleTimer_.stop();
+  model_.SetCenter(x, y);
+  model_.SetSmooth(false);
+  controls_.PauseSettling();
   repaint();
-  settleTimer_.start();
+  controls_.RestartSettling();
 }
 
 void TWarpWindow::FormMouseUp() {
@@ -104,27 +97,28 @@ void TWarpWindow::mouseReleaseEvent(QMouseEvent*) {
   FormMouseUp();
 }
 
-void TWarpWindow::RenderDistorted(Rect rect, double warpScale, double mirrorStrength) {
-  model_.RenderDistorted(rect, warpScale, mirrorStrength, leftSlider_.Value(),
-                         rightSlider_.Value());
+void TWarpWindow::RenderDistorted(Rect rect, SliderOrValue warpScale,
+                                  SliderOrValue mirrorStrength) {
+  model_.RenderDistorted(rect, warpScale, mirrorStrength, controls_.LeftSliderValue(),
+                         controls_.RightSliderValue());
 }
 
 void TWarpWindow::RenderForSave(int percent) {
   const double t = percent * 0.01;
-  model_.Smooth = true;
-  RenderDistorted({0, 0, kFaceSize, kFaceSize}, rightSlider_.Value() * t * 0.1,
-                  t * leftSlider_.Value() * 0.1);
+  model_.SetSmooth(true);
+  RenderDistorted({0, 0, kFaceSize, kFaceSize}, controls_.RightSliderValue() * t * 0.1,
+                  t * controls_.LeftSliderValue() * 0.1);
 }
 
 void TWarpWindow::paintEvent(QPaintEvent* event) {
   pending_ = false;
-  if (model_.FaceBitmap.Empty()) return;
+  if (model_.FaceBitmap().Empty()) return;
   const QRect u = event->rect();
   const Rect r = Rect{u.left(), u.top(), u.right() + 1, u.bottom() + 1}.ClampedTo(
-      model_.FaceBitmap.Width(), model_.FaceBitmap.Height());
+      model_.FaceBitmap().Width(), model_.FaceBitmap().Height());
   RenderDistorted(r, UseSliderValue, UseSliderValue);
   QPainter painter(this);
-  painter.drawImage(0, 0, WrapImage(model_.ViewBitmap));
+  painter.drawImage(0, 0, WrapImage(model_.ViewBitmap()));
 }
 
 }  // namespace quillo

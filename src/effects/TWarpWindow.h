@@ -4,27 +4,23 @@
 // exactly the part that needs painting, with the sliders' current values.
 #include <QWidget>
 
+#include "WarpControls.h"
 #include "core/WarpModel.h"
 
-class QTimer;
-
 namespace quillo {
-
-class TGraphicSlider;
 
 class TWarpWindow : public QWidget {
   Q_OBJECT
  public:
-  // The two sliders and the settling timer are the main window's; the
-  // renderer reads the sliders on every paint.
-  TWarpWindow(QWidget* mainWindow, const TGraphicSlider& leftSlider, TGraphicSlider& rightSlider,
-              QTimer& settleTimer);
+  // The sliders and the settling timer are the main window's, reached
+  // through controls; the renderer reads the sliders on every paint.
+  TWarpWindow(QWidget* mainWindow, WarpControls& controls);
 
   // Installs a new face, sets the right slider to 10 and repaints.
   void SetFacePicture(const Bitmap& picture);
 
   // Renders a rectangle of the view; UseSliderValue takes a slider instead.
-  void RenderDistorted(Rect rect, double warpScale, double mirrorStrength);
+  void RenderDistorted(Rect rect, SliderOrValue warpScale, SliderOrValue mirrorStrength);
 
   // The whole frame at p percent of the current distortion, bilinear, into
   // ViewBitmap (the save dialog's frames).
@@ -53,9 +49,7 @@ class TWarpWindow : public QWidget {
 
  private:
   WarpModel model_;
-  const TGraphicSlider& leftSlider_;
-  TGraphicSlider& rightSlider_;
-  QTimer& settleTimer_;
+  WarpControls& controls_;
   bool pending_ = false;  // invalidated and not yet repainted
 };
 

@@ -50,12 +50,11 @@ TEST_F(MirrorCommand, WritesExactlyTheFrameTheRendererMakes) {
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     WarpModel m;
     m.SetFacePicture(face);
-    m.Tag = c.tag;
-    m.CenterX = c.cx;
-    m.CenterY = c.cy;
-    m.Smooth = c.smooth;
+    m.SetMode(c.tag);
+    m.SetCenter(c.cx, c.cy);
+    m.SetSmooth(c.smooth);
     m.RenderDistorted({0, 0, 320, 320}, 0.0, c.strength, 0, 0);
-    EXPECT_EQ(ReadFileBytes(In("out.bmp").toStdString()), EncodeBmp(m.ViewBitmap, 24))
+    EXPECT_EQ(ReadFileBytes(In("out.bmp").toStdString()), EncodeBmp(m.ViewBitmap(), 24))
         << c.args.join(' ').toStdString();
   }
 }

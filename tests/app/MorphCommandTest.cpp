@@ -27,11 +27,14 @@ Outcome Quillo(const QStringList& args) {
 
 MorphModel Sample() {
   MorphModel m;
+  Bitmap one(kMorphSize, kMorphSize), two(kMorphSize, kMorphSize);
   for (int y = 0; y < kMorphSize; ++y)
     for (int x = 0; x < kMorphSize; ++x) {
-      m.SourceBitmap1.At(x, y) = MakePixel(x, y, 40, 0xEE);
-      m.SourceBitmap2.At(x, y) = MakePixel(200, x, y);
+      one.At(x, y) = MakePixel(x, y, 40, 0xEE);
+      two.At(x, y) = MakePixel(200, x, y);
     }
+  m.SetFace(MorphPicture::One, std::move(one));
+  m.SetFace(MorphPicture::Two, std::move(two));
   MorphLine l = LineAt({20, 30}, {110, 100});
   l.Start2 = {35, 25};
   l.End2 = {120, 90};
@@ -70,7 +73,7 @@ TEST_F(MorphCommand, WritesTheDisplayPictureOrTheFrameAtThePosition) {
   ShowMorphFrame(m, 63, 100, display);
   const Bitmap written = LoadBitmapFile(frame);
   EXPECT_EQ(written.Width(), 145);
-  EXPECT_EQ(written, m.FrameBitmap);
+  EXPECT_EQ(written, m.FrameBitmap());
 }
 
 TEST_F(MorphCommand, BadInputGivesOneLineAndExitCodeTwoAndWritesNothing) {

@@ -138,11 +138,11 @@ TEST_F(Screens, LoadAndSaveTabsOfWarpingHandTheFaceOnAndOff) {
   f.Page1Click();
   // Cancel leaves the face; OK puts the chosen picture in.
   TOpenForm& open = *windows_->OpenForm;
-  const Bitmap before = windows_->WarpWindow->Model().FaceBitmap;
+  const Bitmap before = windows_->WarpWindow->Model().FaceBitmap();
   open.OnShowModal = [](ModalWindow* w) { w->EndModal(kModalCancel); };
   f.LoadPanel->OnClick(f.LoadPanel);
   EXPECT_TRUE(LastCue().endsWith("/open.wav"));
-  EXPECT_EQ(windows_->WarpWindow->Model().FaceBitmap, before);
+  EXPECT_EQ(windows_->WarpWindow->Model().FaceBitmap(), before);
   EXPECT_TRUE(windows_->WarpWindow->isVisible());
   open.OnShowModal = [&](ModalWindow* w) {
     EXPECT_FALSE(windows_->WarpWindow->isVisible());
@@ -150,15 +150,15 @@ TEST_F(Screens, LoadAndSaveTabsOfWarpingHandTheFaceOnAndOff) {
     w->EndModal(kModalOk);
   };
   f.LoadPanel->OnClick(f.LoadPanel);
-  EXPECT_EQ(windows_->WarpWindow->Model().FaceBitmap.At(160, 160), MakePixel(200, 10, 10));
+  EXPECT_EQ(windows_->WarpWindow->Model().FaceBitmap().At(160, 160), MakePixel(200, 10, 10));
   EXPECT_TRUE(open.ResultPicture.Empty());
 
   TSaveForm& save = *windows_->SaveForm;
   save.OnShowModal = [&](ModalWindow* w) {
-    ASSERT_EQ(save.SaveBitmap, &windows_->WarpWindow->Model().ViewBitmap);
+    ASSERT_EQ(save.SaveBitmap, &windows_->WarpWindow->Model().ViewBitmap());
     save.Tag = 0;
     save.OnRenderFrame();  // the undistorted face at 0 %
-    EXPECT_EQ(save.SaveBitmap->At(10, 10), windows_->WarpWindow->Model().FaceBitmap.At(10, 10));
+    EXPECT_EQ(save.SaveBitmap->At(10, 10), windows_->WarpWindow->Model().FaceBitmap().At(10, 10));
     w->EndModal(kModalCancel);
   };
   f.SavePanel->OnClick(f.SavePanel);

@@ -52,7 +52,7 @@ TEST_F(Startup, ShowsTheArtAndTheDefaultFaceInTheBarrelShapedMirror) {
   EXPECT_EQ(form.BackgroundBitmap.Width(), 640);
   EXPECT_EQ(form.Resource.Picture().Width(), 698);  // found as "resource/Resource.BMP"
   EXPECT_EQ(form.StartPicture.Width(), 358);
-  EXPECT_EQ(windows_->BlendForm->LeftFace.Width(), 290);
+  EXPECT_EQ(windows_->BlendForm->Blend.LeftFace().Width(), 290);
   const auto& played = recorded_->sound.played;
   ASSERT_EQ(played.size(), 1u);
   EXPECT_TRUE(QString::fromStdString(played[0]).endsWith("/start.wav"));
@@ -64,7 +64,7 @@ TEST_F(Startup, ShowsTheArtAndTheDefaultFaceInTheBarrelShapedMirror) {
   mirror.show();                     // as the Warping screen does
   WarpModel expected;
   expected.SetFacePicture(data.DefaultFace());
-  EXPECT_EQ(mirror.Model().FaceBitmap, expected.FaceBitmap);
+  EXPECT_EQ(mirror.Model().FaceBitmap(), expected.FaceBitmap());
   EXPECT_EQ(form.RightSlider->Value(), 10);
   EXPECT_EQ(form.LeftSlider->Value(), 5);
 
@@ -73,11 +73,12 @@ TEST_F(Startup, ShowsTheArtAndTheDefaultFaceInTheBarrelShapedMirror) {
   const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
   const QPoint origin(5 + 155, 5 + 58);
   auto shown = [&](int x, int y) { return ColourBits(shot.pixel(origin + QPoint(x, y))); };
-  EXPECT_EQ(shown(160, 150), ColourBits(expected.FaceBitmap.At(160, 150)));
-  EXPECT_EQ(shown(160, 0), ColourBits(expected.FaceBitmap.At(160, 0)));
+  EXPECT_EQ(shown(160, 150), ColourBits(expected.FaceBitmap().At(160, 150)));
+  EXPECT_EQ(shown(160, 0), ColourBits(expected.FaceBitmap().At(160, 0)));
   EXPECT_EQ(shown(0, 0), MakePixel(255, 200, 0));  // the barrel's corner: the home picture
   EXPECT_EQ(ColourBits(shot.pixel(5 + 300, 5 + 45)), MakePixel(0, 64, 128));  // the art
-  EXPECT_EQ(shown(0, 153), ColourBits(expected.FaceBitmap.At(0, 153)));  // full width at mid-height
+  EXPECT_EQ(shown(0, 153),
+            ColourBits(expected.FaceBitmap().At(0, 153)));  // full width at mid-height
   EXPECT_EQ(ColourBits(shot.pixel(2, 2)) == MakePixel(0, 64, 128), false);  // the frame
 }
 
@@ -187,18 +188,18 @@ TEST_F(Startup, PaintingRendersOnlyTheInvalidPartWithTheSlidersOfTheMainWindow) 
   mirror.show();
   mirror.repaint();
   // Rows below the window are never painted, so never rendered.
-  EXPECT_EQ(model.ViewBitmap.At(100, 310), 0u);
+  EXPECT_EQ(model.ViewBitmap().At(100, 310), 0u);
 
   // Strength 1.0, read at paint time (set in Warping mode, where it repaints nothing).
   windows_->JumpForm->LeftSlider->SetValue(10);
-  model.Tag = Radial;
-  model.CenterX = model.CenterY = 160;
+  model.SetMode(Radial);
+  model.SetCenter(160, 160);
   mirror.repaint(QRect(150, 150, 20, 20));
   WarpModel expected = model;
   expected.RenderDistorted({0, 0, 320, 320}, 0.0, 1.0, 0, 0);
-  EXPECT_EQ(model.ViewBitmap.At(155, 155), expected.ViewBitmap.At(155, 155));
-  EXPECT_EQ(model.ViewBitmap.At(169, 169), expected.ViewBitmap.At(169, 169));
-  EXPECT_EQ(model.ViewBitmap.At(140, 140), model.FaceBitmap.At(140, 140));  // not repainted
+  EXPECT_EQ(model.ViewBitmap().At(155, 155), expected.ViewBitmap().At(155, 155));
+  EXPECT_EQ(model.ViewBitmap().At(169, 169), expected.ViewBitmap().At(169, 169));
+  EXPECT_EQ(model.ViewBitmap().At(140, 140), model.FaceBitmap().At(140, 140));  // not repainted
 }
 
 TEST_F(Startup, RenderForSaveScalesTheDistortionByThePercentage) {
@@ -206,21 +207,21 @@ TEST_F(Startup, RenderForSaveScalesTheDistortionByThePercentage) {
   Start(data);
   TWarpWindow& mirror = *windows_->WarpWindow;
   WarpModel& model = mirror.Model();
-  model.Tag = Horizontal;
-  model.CenterX = model.CenterY = 160;
-  model.Smooth = false;
+  model.SetMode(Horizontal);
+  model.SetCenter(160, 160);
+  model.SetSmooth(false);
   windows_->JumpForm->LeftSlider->SetValue(8);
   mirror.RenderForSave(0);
-  EXPECT_EQ(model.ViewBitmap, model.FaceBitmap);  // the undistorted face, all four bytes
-  EXPECT_TRUE(model.Smooth);
+  EXPECT_EQ(model.ViewBitmap(), model.FaceBitmap());  // the undistorted face, all four bytes
+  EXPECT_TRUE(model.Smooth());
   mirror.RenderForSave(50);
   WarpModel half = model;
   half.RenderDistorted({0, 0, 320, 320}, 0.0, 0.5 * 8 * 0.1, 0, 0);
-  EXPECT_EQ(model.ViewBitmap, half.ViewBitmap);
+  EXPECT_EQ(model.ViewBitmap(), half.ViewBitmap());
   mirror.RenderForSave(100);
   WarpModel full = model;
   full.RenderDistorted({0, 0, 320, 320}, UseSliderValue, UseSliderValue, 8, 10);
-  EXPECT_EQ(model.ViewBitmap, full.ViewBitmap);
+  EXPECT_EQ(model.ViewBitmap(), full.ViewBitmap());
 }
 
 TEST_F(Startup, AMissingRequiredFileIsReportedAndTheProgramGoesOn) {
@@ -229,7 +230,7 @@ TEST_F(Startup, AMissingRequiredFileIsReportedAndTheProgramGoesOn) {
   ASSERT_EQ(Errors().size(), 1);
   EXPECT_TRUE(Errors()[0].contains("main.bmp")) << Errors()[0].toStdString();
   // The rest of the show handler was skipped: no face, no start sound.
-  EXPECT_EQ(windows_->WarpWindow->Model().FaceBitmap, Bitmap(320, 320, kWhite));
+  EXPECT_EQ(windows_->WarpWindow->Model().FaceBitmap(), Bitmap(320, 320, kWhite));
   EXPECT_TRUE(recorded_->sound.played.empty());
   EXPECT_TRUE(windows_->JumpForm->isVisible());
   windows_->JumpForm->repaint();  // still paints, without its art

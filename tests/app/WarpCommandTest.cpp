@@ -26,18 +26,18 @@ std::vector<std::uint8_t> Expected(const Bitmap& face, const std::vector<Stroke>
                                    int radius, double scale, bool smooth) {
   WarpModel m;
   m.SetFacePicture(face);
-  m.BrushRadius = radius;
-  m.BrushStrength = 0.25;
+  m.SetBrushRadius(radius);
+  m.SetBrushStrength(0.25);
   for (const Stroke& stroke : strokes) {
     m.BeginPress(stroke[0].first, stroke[0].second, 10);
     m.StartDrag();
     for (std::size_t i = 1; i < stroke.size(); ++i) m.DragStep(stroke[i].first, stroke[i].second);
     m.EndDrag();
   }
-  m.Tag = WarpField;
-  m.Smooth = smooth;
+  m.SetMode(WarpField);
+  m.SetSmooth(smooth);
   m.RenderDistorted({0, 0, kFaceSize, kFaceSize}, scale, 0.0, 0, 0);
-  return EncodeBmp(m.ViewBitmap, 24);
+  return EncodeBmp(m.ViewBitmap(), 24);
 }
 
 class WarpCommand : public ::testing::Test {

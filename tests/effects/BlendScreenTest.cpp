@@ -26,9 +26,9 @@ const Pixel kLeft = MakePixel(7, 101, 255, 0xFF);
 class BlendScreen : public ::testing::Test {
  protected:
   void SetUp() override {
-    Blend().LeftFace = Bitmap(kBlendSide, kBlendSide, kLeft);
-    Blend().RightFace = testing::TestFace(kBlendSide, kBlendSide);
-    Blend().BlendBitmap = Blend().LeftFace;
+    Blend().Blend.SetPicture(BlendPicture::Left, Bitmap(kBlendSide, kBlendSide, kLeft));
+    Blend().Blend.SetPicture(BlendPicture::Right, testing::TestFace(kBlendSide, kBlendSide));
+    Blend().Blend.SetPicture(BlendPicture::Blend, Blend().Blend.LeftFace());
     Form().GraphicButton4Click();
   }
   TJumpForm& Form() { return *windows_->JumpForm; }
@@ -49,7 +49,7 @@ class BlendScreen : public ::testing::Test {
   }
   // The blend picture after one more dab of `source` at (x, y) shifted by (ox, oy).
   Bitmap Dabbed(const Bitmap& source, int x, int y, int ox, int oy) {
-    Bitmap b = Blend().BlendBitmap;
+    Bitmap b = Blend().Blend.BlendBitmap();
     BlendDab(b, source, x, y, ox, oy);
     return b;
   }
@@ -62,9 +62,9 @@ class BlendScreen : public ::testing::Test {
 TEST_F(BlendScreen, APressOnAFaceMovesTheAnchorAndItsMarkThere) {
   TJumpForm& f = Form();
   QTest::mousePress(f.PaintBox1, Qt::LeftButton, Qt::NoModifier, QPoint(72, 72));
-  EXPECT_EQ(Blend().AnchorX, 144);
-  EXPECT_EQ(Blend().AnchorY, 144);
-  EXPECT_EQ(Blend().SelectedFace, 1);
+  EXPECT_EQ(Blend().Blend.AnchorX(), 144);
+  EXPECT_EQ(Blend().Blend.AnchorY(), 144);
+  EXPECT_EQ(Blend().Blend.SelectedFace(), 1);
   const QImage left = f.PaintBox1->grab().toImage(), right = f.PaintBox2->grab().toImage();
   for (const QPoint p : {QPoint(72, 72), QPoint(62, 72), QPoint(82, 72), QPoint(72, 62)}) {
     EXPECT_EQ(left.pixel(p), kRed) << p.x() << "," << p.y();
@@ -72,26 +72,26 @@ TEST_F(BlendScreen, APressOnAFaceMovesTheAnchorAndItsMarkThere) {
   }
   EXPECT_NE(left.pixel(72, 67), kRed);  // inside the circle: not filled
   QTest::mousePress(f.PaintBox2, Qt::RightButton, Qt::NoModifier, QPoint(10, 20));
-  EXPECT_EQ(Blend().SelectedFace, 2);
+  EXPECT_EQ(Blend().Blend.SelectedFace(), 2);
   EXPECT_NE(f.PaintBox1->grab().toImage().pixel(62, 72), kRed);
   EXPECT_EQ(f.PaintBox2->grab().toImage().pixel(10, 20), kRed);
-  EXPECT_EQ(Blend().BlendBitmap, Blend().LeftFace);
+  EXPECT_EQ(Blend().Blend.BlendBitmap(), Blend().Blend.LeftFace());
 }
 
 TEST_F(BlendScreen, TheFirstDabIsOnThePressAndTheCloneKeepsItsShiftForTheStroke) {
   // The anchor at (144, 144) of the right face, pressed at (100, 60).
   QTest::mousePress(Form().PaintBox2, Qt::LeftButton, Qt::NoModifier, QPoint(72, 72));
-  const Bitmap& right = Blend().RightFace;
+  const Bitmap& right = Blend().Blend.RightFace();
   Bitmap expected = Dabbed(right, 100, 60, 44, 84);
   Press(Qt::LeftButton, 100, 60);
-  EXPECT_EQ(Blend().BlendBitmap, expected);
+  EXPECT_EQ(Blend().Blend.BlendBitmap(), expected);
   expected = Dabbed(right, 120, 70, 44, 84);
   Move(120, 70);
-  EXPECT_EQ(Blend().BlendBitmap, expected);
+  EXPECT_EQ(Blend().Blend.BlendBitmap(), expected);
   EXPECT_EQ(Box()->grab().toImage().pixel(120, 70) & 0xFFFFFF, expected.At(120, 70));
   Release(Qt::LeftButton, 120, 70);
   Move(140, 70);  // a late move after the release
-  EXPECT_EQ(Blend().BlendBitmap, expected);
+  EXPECT_EQ(Blend().Blend.BlendBitmap(), expected);
 }
 
 TEST_F(BlendScreen, TheRightButtonBringsTheBaseFaceBackInPlaceAndADoubleClickChangesIt) {
@@ -99,20 +99,20 @@ TEST_F(BlendScreen, TheRightButtonBringsTheBaseFaceBackInPlaceAndADoubleClickCha
   // The right face carries the anchor; the base is the left face.
   Press(Qt::LeftButton, 100, 100);
   Release(Qt::LeftButton, 100, 100);
-  Bitmap expected = Dabbed(Blend().LeftFace, 100, 100, 0, 0);
+  Bitmap expected = Dabbed(Blend().Blend.LeftFace(), 100, 100, 0, 0);
   Press(Qt::RightButton, 100, 100);
   Release(Qt::RightButton, 100, 100);
-  EXPECT_EQ(Blend().BlendBitmap, expected);
+  EXPECT_EQ(Blend().Blend.BlendBitmap(), expected);
 
   // A double-click on the right face throws the painting away and makes
   // the right face the base, whichever face carries the anchor.
   QTest::mouseDClick(f.PaintBox2, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
-  EXPECT_EQ(Blend().BlendBitmap, Blend().RightFace);
+  EXPECT_EQ(Blend().Blend.BlendBitmap(), Blend().Blend.RightFace());
   EXPECT_EQ(f.PaintBox->Tag, 2);
   QTest::mousePress(f.PaintBox1, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
-  expected = Dabbed(Blend().RightFace, 40, 200, 0, 0);
+  expected = Dabbed(Blend().Blend.RightFace(), 40, 200, 0, 0);
   Press(Qt::RightButton, 40, 200);
-  EXPECT_EQ(Blend().BlendBitmap, expected);
+  EXPECT_EQ(Blend().Blend.BlendBitmap(), expected);
 }
 
 TEST_F(BlendScreen, StrokesByTheEdgesPaintOnlyWhatLiesInsideBothPictures) {
@@ -130,7 +130,7 @@ TEST_F(BlendScreen, StrokesByTheEdgesPaintOnlyWhatLiesInsideBothPictures) {
     for (int c = 0; c < kBlendSide; ++c) {
       const bool painted =
           reached(c, r, 3, 3) || (reached(c, r, 150, 150) && c + 142 < 290 && r + 142 < 290);
-      const Pixel p = Blend().BlendBitmap.At(c, r);
+      const Pixel p = Blend().Blend.BlendBitmap().At(c, r);
       wrong += painted ? Fourth(p) != 0 : p != kLeft;
     }
   EXPECT_EQ(wrong, 0);
@@ -143,9 +143,9 @@ TEST_F(BlendScreen, LoadsFitTheirPictureBehindTheHiddenBoxAndLeaveTheAnchorAlone
   const struct {
     std::function<void()> click;
     const Bitmap& picture;
-  } loads[] = {{[&] { f.Load1->OnClick(f.Load1); }, Blend().LeftFace},
-               {[&] { f.Load2->OnClick(f.Load2); }, Blend().RightFace},
-               {[&] { f.LoadPanel->OnClick(f.LoadPanel); }, Blend().BlendBitmap}};
+  } loads[] = {{[&] { f.Load1->OnClick(f.Load1); }, Blend().Blend.LeftFace()},
+               {[&] { f.Load2->OnClick(f.Load2); }, Blend().Blend.RightFace()},
+               {[&] { f.LoadPanel->OnClick(f.LoadPanel); }, Blend().Blend.BlendBitmap()}};
   for (const auto& load : loads) {
     const Bitmap before = load.picture;
     open.OnShowModal = [](ModalWindow* w) { w->EndModal(kModalCancel); };
@@ -165,21 +165,22 @@ TEST_F(BlendScreen, LoadsFitTheirPictureBehindTheHiddenBoxAndLeaveTheAnchorAlone
     EXPECT_TRUE(open.ResultPicture.Empty());
     EXPECT_TRUE(f.PaintBox->isVisible());
   }
-  EXPECT_EQ(Blend().AnchorX, 145);
-  EXPECT_EQ(Blend().SelectedFace, 2);
+  EXPECT_EQ(Blend().Blend.AnchorX(), 145);
+  EXPECT_EQ(Blend().Blend.SelectedFace(), 2);
   EXPECT_EQ(f.PaintBox->Tag, 1);
 }
 
 TEST_F(BlendScreen, SavingLendsACopyWhoseFramesCrossFadeFromTheLeftFace) {
   TSaveForm& save = *windows_->SaveForm;
-  Blend().BlendBitmap = Bitmap(kBlendSide, kBlendSide, MakePixel(3, 255, 0, 0x5A));
-  const Bitmap blend = Blend().BlendBitmap;
+  Blend().Blend.SetPicture(BlendPicture::Blend,
+                           Bitmap(kBlendSide, kBlendSide, MakePixel(3, 255, 0, 0x5A)));
+  const Bitmap blend = Blend().Blend.BlendBitmap();
   save.FileExt = "mph";
   std::vector<Pixel> frames;
   save.OnShowModal = [&](ModalWindow* w) {
     EXPECT_FALSE(Form().PaintBox->isVisible());
     EXPECT_EQ(save.FileExt, "bmp");
-    ASSERT_NE(save.SaveBitmap, &Blend().BlendBitmap);
+    ASSERT_NE(save.SaveBitmap, &Blend().Blend.BlendBitmap());
     EXPECT_EQ(*save.SaveBitmap, blend);
     for (const int p : {0, 50, 100}) {
       save.Tag = p;
@@ -193,7 +194,7 @@ TEST_F(BlendScreen, SavingLendsACopyWhoseFramesCrossFadeFromTheLeftFace) {
   // fourth byte is the copy's.
   EXPECT_EQ(frames, (std::vector<Pixel>{MakePixel(7, 101, 255, 0x5A), MakePixel(4, 177, 127, 0x5A),
                                         MakePixel(3, 255, 0, 0x5A)}));
-  EXPECT_EQ(Blend().BlendBitmap, blend);
+  EXPECT_EQ(Blend().Blend.BlendBitmap(), blend);
   EXPECT_EQ(save.SaveBitmap, nullptr);  // the copy is gone
   EXPECT_TRUE(Form().PaintBox->isVisible());
 }
@@ -204,10 +205,10 @@ TEST(BlendFaces, ADefaultFaceOfAnotherSizeIsFittedIn) {
   SaveBitmapFile(small, Bitmap(100, 50, MakePixel(0, 0, 200)), 24);
   TBlendForm blend;
   blend.LoadDefaultFaces(small, small);
-  EXPECT_EQ(blend.LeftFace.Width(), kBlendSide);
-  EXPECT_EQ(blend.RightFace.Height(), kBlendSide);
-  EXPECT_EQ(blend.BlendBitmap.At(145, 145), MakePixel(0, 0, 200));
-  EXPECT_EQ(blend.BlendBitmap.At(145, 10), kBlendGround);
+  EXPECT_EQ(blend.Blend.LeftFace().Width(), kBlendSide);
+  EXPECT_EQ(blend.Blend.RightFace().Height(), kBlendSide);
+  EXPECT_EQ(blend.Blend.BlendBitmap().At(145, 145), MakePixel(0, 0, 200));
+  EXPECT_EQ(blend.Blend.BlendBitmap().At(145, 10), kBlendGround);
 }
 
 }  // namespace

@@ -31,8 +31,9 @@ constexpr QRgb kRed = 0xFFFF0000, kBlack = 0xFF000000;
 class MorphScreen : public ::testing::Test {
  protected:
   void SetUp() override {
-    Morph().Morph.SourceBitmap1 = testing::TestFace(kMorphSize, kMorphSize);
-    Morph().Morph.SourceBitmap2 = Bitmap(kMorphSize, kMorphSize, MakePixel(250, 240, 230));
+    Morph().Morph.SetFace(MorphPicture::One, testing::TestFace(kMorphSize, kMorphSize));
+    Morph().Morph.SetFace(MorphPicture::Two,
+                          Bitmap(kMorphSize, kMorphSize, MakePixel(250, 240, 230)));
     Form().GraphicButton2Click();
   }
   TJumpForm& Form() { return *windows_->JumpForm; }
@@ -74,8 +75,8 @@ TEST_F(MorphScreen, LinesAreDrawnDraggedAndDeletedWithTheMouseWithoutTouchingThe
   TJumpForm& f = Form();
   const Bitmap centre = Morph().DisplayBitmap;
   Drag(f.PaintBox1, {20, 30}, {60, 70});
-  ASSERT_EQ(Morph().Morph.LineCount, 1);
-  EXPECT_EQ(Morph().Morph.Lines[0], LineAt({20, 30}, {60, 70}));
+  ASSERT_EQ(Morph().Morph.LineCount(), 1);
+  EXPECT_EQ(Morph().Morph.Lines()[0], LineAt({20, 30}, {60, 70}));
   // Still hot after the release: red in both pictures, with its end markers.
   EXPECT_EQ(Shown(f.PaintBox1, 40, 50), kRed);
   EXPECT_EQ(Shown(f.PaintBox2, 40, 50), kRed);
@@ -87,7 +88,7 @@ TEST_F(MorphScreen, LinesAreDrawnDraggedAndDeletedWithTheMouseWithoutTouchingThe
   // Near the end in picture 2 the end moves there only; near the start, the start.
   Drag(f.PaintBox2, {62, 71}, {90, 80});
   Drag(f.PaintBox2, {21, 31}, {10, 140});
-  const MorphLine& line = Morph().Morph.Lines[0];
+  const MorphLine& line = Morph().Morph.Lines()[0];
   EXPECT_EQ(line.End2, (RealPoint{90, 80}));
   EXPECT_EQ(line.Start2, (RealPoint{10, 140}));
   EXPECT_EQ(line.End1, (RealPoint{60, 70}));
@@ -96,8 +97,8 @@ TEST_F(MorphScreen, LinesAreDrawnDraggedAndDeletedWithTheMouseWithoutTouchingThe
   // A right click on the hot line deletes it; nothing is red afterwards.
   Move(f.PaintBox1, 21, 30);
   QTest::mouseClick(f.PaintBox1, Qt::RightButton, Qt::NoModifier, QPoint(21, 30));
-  EXPECT_EQ(Morph().Morph.LineCount, 0);
-  EXPECT_EQ(Shown(f.PaintBox1, 40, 50) & 0xFFFFFF, Morph().Morph.SourceBitmap1.At(40, 50));
+  EXPECT_EQ(Morph().Morph.LineCount(), 0);
+  EXPECT_EQ(Shown(f.PaintBox1, 40, 50) & 0xFFFFFF, Morph().Morph.SourceBitmap1().At(40, 50));
 
   f.TrackBar->SetValue(50);
   EXPECT_EQ(Morph().DisplayBitmap, FrameAt(50));
@@ -129,10 +130,10 @@ TEST_F(MorphScreen, TheThousandAndFirstLineIsRefusedAndTheHintSaysWhy) {
   TJumpForm& f = Form();
   for (int i = 0; i < kMaxLines - 1; ++i) Morph().Morph.AddLine(LineAt({-20, -20}, {-10, -10}));
   Drag(f.PaintBox1, {20, 30}, {60, 70});
-  EXPECT_EQ(Morph().Morph.LineCount, kMaxLines);
+  EXPECT_EQ(Morph().Morph.LineCount(), kMaxLines);
   Drag(f.PaintBox2, {100, 100}, {120, 120});
-  EXPECT_EQ(Morph().Morph.LineCount, kMaxLines);
-  EXPECT_EQ(Morph().Morph.Lines[kMaxLines - 1], LineAt({20, 30}, {60, 70}));
+  EXPECT_EQ(Morph().Morph.LineCount(), kMaxLines);
+  EXPECT_EQ(Morph().Morph.Lines()[kMaxLines - 1], LineAt({20, 30}, {60, 70}));
   EXPECT_EQ(f.PaintBox2->toolTip(), "A morph holds at most 1000 lines");
   Move(f.PaintBox1, 60, 70);
   QTest::mouseClick(f.PaintBox1, Qt::RightButton, Qt::NoModifier, QPoint(60, 70));
@@ -161,9 +162,9 @@ TEST_F(MorphScreen, ANewFaceTakesAllLinesAwayAndShowsItsFrame) {
   Bitmap expected(kMorphSize, kMorphSize, kBlankFace);
   CenterDraw(expected, {0, 0, kMorphSize, kMorphSize}, Bitmap(60, 30, MakePixel(200, 10, 10)),
              kBlankFace);
-  EXPECT_EQ(Morph().Morph.SourceBitmap2, expected);
-  EXPECT_EQ(Morph().Morph.SourceBitmap1, before.SourceBitmap1);
-  EXPECT_EQ(Morph().Morph.LineCount, 0);
+  EXPECT_EQ(Morph().Morph.SourceBitmap2(), expected);
+  EXPECT_EQ(Morph().Morph.SourceBitmap1(), before.SourceBitmap1());
+  EXPECT_EQ(Morph().Morph.LineCount(), 0);
   EXPECT_TRUE(open.ResultPicture.Empty());
   EXPECT_EQ(Morph().DisplayBitmap, FrameAt(40));
   EXPECT_TRUE(f.PaintBox->isVisible());
@@ -172,7 +173,7 @@ TEST_F(MorphScreen, ANewFaceTakesAllLinesAwayAndShowsItsFrame) {
 TEST_F(MorphScreen, MorphFilesComeFromTheStartOrClipArtFolderAndABadOneChangesNothing) {
   TJumpForm& f = Form();
   MorphModel saved = Morph().Morph;
-  saved.SourceBitmap1 = Bitmap(kMorphSize, kMorphSize, MakePixel(1, 2, 3));
+  saved.SetFace(MorphPicture::One, Bitmap(kMorphSize, kMorphSize, MakePixel(1, 2, 3)));
   saved.AddLine(LineAt({5, 6}, {70, 80}));
   WriteMorphFile(InFiles("saved.mph"), saved);
   f.TrackBar->SetValue(60);

@@ -15,11 +15,11 @@ namespace {
 void ExpectHandMadeMorph(const std::string& path) {
   SCOPED_TRACE(path);
   const MorphModel m = ReadMorphFile(path);
-  EXPECT_GE(m.LineCount, 12);
-  EXPECT_LE(m.LineCount, 20);
-  for (int i = 0; i < m.LineCount; ++i) EXPECT_TRUE(IsUsable(m.Lines[i])) << "line " << i;
-  EXPECT_EQ(ReadFileBytes(path).size(), 168312u + 96u * m.LineCount);
-  EXPECT_NE(m.SourceBitmap1, m.SourceBitmap2);
+  EXPECT_GE(m.LineCount(), 12);
+  EXPECT_LE(m.LineCount(), 20);
+  for (int i = 0; i < m.LineCount(); ++i) EXPECT_TRUE(IsUsable(m.Lines()[i])) << "line " << i;
+  EXPECT_EQ(ReadFileBytes(path).size(), 168312u + 96u * m.LineCount());
+  EXPECT_NE(m.SourceBitmap1(), m.SourceBitmap2());
 }
 
 TEST(MorphData, StartMorphLoadsWithoutErrorAndHasHandPlacedLines) {

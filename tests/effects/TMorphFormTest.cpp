@@ -27,8 +27,8 @@ Bitmap Face(int seed) {
 
 MorphModel SampleMorph(int seed) {
   MorphModel m;
-  m.SourceBitmap1 = Face(seed);
-  m.SourceBitmap2 = Face(seed + 1);
+  m.SetFace(MorphPicture::One, Face(seed));
+  m.SetFace(MorphPicture::Two, Face(seed + 1));
   MorphLine l = LineAt({20, 30}, {100, 110});
   l.Start2 = {40, 20};
   m.AddLine(l);
@@ -64,10 +64,10 @@ TEST_F(MorphForm, StartMorphShowsPictureOneWithoutComputingAFrame) {
   const MorphModel m = SampleMorph(3);
   form_.LoadStartMorph(Write("start.mph", m));
   EXPECT_TRUE(messages_.errors.isEmpty());
-  EXPECT_EQ(form_.Morph.LineCount, 2);
-  EXPECT_EQ(form_.Morph.SourceBitmap2, m.SourceBitmap2);
-  EXPECT_EQ(form_.DisplayBitmap, Doubled(m.SourceBitmap1));
-  EXPECT_EQ(form_.Morph.Lines[0].StartNow, m.Lines[0].StartNow);  // not moved in between
+  EXPECT_EQ(form_.Morph.LineCount(), 2);
+  EXPECT_EQ(form_.Morph.SourceBitmap2(), m.SourceBitmap2());
+  EXPECT_EQ(form_.DisplayBitmap, Doubled(m.SourceBitmap1()));
+  EXPECT_EQ(form_.Morph.Lines()[0].StartNow, m.Lines()[0].StartNow);  // not moved in between
 }
 
 TEST_F(MorphForm, MissingOrDamagedStartMorphGivesBlankFacesAndOneErrorBox) {
@@ -75,9 +75,9 @@ TEST_F(MorphForm, MissingOrDamagedStartMorphGivesBlankFacesAndOneErrorBox) {
   form_.LoadStartMorph(missing);
   ASSERT_EQ(messages_.errors.size(), 1);
   EXPECT_EQ(messages_.errors[0].toStdString(), "Cannot open file " + missing);
-  EXPECT_EQ(form_.Morph.LineCount, 0);
-  EXPECT_EQ(form_.Morph.SourceBitmap1, Bitmap(145, 145, kBlankFace));
-  EXPECT_EQ(form_.Morph.SourceBitmap2, Bitmap(145, 145, kBlankFace));
+  EXPECT_EQ(form_.Morph.LineCount(), 0);
+  EXPECT_EQ(form_.Morph.SourceBitmap1(), Bitmap(145, 145, kBlankFace));
+  EXPECT_EQ(form_.Morph.SourceBitmap2(), Bitmap(145, 145, kBlankFace));
   EXPECT_EQ(form_.DisplayBitmap, Bitmap(290, 290, kBlankFace));
 
   std::vector<std::uint8_t> bytes = EncodeMorphFile(SampleMorph(1));
@@ -87,23 +87,23 @@ TEST_F(MorphForm, MissingOrDamagedStartMorphGivesBlankFacesAndOneErrorBox) {
   form.LoadStartMorph(WriteBytes("cut.mph", bytes));
   ASSERT_EQ(messages.errors.size(), 1);
   EXPECT_EQ(messages.errors[0], "Bitmap image is not valid");
-  EXPECT_EQ(form.Morph.LineCount, 0);
+  EXPECT_EQ(form.Morph.LineCount(), 0);
 }
 
 TEST_F(MorphForm, LoadingReplacesTheMorphAndShowsPositionZero) {
   form_.LoadStartMorph(Write("start.mph", SampleMorph(3)));
   const MorphModel next = SampleMorph(7);
   form_.LoadMorphFile(Write("next.mph", next));
-  EXPECT_EQ(form_.Morph.SourceBitmap1, next.SourceBitmap1);
-  EXPECT_EQ(form_.Morph.FrameBitmap, next.SourceBitmap1);
-  EXPECT_EQ(form_.DisplayBitmap, Doubled(next.SourceBitmap1));
+  EXPECT_EQ(form_.Morph.SourceBitmap1(), next.SourceBitmap1());
+  EXPECT_EQ(form_.Morph.FrameBitmap(), next.SourceBitmap1());
+  EXPECT_EQ(form_.DisplayBitmap, Doubled(next.SourceBitmap1()));
 }
 
 TEST_F(MorphForm, DamagedFileLeavesTheMorphExactlyAsItWas) {
   form_.LoadStartMorph(Write("start.mph", SampleMorph(3)));
   form_.ShowFrame(40, 100);
   const std::vector<std::uint8_t> before = EncodeMorphFile(form_.Morph);
-  const Bitmap frame = form_.Morph.FrameBitmap;
+  const Bitmap frame = form_.Morph.FrameBitmap();
   const Bitmap display = form_.DisplayBitmap;
 
   const std::vector<std::uint8_t> good = EncodeMorphFile(SampleMorph(9));
@@ -115,7 +115,7 @@ TEST_F(MorphForm, DamagedFileLeavesTheMorphExactlyAsItWas) {
   for (const auto& bytes : damaged) {
     EXPECT_THROW(form_.LoadMorphFile(WriteBytes("bad.mph", bytes)), Error);
     EXPECT_EQ(EncodeMorphFile(form_.Morph), before);
-    EXPECT_EQ(form_.Morph.FrameBitmap, frame);
+    EXPECT_EQ(form_.Morph.FrameBitmap(), frame);
     EXPECT_EQ(form_.DisplayBitmap, display);
   }
   EXPECT_THROW(form_.LoadMorphFile(File("none.mph")), Error);
@@ -144,8 +144,8 @@ TEST_F(MorphForm, SliderChangeShowsTheComputedFrameAtTwiceItsSize) {
   MorphModel expected = SampleMorph(3);
   ComputeFrame(expected, 50, 100);
   form_.ShowFrame(50, 100);
-  EXPECT_EQ(form_.Morph.FrameBitmap, expected.FrameBitmap);
-  EXPECT_EQ(form_.DisplayBitmap, Doubled(expected.FrameBitmap));
+  EXPECT_EQ(form_.Morph.FrameBitmap(), expected.FrameBitmap());
+  EXPECT_EQ(form_.DisplayBitmap, Doubled(expected.FrameBitmap()));
 }
 
 }  // namespace

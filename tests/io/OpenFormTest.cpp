@@ -196,7 +196,7 @@ TEST_F(SourceDialogs, TheLoadTabOfWarpingPutsAClipartFaceInTheMirror) {
   Form().LoadPanel->OnClick(Form().LoadPanel);
   WarpModel expected;
   expected.SetFacePicture(LoadPictureFile(clipart));
-  EXPECT_EQ(windows_->WarpWindow->Model().FaceBitmap, expected.FaceBitmap);
+  EXPECT_EQ(windows_->WarpWindow->Model().FaceBitmap(), expected.FaceBitmap());
   EXPECT_TRUE(Open().ResultPicture.Empty());
   EXPECT_TRUE(recorded_.messages.errors.isEmpty());
 }
@@ -204,16 +204,16 @@ TEST_F(SourceDialogs, TheLoadTabOfWarpingPutsAClipartFaceInTheMirror) {
 TEST_F(SourceDialogs, APictureFileDroppedOnTheMirrorBecomesTheFace) {
   Form().Page1Click();
   TWarpWindow& mirror = *windows_->WarpWindow;
-  const Bitmap before = mirror.Model().FaceBitmap;
+  const Bitmap before = mirror.Model().FaceBitmap();
   auto drop = [&](const std::string& path) { return Drop(mirror, path); };
   const std::string png = WritePicture("face.png", testing::TestFace(20, 20));
   ASSERT_TRUE(QFile::copy(QString::fromStdString(png), files_.filePath("face.xyz")));
   EXPECT_FALSE(drop(files_.filePath("face.xyz").toStdString()));
   EXPECT_TRUE(drop(WriteBytes("damaged.jpg", "not a picture")));
   EXPECT_EQ(recorded_.messages.errors.size(), 1);
-  EXPECT_EQ(mirror.Model().FaceBitmap, before);
+  EXPECT_EQ(mirror.Model().FaceBitmap(), before);
   EXPECT_TRUE(drop(WritePicture("red.png", Bitmap(64, 64, MakePixel(200, 10, 10)))));
-  EXPECT_EQ(mirror.Model().FaceBitmap.At(160, 160) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
+  EXPECT_EQ(mirror.Model().FaceBitmap().At(160, 160) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
 }
 
 TEST_F(SourceDialogs, FilesDroppedOnTheMorphBoxesLoadAsTheirLoadActionsWould) {
@@ -222,29 +222,29 @@ TEST_F(SourceDialogs, FilesDroppedOnTheMorphBoxesLoadAsTheirLoadActionsWould) {
   const Bitmap red(64, 64, MakePixel(200, 10, 10));
   EXPECT_FALSE(Drop(*Form().PaintBox, WritePicture("red.png", red)));  // the centre takes morphs
   EXPECT_TRUE(Drop(*Form().PaintBox1, WritePicture("red.png", red)));
-  EXPECT_EQ(morph.Morph.SourceBitmap1.At(72, 72) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
-  EXPECT_EQ(morph.Morph.LineCount, 0);
+  EXPECT_EQ(morph.Morph.SourceBitmap1().At(72, 72) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
+  EXPECT_EQ(morph.Morph.LineCount(), 0);
 
   MorphModel saved;
   saved.AddLine(LineAt({10, 10}, {100, 120}));
   const std::string file = files_.filePath("two.mph").toStdString();
   WriteMorphFile(file, saved);
   EXPECT_TRUE(Drop(*Form().PaintBox, file));
-  EXPECT_EQ(morph.Morph.LineCount, 1);
+  EXPECT_EQ(morph.Morph.LineCount(), 1);
   EXPECT_TRUE(recorded_.messages.errors.isEmpty());
 }
 
 TEST_F(SourceDialogs, APictureDroppedOnABlendBoxLoadsIntoThatPicture) {
   Form().GraphicButton4Click();
   TBlendForm& blend = *windows_->BlendForm;
-  const Bitmap right = blend.RightFace;
+  const Bitmap right = blend.Blend.RightFace();
   EXPECT_TRUE(
       Drop(*Form().PaintBox, WritePicture("red.png", Bitmap(64, 64, MakePixel(200, 10, 10)))));
-  EXPECT_EQ(blend.BlendBitmap.At(145, 145) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
+  EXPECT_EQ(blend.Blend.BlendBitmap().At(145, 145) & 0xFFFFFF, MakePixel(200, 10, 10) & 0xFFFFFF);
   EXPECT_TRUE(
       Drop(*Form().PaintBox1, WritePicture("blue.png", Bitmap(64, 64, MakePixel(10, 10, 200)))));
-  EXPECT_EQ(blend.LeftFace.At(145, 145) & 0xFFFFFF, MakePixel(10, 10, 200) & 0xFFFFFF);
-  EXPECT_EQ(blend.RightFace, right);
+  EXPECT_EQ(blend.Blend.LeftFace().At(145, 145) & 0xFFFFFF, MakePixel(10, 10, 200) & 0xFFFFFF);
+  EXPECT_EQ(blend.Blend.RightFace(), right);
 }
 
 }  // namespace

@@ -29,12 +29,12 @@ MorphModel Build(const MorphSet& set, const std::string& assets) {
     throw Error(set.file + ": a morph here has " + std::to_string(kMinHandLines) + " to " +
                 std::to_string(kMaxHandLines) + " lines");
   MorphModel morph;
-  morph.SourceBitmap1 = set.face1(assets);
-  morph.SourceBitmap2 = set.face2(assets);
+  morph.SetFace(MorphPicture::One, set.face1(assets));
+  morph.SetFace(MorphPicture::Two, set.face2(assets));
   for (const morphgen::HandLine& h : set.lines) {
     const MorphLine line{h.start1, h.end1, h.start2, h.end2, h.start1, h.end1};
     if (!IsUsable(line))
-      throw Error(set.file + ": line " + std::to_string(morph.LineCount) +
+      throw Error(set.file + ": line " + std::to_string(morph.LineCount()) +
                   " is horizontal or vertical in a picture");
     morph.AddLine(line);
   }
@@ -44,12 +44,12 @@ MorphModel Build(const MorphSet& set, const std::string& assets) {
 // A face four times enlarged, with its lines (start yellow, end green).
 QImage WithLines(const MorphModel& morph, bool second) {
   constexpr int kScale = 4;
-  QImage image = ToImage(second ? morph.SourceBitmap2 : morph.SourceBitmap1)
+  QImage image = ToImage(second ? morph.SourceBitmap2() : morph.SourceBitmap1())
                      .scaled(kMorphSize * kScale, kMorphSize * kScale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  for (int i = 0; i < morph.LineCount; ++i) {
-    const MorphLine& l = morph.Lines[i];
+  for (int i = 0; i < morph.LineCount(); ++i) {
+    const MorphLine& l = morph.Lines()[i];
     const RealPoint s = second ? l.Start2 : l.Start1, e = second ? l.End2 : l.End1;
     const QPointF a(s.x * kScale, s.y * kScale), b(e.x * kScale, e.y * kScale);
     p.setPen(QPen(Qt::red, 2));

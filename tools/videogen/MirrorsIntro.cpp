@@ -29,16 +29,16 @@ constexpr int kFramesPerMirror = 22;
 Frames MirrorsIntro(const quillo::Bitmap& face) {
   quillo::WarpModel model;
   model.SetFacePicture(face);
-  model.Smooth = true;
+  model.SetSmooth(true);
   // The mirrors' centre as the Mirrors screen sets it.
-  model.CenterX = model.CenterY = quillo::kFaceSize / 2;
+  model.SetCenter(quillo::kFaceSize / 2, quillo::kFaceSize / 2);
   Frames frames;
   for (const Mirror& mirror : kMirrors) {
-    model.Tag = mirror.kind;
+    model.SetMode(mirror.kind);
     for (int i = 0; i < kFramesPerMirror; ++i) {
       model.RenderDistorted({0, 0, quillo::kFaceSize, quillo::kFaceSize}, 0.0,
                             mirror.strength * Swell(i, kFramesPerMirror), 0, 0);
-      frames.push_back(Framed(model.ViewBitmap.Copy(kShownPart)));
+      frames.push_back(Framed(model.ViewBitmap().Copy(kShownPart)));
     }
   }
   return frames;

@@ -29,7 +29,7 @@ Frames MorphingIntro(quillo::MorphModel morph) {
     const auto position = std::clamp(static_cast<int>(std::lround(Swell(i, kFrames) * kPositions)),
                                      1, kPositions - 1);
     quillo::ComputeFrame(morph, position, kPositions);
-    quillo::DrawMorphDisplay(display, morph.FrameBitmap);
+    quillo::DrawMorphDisplay(display, morph.FrameBitmap());
     frames.push_back(Framed(display));
   }
   return frames;

@@ -59,16 +59,16 @@ Frames WarpingIntro(const quillo::Bitmap& face) {
   for (const Gesture& gesture : kGestures) {
     quillo::WarpModel model;
     model.SetFacePicture(face);
-    model.BrushRadius = quillo::BrushRadiusOf(gesture.brushSlider);
+    model.SetBrushRadius(quillo::BrushRadiusOf(gesture.brushSlider));
     for (int pass = 0; pass < gesture.passes; ++pass)
       for (const Stroke& stroke : gesture.strokes) Drag(model, stroke);
-    model.Tag = quillo::WarpField;
-    model.Smooth = true;
+    model.SetMode(quillo::WarpField);
+    model.SetSmooth(true);
     for (int i = 0; i < kFramesPerGesture; ++i) {
       // The warp scale slider's job, run smoothly from 0 to 1 and back.
       model.RenderDistorted({0, 0, quillo::kFaceSize, quillo::kFaceSize},
                             Swell(i, kFramesPerGesture), 0.0, 0, 0);
-      frames.push_back(Framed(model.ViewBitmap.Copy(kShownPart)));
+      frames.push_back(Framed(model.ViewBitmap().Copy(kShownPart)));
     }
   }
   return frames;

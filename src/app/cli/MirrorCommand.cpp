@@ -39,24 +39,25 @@ int RunMirrorCommand(const QStringList& args) {
     if (!kind) throw Error("mirror needs --kind");
 
     WarpModel model;
-    model.Tag = KindOf(*kind);
+    model.SetMode(KindOf(*kind));
     double strength = 0.5;
     if (const auto s = parsed.Option("strength")) strength = ParseNumber(*s, "strength");
     if (!(strength >= -1.0 && strength <= 1.0)) throw Error("strength must lie between -1 and 1");
-    model.CenterX = model.CenterY = 160;
+    model.SetCenter(160, 160);
     if (const auto c = parsed.Option("center")) {
       const auto comma = c->find(',');
       if (comma == std::string::npos) throw Error("malformed centre \"" + *c + "\" (X,Y)");
-      model.CenterX = ParseInteger(c->substr(0, comma), "centre");
-      model.CenterY = ParseInteger(c->substr(comma + 1), "centre");
+      const int x = ParseInteger(c->substr(0, comma), "centre");
+      const int y = ParseInteger(c->substr(comma + 1), "centre");
+      model.SetCenter(x, y);
       constexpr int kFar = 100000;  // keeps the squared distances within range
-      if (std::abs(model.CenterX) > kFar || std::abs(model.CenterY) > kFar)
+      if (std::abs(model.CenterX()) > kFar || std::abs(model.CenterY()) > kFar)
         throw Error("centre out of range");
     }
     const std::string quality = parsed.Option("quality").value_or("bilinear");
     if (quality != "bilinear" && quality != "nearest")
       throw Error("unknown quality \"" + quality + "\" (bilinear or nearest)");
-    model.Smooth = quality == "bilinear";
+    model.SetSmooth(quality == "bilinear");
 
     model.SetFacePicture(LoadPictureFile(parsed.positional[0]));
     if (video) {
@@ -65,12 +66,12 @@ int RunMirrorCommand(const QStringList& args) {
                        [&](int position) -> const Bitmap& {
                          model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, 0.0,
                                                strength * (position * 0.01), 0, 0);
-                         return model.ViewBitmap;
+                         return model.ViewBitmap();
                        });
     }
     if (parsed.positional.size() == 2) {
       model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, 0.0, strength, 0, 0);
-      SaveBitmapFile(parsed.positional[1], model.ViewBitmap, 24);
+      SaveBitmapFile(parsed.positional[1], model.ViewBitmap(), 24);
     }
     return 0;
   } catch (const std::exception& e) {

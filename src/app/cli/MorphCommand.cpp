@@ -46,8 +46,8 @@ int RunMorphCommand(const QStringList& args) {
     }
     if (!picture) return 0;
     ShowMorphFrame(morph, value, kSliderMax, display);
-    SaveBitmapFile(parsed.positional[1], parsed.flags.count("frame") ? morph.FrameBitmap : display,
-                   24);
+    SaveBitmapFile(parsed.positional[1],
+                   parsed.flags.count("frame") ? morph.FrameBitmap() : display, 24);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "quillo morph: %s\n", e.what());

@@ -155,24 +155,24 @@ int RunWarpCommand(const QStringList& args) {
 
     WarpModel model;
     model.SetFacePicture(LoadPictureFile(parsed.rest.positional[0]));
-    model.BrushRadius = radius;
-    model.BrushStrength = 0.25;
+    model.SetBrushRadius(radius);
+    model.SetBrushStrength(0.25);
     for (const Stroke& stroke : parsed.strokes) ApplyStroke(model, stroke);
     // A drag switches the window to bilinear; the chosen quality comes after.
-    model.Tag = WarpField;
-    model.Smooth = quality == "bilinear";
+    model.SetMode(WarpField);
+    model.SetSmooth(quality == "bilinear");
     if (video) {
       // The smear growing from nothing to the chosen scale and back.
       WriteEffectVideo(video->path, kFaceSize, kFaceSize, video->codec,
                        [&](int position) -> const Bitmap& {
                          model.RenderDistorted({0, 0, kFaceSize, kFaceSize},
                                                scale * (position * 0.01), 0.0, 0, 0);
-                         return model.ViewBitmap;
+                         return model.ViewBitmap();
                        });
     }
     if (parsed.rest.positional.size() == 2) {
       model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, scale, 0.0, 0, 0);
-      SaveBitmapFile(parsed.rest.positional[1], model.ViewBitmap, 24);
+      SaveBitmapFile(parsed.rest.positional[1], model.ViewBitmap(), 24);
     }
     return 0;
   } catch (const std::exception& e) {

@@ -16,19 +16,19 @@ RealPoint EndIn(const MorphLine& line, MorphPicture picture) {
 }
 
 bool IsHot(const LineEditing& e, const MorphModel& morph) {
-  return e.HotLine >= 0 && e.HotLine < morph.LineCount;
+  return e.HotLine >= 0 && e.HotLine < morph.LineCount();
 }
 
-RealPoint& HandlePoint(MorphLine& line, int handle) {
+LineEnd HandleEnd(int handle) {
   switch (handle) {
     case dhStart1:
-      return line.Start1;
+      return LineEnd::Start1;
     case dhEnd1:
-      return line.End1;
+      return LineEnd::End1;
     case dhStart2:
-      return line.Start2;
+      return LineEnd::Start2;
     default:
-      return line.End2;
+      return LineEnd::End2;
   }
 }
 
@@ -58,8 +58,8 @@ Rect LineArea(const MorphLine& line, MorphPicture picture) {
 
 int LineNear(const MorphModel& morph, MorphPicture picture, int x, int y) {
   // The last line drawn wins, so the search runs backwards and stops early.
-  for (int i = morph.LineCount - 1; i >= 0; --i) {
-    const MorphLine& line = morph.Lines[i];
+  for (int i = morph.LineCount() - 1; i >= 0; --i) {
+    const MorphLine& line = morph.Lines()[i];
     if (NearPoint(x, y, StartIn(line, picture)) || NearPoint(x, y, EndIn(line, picture))) return i;
   }
   return -1;
@@ -73,7 +73,7 @@ EditOutcome LineEditing::MouseDown(MorphModel& morph, MorphPicture picture, Edit
     // all lines in use nothing starts.
     if (!morph.AddLine(LineAt({double(x), double(y)}, {double(x), double(y)})))
       return {.lineRefused = true};
-    HotLine = morph.LineCount - 1;
+    HotLine = morph.LineCount() - 1;
     Drawing = true;
     return kBoth;
   }
@@ -84,7 +84,7 @@ EditOutcome LineEditing::MouseDown(MorphModel& morph, MorphPicture picture, Edit
     return kBoth;
   }
   if (button == EditButton::Left && hot) {
-    MorphLine& line = morph.Lines[HotLine];
+    const MorphLine& line = morph.Lines()[HotLine];
     if (picture == MorphPicture::One)
       DragHandle = NearPoint(x, y, line.Start1) ? dhStart1 : dhEnd1;
     else
@@ -96,12 +96,11 @@ EditOutcome LineEditing::MouseDown(MorphModel& morph, MorphPicture picture, Edit
 EditOutcome LineEditing::MouseMove(MorphModel& morph, MorphPicture picture, int x, int y) {
   const RealPoint at{double(x), double(y)};
   if (Drawing && IsHot(*this, morph)) {
-    MorphLine& line = morph.Lines[HotLine];
-    line.End1 = line.End2 = at;
+    morph.MoveNewLineEnd(HotLine, at);
     return kBoth;
   }
   if (DragHandle != dhNone && IsHot(*this, morph)) {
-    HandlePoint(morph.Lines[HotLine], DragHandle) = at;
+    morph.MoveLineEnd(HotLine, HandleEnd(DragHandle), at);
     return DragHandle <= dhEnd1 ? EditOutcome{true, false} : EditOutcome{false, true};
   }
   const int old = HotLine;

@@ -10,9 +10,6 @@
 
 namespace quillo {
 
-// The picture a small box shows: 1 (left box) or 2 (right box).
-enum class MorphPicture { One = 1, Two = 2 };
-
 enum class EditButton { Left, Right, Other };
 
 // The end of the hot line that follows the pointer (DragHandle).

@@ -13,7 +13,7 @@ void DrawMorphDisplay(Bitmap& display, const Bitmap& picture) {
 
 void ShowMorphFrame(MorphModel& morph, int value, int max, Bitmap& display) {
   ComputeFrame(morph, value, max);
-  DrawMorphDisplay(display, morph.FrameBitmap);
+  DrawMorphDisplay(display, morph.FrameBitmap());
 }
 
 }  // namespace quillo

@@ -53,9 +53,9 @@ ColumnMaps FillAlongY(const NodeMaps& nodes) {
 }  // namespace
 
 void MoveLinesInBetween(MorphModel& morph, double t) {
-  const int count = std::clamp(morph.LineCount, 0, kMaxLines);
+  const int count = std::clamp(morph.lineCount_, 0, kMaxLines);
   for (int i = 0; i < count; ++i) {
-    MorphLine& l = morph.Lines[i];
+    MorphLine& l = morph.lines_[i];
     l.StartNow = {l.Start1.x + t * (l.Start2.x - l.Start1.x),
                   l.Start1.y + t * (l.Start2.y - l.Start1.y)};
     l.EndNow = {l.End1.x + t * (l.End2.x - l.End1.x), l.End1.y + t * (l.End2.y - l.End1.y)};
@@ -63,36 +63,30 @@ void MoveLinesInBetween(MorphModel& morph, double t) {
 }
 
 void ComputeFrame(MorphModel& morph, int value, int max) {
-  if (!IsMorphPicture(morph.SourceBitmap1) || !IsMorphPicture(morph.SourceBitmap2))
+  if (!IsMorphPicture(morph.face1_) || !IsMorphPicture(morph.face2_))
     throw Error("Morph pictures must be 145 x 145");
-  if (!IsMorphPicture(morph.FrameBitmap)) morph.FrameBitmap.SetSize(kMorphSize, kMorphSize);
+  if (!IsMorphPicture(morph.frame_)) morph.frame_.SetSize(kMorphSize, kMorphSize);
 
   if (value <= 0 || max <= 0) {
-    morph.FrameBitmap.Draw(0, 0, morph.SourceBitmap1);
+    morph.frame_.Draw(0, 0, morph.face1_);
     return;
   }
   if (value >= max) {
-    morph.FrameBitmap.Draw(0, 0, morph.SourceBitmap2);
+    morph.frame_.Draw(0, 0, morph.face2_);
     return;
   }
 
   const double t = static_cast<double>(value) / max;
   const double keep = 1.0 - t;
   MoveLinesInBetween(morph, t);
-  const auto count = static_cast<std::size_t>(std::clamp(morph.LineCount, 0, kMaxLines));
+  const auto count = static_cast<std::size_t>(std::clamp(morph.lineCount_, 0, kMaxLines));
   const ColumnMaps columns =
-      FillAlongY(ComputeNodeMaps(std::span<const MorphLine>(morph.Lines.data(), count)));
+      FillAlongY(ComputeNodeMaps(std::span<const MorphLine>(morph.lines_.data(), count)));
 
   const auto kernel = ForThisProcessor(morph::FrameRowsBaseline, morph::FrameRowsAvx2);
-  const morph::FrameRows rows{columns.x1,
-                              columns.y1,
-                              columns.x2,
-                              columns.y2,
-                              morph.SourceBitmap1.Data(),
-                              morph.SourceBitmap2.Data(),
-                              keep,
-                              t,
-                              morph.FrameBitmap};
+  const morph::FrameRows rows{columns.x1,          columns.y1,          columns.x2, columns.y2,
+                              morph.face1_.Data(), morph.face2_.Data(), keep,       t,
+                              morph.frame_};
   RunInBands(0, kMorphSize, kBandRows, [&](int first, int last) { kernel(rows, first, last); });
 }
 

@@ -43,39 +43,38 @@ MorphModel ParseMorphFile(std::span<const std::uint8_t> bytes) {
   // until the whole file has proved sound.
   MorphModel morph;
   for (std::int32_t i = 0; i < count; ++i) {
-    MorphLine& l = morph.Lines[i];
+    MorphLine l;
     l.Start1 = ReadPoint(in);
     l.End1 = ReadPoint(in);
     l.Start2 = ReadPoint(in);
     l.End2 = ReadPoint(in);
     l.StartNow = ReadPoint(in);
     l.EndNow = ReadPoint(in);
+    morph.AddLine(l);
   }
-  morph.LineCount = count;
 
   std::span<const std::uint8_t> rest = bytes.subspan(in.Position());
   BmpPicture one = DecodeBmp(rest);
   rest = rest.subspan(std::min(one.extent, rest.size()));
   BmpPicture two = DecodeBmp(rest);
 
-  morph.ExtraHeader1 = one.extraHeader;
-  morph.ExtraHeader2 = two.extraHeader;
-  morph.SourceBitmap1 = ToFace(std::move(one));
-  morph.SourceBitmap2 = ToFace(std::move(two));
+  const BmpExtraHeader header1 = one.extraHeader, header2 = two.extraHeader;
+  morph.SetFace(MorphPicture::One, ToFace(std::move(one)), header1);
+  morph.SetFace(MorphPicture::Two, ToFace(std::move(two)), header2);
   return morph;
 }
 
 std::vector<std::uint8_t> EncodeMorphFile(const MorphModel& morph) {
   const std::vector<std::uint8_t> one =
-      EncodeBmp(morph.SourceBitmap1, kPictureBits, morph.ExtraHeader1);
+      EncodeBmp(morph.SourceBitmap1(), kPictureBits, morph.ExtraHeader1());
   const std::vector<std::uint8_t> two =
-      EncodeBmp(morph.SourceBitmap2, kPictureBits, morph.ExtraHeader2);
-  const int count = std::clamp(morph.LineCount, 0, kMaxLines);
+      EncodeBmp(morph.SourceBitmap2(), kPictureBits, morph.ExtraHeader2());
+  const int count = std::clamp(morph.LineCount(), 0, kMaxLines);
   ByteWriter out;
   out.Reserve(kCountBytes + kRecordBytes * count + one.size() + two.size());
   out.S32(count);
   for (int i = 0; i < count; ++i) {
-    const MorphLine& l = morph.Lines[i];
+    const MorphLine& l = morph.Lines()[i];
     for (RealPoint point : {l.Start1, l.End1, l.Start2, l.End2, l.StartNow, l.EndNow}) {
       out.F64(point.x);
       out.F64(point.y);

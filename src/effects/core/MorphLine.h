@@ -14,6 +14,9 @@ struct RealPoint {
   bool operator==(const RealPoint&) const = default;
 };
 
+// An end of a line in one of the pictures.
+enum class LineEnd { Start1, End1, Start2, End2 };
+
 struct MorphLine {
   RealPoint Start1;  // picture 1
   RealPoint End1;

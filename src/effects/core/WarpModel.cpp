@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "RenderRows.h"
 #include "base/Bands.h"
 #include "base/Cpu.h"
+#include "base/Error.h"
 #include "skin/core/SmoothDraw.h"
 
 namespace quillo {
@@ -19,9 +21,9 @@ constexpr int kBandRows = 16;
 }  // namespace
 
 WarpModel::WarpModel()
-    : ShiftX(kFaceSize * kFaceSize, 0.0),
-      ShiftY(kFaceSize * kFaceSize, 0.0),
-      FaceBitmap(kFaceSize, kFaceSize, kWhite) {}
+    : shiftX_(kFaceSize * kFaceSize, 0.0),
+      shiftY_(kFaceSize * kFaceSize, 0.0),
+      face_(kFaceSize, kFaceSize, kWhite) {}
 
 void WarpModel::SetFacePicture(const Bitmap& picture) {
   const int w = picture.Width();
@@ -33,63 +35,76 @@ void WarpModel::SetFacePicture(const Bitmap& picture) {
   const int top = (kFaceSize - drawnH) / 2;
   // The whole face is cleared, not only the visible rows, so that nothing of
   // the previous face survives below the window into a saved frame.
-  FaceBitmap.Fill(kWhite);
-  SmoothDraw(FaceBitmap, {left, top, left + drawnW, top + drawnH}, picture);
-  ViewBitmap.SetSize(FaceBitmap.Width(), FaceBitmap.Height());
-  std::fill(ShiftX.begin(), ShiftX.end(), 0.0);
-  std::fill(ShiftY.begin(), ShiftY.end(), 0.0);
+  face_.Fill(kWhite);
+  SmoothDraw(face_, {left, top, left + drawnW, top + drawnH}, picture);
+  view_.SetSize(face_.Width(), face_.Height());
+  std::fill(shiftX_.begin(), shiftX_.end(), 0.0);
+  std::fill(shiftY_.begin(), shiftY_.end(), 0.0);
 }
 
-void WarpModel::RenderDistorted(Rect rect, double warpScale, double mirrorStrength, int leftSlider,
-                                int rightSlider) {
-  const double s = warpScale == UseSliderValue ? rightSlider * 0.1 : warpScale;
-  const double b = mirrorStrength == UseSliderValue ? leftSlider * 0.1 : mirrorStrength;
-  const int w = FaceBitmap.Width();
-  const int h = FaceBitmap.Height();
-  if (ViewBitmap.Width() != w || ViewBitmap.Height() != h) ViewBitmap.SetSize(w, h);
+void WarpModel::RenderDistorted(Rect rect, SliderOrValue warpScale, SliderOrValue mirrorStrength,
+                                int leftSlider, int rightSlider) {
+  const double s = warpScale.value_or(rightSlider * 0.1);
+  const double b = mirrorStrength.value_or(leftSlider * 0.1);
+  const int w = face_.Width();
+  const int h = face_.Height();
+  if (view_.Width() != w || view_.Height() != h) view_.SetSize(w, h);
   const Rect r = rect.ClampedTo(w, h);
   if (r.IsEmpty()) return;
 
-  const render::Frame frame{FaceBitmap,    ViewBitmap,   w, h, Smooth, CenterX, CenterY, s, b,
-                            ShiftX.data(), ShiftY.data()};
+  const render::Frame frame{face_,          view_,         w, h, smooth_, centerX_, centerY_, s, b,
+                            shiftX_.data(), shiftY_.data()};
   const auto kernel = ForThisProcessor(render::RenderRectBaseline, render::RenderRectAvx2);
   // A whole view is shared out in bands of rows; a small rectangle, such as
   // the brush's square, is quicker done here than handed over.
   if (static_cast<long long>(r.Width()) * r.Height() < kBandedArea) {
-    kernel(frame, Tag, r);
+    kernel(frame, tag_, r);
     return;
   }
   RunInBands(r.top, r.bottom, kBandRows, [&](int top, int bottom) {
-    kernel(frame, Tag, {r.left, top, r.right, bottom});
+    kernel(frame, tag_, {r.left, top, r.right, bottom});
   });
 }
 
+void WarpModel::ReplaceFace(const Bitmap& face) {
+  if (face.Width() != kFaceSize || face.Height() != kFaceSize)
+    throw Error("The mirror window's face must be 320 x 320");
+  face_ = face;
+}
+
+void WarpModel::SetField(std::vector<double> shiftX, std::vector<double> shiftY) {
+  const std::size_t n = static_cast<std::size_t>(kFaceSize) * kFaceSize;
+  if (shiftX.size() != n || shiftY.size() != n)
+    throw Error("The displacement field must have 320 x 320 values");
+  shiftX_ = std::move(shiftX);
+  shiftY_ = std::move(shiftY);
+}
+
 bool WarpModel::BeginPress(int x, int y, int rightSlider) {
-  if (Dragging) return false;
-  CenterX = x;
-  CenterY = y;
+  if (dragging_) return false;
+  centerX_ = x;
+  centerY_ = y;
   const double k = rightSlider * 0.1;
-  for (double& v : ShiftX) v *= k;
-  for (double& v : ShiftY) v *= k;
+  for (double& v : shiftX_) v *= k;
+  for (double& v : shiftY_) v *= k;
   return true;
 }
 
 Rect WarpModel::DragStep(int x, int y) {
-  if (!Dragging) return {};
-  const int r = BrushRadius;
-  const double stepX = x - CenterX;
-  const double stepY = y - CenterY;
-  CenterX = x;
-  CenterY = y;
+  if (!dragging_) return {};
+  const int r = brushRadius_;
+  const double stepX = x - centerX_;
+  const double stepY = y - centerY_;
+  centerX_ = x;
+  centerY_ = y;
   const Rect square{x - r, y - r, x + r, y + r};
   if (r < 1) return square;  // no brush, and no 0 / 0 at the pointer
   if (coneRadius_ != r) {
     render::FillCone(r, cone_);
     coneRadius_ = r;
   }
-  const render::Brush brush{
-      ShiftX.data(), ShiftY.data(), FaceBitmap.Width(), FaceBitmap.Height(), x, y, r, cone_.data(),
-      stepX,         stepY,         BrushStrength};
+  const render::Brush brush{shiftX_.data(), shiftY_.data(), face_.Width(), face_.Height(), x, y, r,
+                            cone_.data(),   stepX,          stepY,         brushStrength_};
   ForThisProcessor(render::PushFieldBaseline, render::PushFieldAvx2)(brush);
   return square;
 }

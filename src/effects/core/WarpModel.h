@@ -2,7 +2,8 @@
 // The mirror window's state and renderer, without any toolkit: the face as
 // loaded, the displacement field and the rendered view. One renderer serves
 // the warp field and the four mirrors in two qualities (bilinear and a
-// nearest-pixel preview).
+// nearest-pixel preview). The state changes only through the methods below.
+#include <optional>
 #include <vector>
 
 #include "MirrorKind.h"
@@ -10,8 +11,10 @@
 
 namespace quillo {
 
-// Passed as warp scale or mirror strength: take the current slider instead.
-constexpr double UseSliderValue = 13.0;
+// A warp scale or mirror strength for the renderer, or UseSliderValue: take
+// the current slider's value instead.
+using SliderOrValue = std::optional<double>;
+inline constexpr std::nullopt_t UseSliderValue = std::nullopt;
 
 constexpr int kFaceSize = 320;
 // The mirror window's client area.
@@ -25,12 +28,28 @@ class WarpModel {
   // Installs a new face: fits the picture into the 320 x 320 face on white
   // and clears the displacement field.
   void SetFacePicture(const Bitmap& picture);
+  // Installs a face of exactly 320 x 320 as it is; the field stays.
+  void ReplaceFace(const Bitmap& face);
+  // Replaces the displacement field (both of 320 x 320 values, row-major).
+  void SetField(std::vector<double> shiftX, std::vector<double> shiftY);
+
+  // The warp field (WarpField) or one of the mirrors.
+  void SetMode(int tag) { tag_ = tag; }
+  // The mirror's centre, or where a drag last was.
+  void SetCenter(int x, int y) {
+    centerX_ = x;
+    centerY_ = y;
+  }
+  // Bilinear (true) or the nearest-pixel preview (false).
+  void SetSmooth(bool smooth) { smooth_ = smooth; }
+  void SetBrushRadius(int radius) { brushRadius_ = radius; }
+  void SetBrushStrength(double strength) { brushStrength_ = strength; }
 
   // Renders the rectangle of ViewBitmap (which must lie inside the face)
   // from FaceBitmap. UseSliderValue as warpScale means rightSlider x 0.1, as
   // mirrorStrength leftSlider x 0.1.
-  void RenderDistorted(Rect rect, double warpScale, double mirrorStrength, int leftSlider,
-                       int rightSlider);
+  void RenderDistorted(Rect rect, SliderOrValue warpScale, SliderOrValue mirrorStrength,
+                       int leftSlider, int rightSlider);
 
   // A press in the window: the drag begins at (x, y) and the warp scale the
   // view shows (rightSlider x 0.1) is baked into the field, so that the field
@@ -39,10 +58,10 @@ class WarpModel {
   // a drag is already in progress.
   bool BeginPress(int x, int y, int rightSlider);
   void StartDrag() {
-    Smooth = true;
-    Dragging = true;
+    smooth_ = true;
+    dragging_ = true;
   }
-  void EndDrag() { Dragging = false; }
+  void EndDrag() { dragging_ = false; }
 
   // One move of a warp drag to (x, y): the cone brush of BrushRadius pushes
   // the field under the pointer along by the step from the previous
@@ -50,19 +69,30 @@ class WarpModel {
   // empty without a drag.
   Rect DragStep(int x, int y);
 
-  bool Dragging = false;
-  int CenterX = 0;
-  int CenterY = 0;
-  std::vector<double> ShiftX;  // row-major, index y x 320 + x
-  std::vector<double> ShiftY;
-  Bitmap FaceBitmap;
-  Bitmap ViewBitmap;
-  bool Smooth = true;
-  int BrushRadius = 30;
-  double BrushStrength = 0.25;
-  int Tag = WarpField;
+  bool Dragging() const { return dragging_; }
+  int CenterX() const { return centerX_; }
+  int CenterY() const { return centerY_; }
+  const std::vector<double>& ShiftX() const { return shiftX_; }  // index y x 320 + x
+  const std::vector<double>& ShiftY() const { return shiftY_; }
+  const Bitmap& FaceBitmap() const { return face_; }
+  const Bitmap& ViewBitmap() const { return view_; }
+  bool Smooth() const { return smooth_; }
+  int BrushRadius() const { return brushRadius_; }
+  double BrushStrength() const { return brushStrength_; }
+  int Tag() const { return tag_; }
 
  private:
+  bool dragging_ = false;
+  int centerX_ = 0;
+  int centerY_ = 0;
+  std::vector<double> shiftX_;
+  std::vector<double> shiftY_;
+  Bitmap face_;
+  Bitmap view_;
+  bool smooth_ = true;
+  int brushRadius_ = 30;
+  double brushStrength_ = 0.25;
+  int tag_ = WarpField;
   // The brush's cone for the radius last used (see render::Brush).
   std::vector<double> cone_;
   int coneRadius_ = 0;

@@ -57,3 +57,25 @@ TEST(SlideAnimation, EasesInAndTruncatesTowardZero) {
 
 }  // namespace
 }  // namespace quillo
+
+namespace quillo {
+namespace {
+
+// The distances come from the window's places and where the panels stand in;
+// they are those the slide has always had.
+TEST(SlideAnimation, DistancesFollowTheParkedPlaces) {
+  static_assert(kMirrorSlide.helpUp == 37 && kMirrorSlide.loadRight == 66 &&
+                kMirrorSlide.loadUp == 60 && kMirrorSlide.saveLeft == 66 &&
+                kMirrorSlide.saveUp == 60);
+  static_assert(kMirrorSlide.leftPanelRight == 108 && kMirrorSlide.rightPanelLeft == 110);
+  static_assert(kMorphSlide.leftPanelRight == 145 && kMorphSlide.rightPanelLeft == 155);
+  EXPECT_EQ(kParked.leftPanel, kLeftPanelParked.left);
+  EXPECT_EQ(kParkedMorph.rightPanel, kMorphRightPanelParked.left);
+  EXPECT_EQ(kMirrorScreen.helpTop, kHelpPanelParked.top - kMirrorSlide.helpUp);
+  EXPECT_EQ(kMorphScreen.leftPanel, kMorphLeftPanelIn);
+  EXPECT_TRUE(SlidesMirrorPanels(-2) && SlidesMirrorPanels(1));
+  EXPECT_FALSE(SlidesMirrorPanels(3) || SlidesMirrorPanels(-4));
+}
+
+}  // namespace
+}  // namespace quillo

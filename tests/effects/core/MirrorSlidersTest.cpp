@@ -60,12 +60,11 @@ TEST(MirrorSliders, StrengthZeroShowsTheFaceUnchangedInEveryMirror) {
   for (int y = 0; y < kFaceSize; ++y)
     for (int x = 0; x < kFaceSize; ++x) face.At(x, y) = MakePixel(x, y, x ^ y, 0x33);
   m.SetFacePicture(face);
-  m.CenterX = 40;
-  m.CenterY = 250;
+  m.SetCenter(40, 250);
   for (int tag = Horizontal; tag <= Squeeze; ++tag) {
-    m.Tag = tag;
+    m.SetMode(tag);
     m.RenderDistorted({0, 0, kFaceSize, kFaceSize}, 1.0, 0.0, 0, 0);
-    EXPECT_EQ(m.ViewBitmap, m.FaceBitmap) << tag;
+    EXPECT_EQ(m.ViewBitmap(), m.FaceBitmap()) << tag;
   }
 }
 

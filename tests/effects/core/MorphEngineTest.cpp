@@ -28,8 +28,8 @@ Bitmap Pattern(int seed) {
 
 MorphModel WithFaces(Bitmap one, Bitmap two) {
   MorphModel m;
-  m.SourceBitmap1 = std::move(one);
-  m.SourceBitmap2 = std::move(two);
+  m.SetFace(MorphPicture::One, std::move(one));
+  m.SetFace(MorphPicture::Two, std::move(two));
   return m;
 }
 
@@ -43,7 +43,7 @@ Pixel Blend(Pixel p1, Pixel p2, double t) {
 // The frame computed literally, node by node and line by line over full
 // 145 x 145 source maps, as an oracle for the engine's reordered loops.
 Bitmap ReferenceFrame(const MorphModel& m, double t) {
-  std::vector<MorphLine> lines(m.Lines.begin(), m.Lines.begin() + m.LineCount);
+  std::vector<MorphLine> lines(m.Lines().begin(), m.Lines().begin() + m.LineCount());
   for (MorphLine& l : lines) {
     l.StartNow = {l.Start1.x + t * (l.Start2.x - l.Start1.x),
                   l.Start1.y + t * (l.Start2.y - l.Start1.y)};
@@ -111,8 +111,8 @@ Bitmap ReferenceFrame(const MorphModel& m, double t) {
         m1 = {l1.x + (r1.x - l1.x) * s / 16, l1.y + (r1.y - l1.y) * s / 16};
         m2 = {l2.x + (r2.x - l2.x) * s / 16, l2.y + (r2.y - l2.y) * s / 16};
       }
-      frame.At(x, y) = Blend(m.SourceBitmap1.At(int(m1.x), int(m1.y)),
-                             m.SourceBitmap2.At(int(m2.x), int(m2.y)), t);
+      frame.At(x, y) = Blend(m.SourceBitmap1().At(int(m1.x), int(m1.y)),
+                             m.SourceBitmap2().At(int(m2.x), int(m2.y)), t);
     }
   }
   return frame;
@@ -127,17 +127,17 @@ TEST(MorphEngine, EndsOfTheRangeCopyAPictureAndComputeNothingElse) {
   m.AddLine(l);
 
   ComputeFrame(m, 0, 100);
-  EXPECT_EQ(m.FrameBitmap, m.SourceBitmap1);  // the fourth byte included
-  EXPECT_EQ(m.Lines[0].StartNow, untouched);
+  EXPECT_EQ(m.FrameBitmap(), m.SourceBitmap1());  // the fourth byte included
+  EXPECT_EQ(m.Lines()[0].StartNow, untouched);
   ComputeFrame(m, 100, 100);
-  EXPECT_EQ(m.FrameBitmap, m.SourceBitmap2);
-  EXPECT_EQ(m.Lines[0].EndNow, untouched);
+  EXPECT_EQ(m.FrameBitmap(), m.SourceBitmap2());
+  EXPECT_EQ(m.Lines()[0].EndNow, untouched);
 }
 
 TEST(MorphEngine, WithoutUsableLinesTheFrameIsThePlainBlend) {
   MorphModel m = WithFaces(Filled(MakePixel(255, 0, 200, 0xFF)), Filled(MakePixel(0, 255, 101)));
   ComputeFrame(m, 50, 100);
-  EXPECT_EQ(m.FrameBitmap, Filled(MakePixel(127, 127, 150)));
+  EXPECT_EQ(m.FrameBitmap(), Filled(MakePixel(127, 127, 150)));
 
   // Lines horizontal or vertical in either picture take no part.
   MorphModel p = WithFaces(Pattern(3), Pattern(4));
@@ -150,8 +150,8 @@ TEST(MorphEngine, WithoutUsableLinesTheFrameIsThePlainBlend) {
   ComputeFrame(p, 37, 100);
   for (int y = 0; y < kMorphSize; ++y)
     for (int x = 0; x < kMorphSize; ++x)
-      ASSERT_EQ(p.FrameBitmap.At(x, y),
-                Blend(p.SourceBitmap1.At(x, y), p.SourceBitmap2.At(x, y), 0.37))
+      ASSERT_EQ(p.FrameBitmap().At(x, y),
+                Blend(p.SourceBitmap1().At(x, y), p.SourceBitmap2().At(x, y), 0.37))
           << x << "," << y;
 }
 
@@ -165,10 +165,10 @@ TEST(MorphEngine, InBetweenPointsAreWrittenForEveryLine) {
   flat.End2 = {120, 50};
   m.AddLine(flat);
   ComputeFrame(m, 25, 100);
-  EXPECT_EQ(m.Lines[0].StartNow, (RealPoint{15, 30}));
-  EXPECT_EQ(m.Lines[0].EndNow, (RealPoint{85, 70}));
-  EXPECT_EQ(m.Lines[1].StartNow, (RealPoint{0, 50}));
-  EXPECT_EQ(m.Lines[1].EndNow, (RealPoint{138, 50}));
+  EXPECT_EQ(m.Lines()[0].StartNow, (RealPoint{15, 30}));
+  EXPECT_EQ(m.Lines()[0].EndNow, (RealPoint{85, 70}));
+  EXPECT_EQ(m.Lines()[1].StartNow, (RealPoint{0, 50}));
+  EXPECT_EQ(m.Lines()[1].EndNow, (RealPoint{138, 50}));
 }
 
 TEST(MorphEngine, MatchesTheLiteralComputationBitForBit) {
@@ -184,7 +184,8 @@ TEST(MorphEngine, MatchesTheLiteralComputationBitForBit) {
     }
     for (int value : {1, 33, 50, 99}) {
       ComputeFrame(m, value, 100);
-      ASSERT_EQ(m.FrameBitmap, ReferenceFrame(m, value / 100.0)) << lines << " lines at " << value;
+      ASSERT_EQ(m.FrameBitmap(), ReferenceFrame(m, value / 100.0))
+          << lines << " lines at " << value;
     }
   }
 }
@@ -206,14 +207,14 @@ TEST(MorphEngine, ShiftedLineMovesThePicturesHalfWayEachWay) {
   for (int y = 0; y < kMorphSize; ++y) {
     std::vector<int> red, blue;
     for (int x = 0; x < kMorphSize; ++x) {
-      if (Red(m.FrameBitmap.At(x, y))) red.push_back(x);
-      if (Blue(m.FrameBitmap.At(x, y))) blue.push_back(x);
+      if (Red(m.FrameBitmap().At(x, y))) red.push_back(x);
+      if (Blue(m.FrameBitmap().At(x, y))) blue.push_back(x);
     }
     ASSERT_EQ(red.size(), 1u) << y;
     ASSERT_EQ(blue.size(), 1u) << y;
     EXPECT_NEAR(red[0], 65, 1) << y;
     EXPECT_NEAR(blue[0], 75, 1) << y;
-    EXPECT_EQ(m.FrameBitmap.At(red[0], y), MakePixel(127, 0, 0));
+    EXPECT_EQ(m.FrameBitmap().At(red[0], y), MakePixel(127, 0, 0));
   }
 }
 
@@ -231,7 +232,7 @@ TEST(MorphEngine, PlacesBeyondThePictureFetchItsEdges) {
   l.End2.x += 300;
   m.AddLine(l);
   ComputeFrame(m, 50, 100);
-  EXPECT_EQ(m.FrameBitmap, Filled(MakePixel(100, 0, 100)));
+  EXPECT_EQ(m.FrameBitmap(), Filled(MakePixel(100, 0, 100)));
 }
 
 TEST(MorphEngine, CollapsedInBetweenLineSitsOutThatFrame) {
@@ -244,7 +245,7 @@ TEST(MorphEngine, CollapsedInBetweenLineSitsOutThatFrame) {
   ComputeFrame(alone, 50, 100);
   MorphModel none = WithFaces(Pattern(5), Pattern(6));
   ComputeFrame(none, 50, 100);
-  EXPECT_EQ(alone.FrameBitmap, none.FrameBitmap);
+  EXPECT_EQ(alone.FrameBitmap(), none.FrameBitmap());
 
   MorphLine other = LineAt({20, 100}, {120, 30});
   other.Start2 = {30, 90};
@@ -255,11 +256,11 @@ TEST(MorphEngine, CollapsedInBetweenLineSitsOutThatFrame) {
   MorphModel single = WithFaces(Pattern(5), Pattern(6));
   single.AddLine(other);
   ComputeFrame(single, 50, 100);
-  EXPECT_EQ(both.FrameBitmap, single.FrameBitmap);
+  EXPECT_EQ(both.FrameBitmap(), single.FrameBitmap());
   // At another position the line has a length and takes part again.
   ComputeFrame(both, 40, 100);
   ComputeFrame(single, 40, 100);
-  EXPECT_NE(both.FrameBitmap, single.FrameBitmap);
+  EXPECT_NE(both.FrameBitmap(), single.FrameBitmap());
 }
 
 TEST(MorphEngine, AbsurdLineCoordinatesNeverFetchOutsideThePictures) {
@@ -271,7 +272,7 @@ TEST(MorphEngine, AbsurdLineCoordinatesNeverFetchOutsideThePictures) {
     m.AddLine(l);
     m.AddLine(LineAt({bad, 1}, {2, bad}));
     ComputeFrame(m, 50, 100);  // the sanitizers watch the fetches
-    EXPECT_EQ(m.FrameBitmap.Width(), kMorphSize);
+    EXPECT_EQ(m.FrameBitmap().Width(), kMorphSize);
   }
 }
 
@@ -282,7 +283,7 @@ TEST(MorphEngine, EveryFramePixelHasFourthByteZero) {
   m.AddLine(l);
   ComputeFrame(m, 63, 100);
   for (int y = 0; y < kMorphSize; ++y)
-    for (int x = 0; x < kMorphSize; ++x) ASSERT_EQ(Fourth(m.FrameBitmap.At(x, y)), 0);
+    for (int x = 0; x < kMorphSize; ++x) ASSERT_EQ(Fourth(m.FrameBitmap().At(x, y)), 0);
 }
 
 TEST(MorphEngine, RefusesFacesOfAnotherSize) {

@@ -99,7 +99,7 @@ TEST(MorphField, NodesWithoutLinesOrWithAgreeingLinesMapToThemselves) {
   m.AddLine(LineAt({20, 30}, {90, 70}));
   m.AddLine(LineAt({120, 10}, {60, 130}));
   MoveLinesInBetween(m, 0.5);
-  const NodeMaps same = ComputeNodeMaps({m.Lines.data(), 2});
+  const NodeMaps same = ComputeNodeMaps({m.Lines().data(), 2});
   for (int j = 0; j < kGridNodes; ++j) {
     for (int k = 0; k < kGridNodes; ++k) {
       const RealPoint node{16.0 * k, 16.0 * j};
@@ -121,7 +121,7 @@ NodeMaps ShiftedLineMaps(double dx) {
   l.End2.x += dx;
   m.AddLine(l);
   MoveLinesInBetween(m, 0.5);
-  return ComputeNodeMaps({m.Lines.data(), 1});
+  return ComputeNodeMaps({m.Lines().data(), 1});
 }
 
 TEST(MorphField, ShiftedLineMapsHalfTheShiftEachWayAndClampsAtTheEdges) {

@@ -40,12 +40,13 @@ Bitmap Pattern(int seed) {
 
 MorphModel Sample(int lines) {
   MorphModel m;
-  m.SourceBitmap1 = Pattern(1);
-  m.SourceBitmap2 = Pattern(2);
+  BmpExtraHeader header1, header2;
   for (int i = 0; i < 16; ++i) {
-    m.ExtraHeader1[i] = static_cast<std::uint8_t>(0x10 + i);
-    m.ExtraHeader2[i] = static_cast<std::uint8_t>(0x80 + i);
+    header1[i] = static_cast<std::uint8_t>(0x10 + i);
+    header2[i] = static_cast<std::uint8_t>(0x80 + i);
   }
+  m.SetFace(MorphPicture::One, Pattern(1), header1);
+  m.SetFace(MorphPicture::Two, Pattern(2), header2);
   for (int i = 0; i < lines; ++i) {
     MorphLine l;
     l.Start1 = {1.0 + i, 2.5};
@@ -114,9 +115,9 @@ TEST(MorphFile, EmptyMorphIsTheCountAndTwo32BitPictures) {
   EXPECT_EQ(b[4 + 53], 0x1F);
   EXPECT_EQ(b[SecondPicture(0) + 38], 0x80);
   // Bottom row first, all four bytes of each pixel.
-  EXPECT_EQ(U32(b, 4 + 54), m.SourceBitmap1.At(0, 144));
-  EXPECT_EQ(U32(b, 4 + 54 + 580 * 144 + 4 * 3), m.SourceBitmap1.At(3, 0));
-  EXPECT_EQ(U32(b, SecondPicture(0) + 54 + 580), m.SourceBitmap2.At(0, 143));
+  EXPECT_EQ(U32(b, 4 + 54), m.SourceBitmap1().At(0, 144));
+  EXPECT_EQ(U32(b, 4 + 54 + 580 * 144 + 4 * 3), m.SourceBitmap1().At(3, 0));
+  EXPECT_EQ(U32(b, SecondPicture(0) + 54 + 580), m.SourceBitmap2().At(0, 143));
 }
 
 TEST(MorphFile, RecordsAreTwelveDoublesInLineOrder) {
@@ -133,12 +134,12 @@ TEST(MorphFile, RecordsAreTwelveDoublesInLineOrder) {
 TEST(MorphFile, ReadingGivesBackWhatWasWritten) {
   const MorphModel m = Sample(5);
   const MorphModel back = ParseMorphFile(EncodeMorphFile(m));
-  ASSERT_EQ(back.LineCount, 5);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(back.Lines[i], m.Lines[i]);
-  EXPECT_EQ(back.SourceBitmap1, m.SourceBitmap1);  // the fourth bytes too
-  EXPECT_EQ(back.SourceBitmap2, m.SourceBitmap2);
-  EXPECT_EQ(back.ExtraHeader1, m.ExtraHeader1);
-  EXPECT_EQ(back.ExtraHeader2, m.ExtraHeader2);
+  ASSERT_EQ(back.LineCount(), 5);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(back.Lines()[i], m.Lines()[i]);
+  EXPECT_EQ(back.SourceBitmap1(), m.SourceBitmap1());  // the fourth bytes too
+  EXPECT_EQ(back.SourceBitmap2(), m.SourceBitmap2());
+  EXPECT_EQ(back.ExtraHeader1(), m.ExtraHeader1());
+  EXPECT_EQ(back.ExtraHeader2(), m.ExtraHeader2());
   EXPECT_EQ(EncodeMorphFile(back), EncodeMorphFile(m));
 }
 
@@ -175,7 +176,7 @@ TEST(MorphFile, DamagedFilesAreRefusedWithTheirReason) {
 
   Bytes longer = good;
   longer.insert(longer.end(), {1, 2, 3});  // bytes after picture 2 are ignored
-  EXPECT_EQ(ParseMorphFile(longer).SourceBitmap2, Sample(2).SourceBitmap2);
+  EXPECT_EQ(ParseMorphFile(longer).SourceBitmap2(), Sample(2).SourceBitmap2());
 }
 
 TEST(MorphFile, PicturesOfAnotherSizeOrDepthAreFittedInto145Square) {
@@ -186,20 +187,20 @@ TEST(MorphFile, PicturesOfAnotherSizeOrDepthAreFittedInto145Square) {
     return b;
   }();
   Bytes file(4, 0);
-  const Bytes one = EncodeBmp(Sample(0).SourceBitmap1, 24);
+  const Bytes one = EncodeBmp(Sample(0).SourceBitmap1(), 24);
   const Bytes two = EncodeBmp(wide, 32);
   file.insert(file.end(), one.begin(), one.end());
   file.insert(file.end(), two.begin(), two.end());
   const MorphModel m = ParseMorphFile(file);
 
-  Bitmap opaque = Sample(0).SourceBitmap1;  // a 24-bit picture has no fourth byte
+  Bitmap opaque = Sample(0).SourceBitmap1();  // a 24-bit picture has no fourth byte
   for (int y = 0; y < kMorphSize; ++y)
     for (int x = 0; x < kMorphSize; ++x) opaque.At(x, y) = ColourBits(opaque.At(x, y));
-  EXPECT_EQ(m.SourceBitmap1, opaque);
+  EXPECT_EQ(m.SourceBitmap1(), opaque);
   Bitmap fitted(145, 145);
   CenterDraw(fitted, {0, 0, 145, 145}, wide, kBlankFace);
-  EXPECT_EQ(m.SourceBitmap2, fitted);
-  EXPECT_EQ(m.SourceBitmap2.At(70, 0), kBlankFace);  // the band above the picture
+  EXPECT_EQ(m.SourceBitmap2(), fitted);
+  EXPECT_EQ(m.SourceBitmap2().At(70, 0), kBlankFace);  // the band above the picture
 }
 
 TEST(MorphFile, FilesOnDiskAndTheirFailures) {
@@ -207,7 +208,7 @@ TEST(MorphFile, FilesOnDiskAndTheirFailures) {
   const std::string path = folder.File("a.mph");
   WriteMorphFile(path, Sample(4));
   EXPECT_EQ(ReadFileBytes(path), EncodeMorphFile(Sample(4)));
-  EXPECT_EQ(ReadMorphFile(path).LineCount, 4);
+  EXPECT_EQ(ReadMorphFile(path).LineCount(), 4);
 
   const std::string missing = folder.File("none.mph");
   EXPECT_THROW(

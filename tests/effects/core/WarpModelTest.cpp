@@ -7,6 +7,7 @@
 #include <random>
 
 #include "base/Cpu.h"
+#include "base/Error.h"
 #include "effects/core/RenderRows.h"
 
 namespace quillo {
@@ -23,8 +24,7 @@ Bitmap Pattern() {
 
 WarpModel ModelWith(const Bitmap& face) {
   WarpModel m;
-  m.FaceBitmap = face;
-  m.ViewBitmap.SetSize(kFaceSize, kFaceSize);
+  m.ReplaceFace(face);
   return m;
 }
 
@@ -32,43 +32,47 @@ constexpr Rect kAll{0, 0, kFaceSize, kFaceSize};
 
 // Sets the field so that pixel (x, y) samples the face at (px, py).
 void PointAt(WarpModel& m, int x, int y, double px, double py) {
-  m.ShiftX[y * kFaceSize + x] = px - x;
-  m.ShiftY[y * kFaceSize + x] = py - y;
+  std::vector<double> shiftX = m.ShiftX(), shiftY = m.ShiftY();
+  shiftX[y * kFaceSize + x] = px - x;
+  shiftY[y * kFaceSize + x] = py - y;
+  m.SetField(std::move(shiftX), std::move(shiftY));
 }
 
 TEST(RenderDistorted, ZeroDisplacementCopiesAllFourBytes) {
   WarpModel m = ModelWith(Pattern());
   m.RenderDistorted(kAll, 1.0, 0.0, 5, 10);  // zero field
-  EXPECT_EQ(m.ViewBitmap, m.FaceBitmap);
+  EXPECT_EQ(m.ViewBitmap(), m.FaceBitmap());
 
-  for (double& v : m.ShiftX) v = 7.25;
+  m.SetField(std::vector<double>(m.ShiftX().size(), 7.25), m.ShiftY());
   m.RenderDistorted(kAll, 0.0, 0.0, 5, 10);  // zero scale
-  EXPECT_EQ(m.ViewBitmap, m.FaceBitmap);
+  EXPECT_EQ(m.ViewBitmap(), m.FaceBitmap());
 
   for (int tag : {Horizontal, Vertical, Radial, Squeeze}) {
-    m.Tag = tag;
-    m.CenterX = m.CenterY = 100;
+    m.SetMode(tag);
+    m.SetCenter(100, 100);
     m.RenderDistorted(kAll, 1.0, 0.0, 5, 10);  // strength 0
-    EXPECT_EQ(m.ViewBitmap, m.FaceBitmap) << tag;
+    EXPECT_EQ(m.ViewBitmap(), m.FaceBitmap()) << tag;
   }
 }
 
 TEST(RenderDistorted, SamplesOutsideThePictureAreWhiteInBothQualities) {
   for (bool smooth : {true, false}) {
     WarpModel m = ModelWith(Pattern());
-    m.Smooth = smooth;
+    m.SetSmooth(smooth);
     PointAt(m, 10, 10, -0.001, 10);
     PointAt(m, 11, 10, 319.001, 10);
     PointAt(m, 12, 10, 12, -0.5);
     PointAt(m, 13, 10, 13, 319.5);
     PointAt(m, 14, 10, 319, 319);  // the last pixel itself lies inside
-    m.ShiftX[20 * kFaceSize + 20] = std::numeric_limits<double>::infinity();
+    std::vector<double> shiftX = m.ShiftX();
+    shiftX[20 * kFaceSize + 20] = std::numeric_limits<double>::infinity();
+    m.SetField(std::move(shiftX), m.ShiftY());
     m.RenderDistorted(kAll, 1.0, 0.0, 5, 10);
-    for (int x = 10; x < 14; ++x) EXPECT_EQ(m.ViewBitmap.At(x, 10), kWhite) << x;
-    EXPECT_NE(m.ViewBitmap.At(14, 10), kWhite);
-    EXPECT_EQ(m.ViewBitmap.At(20, 20), kWhite);
+    for (int x = 10; x < 14; ++x) EXPECT_EQ(m.ViewBitmap().At(x, 10), kWhite) << x;
+    EXPECT_NE(m.ViewBitmap().At(14, 10), kWhite);
+    EXPECT_EQ(m.ViewBitmap().At(20, 20), kWhite);
     m.RenderDistorted(kAll, 0.0, 0.0, 5, 10);  // infinity x 0 is not a number
-    EXPECT_EQ(m.ViewBitmap.At(20, 20), kWhite);
+    EXPECT_EQ(m.ViewBitmap().At(20, 20), kWhite);
   }
 }
 
@@ -76,7 +80,7 @@ TEST(RenderDistorted, BilinearInterpolatesAndClearsTheFourthByte) {
   WarpModel m = ModelWith(Pattern());
   PointAt(m, 50, 60, 100.25, 200.75);
   m.RenderDistorted(kAll, 1.0, 0.0, 5, 10);
-  const Pixel got = m.ViewBitmap.At(50, 60);
+  const Pixel got = m.ViewBitmap().At(50, 60);
   EXPECT_EQ(Fourth(got), 0);
   // red = x: 100.25; green = y: 200.75; blue = 3x + 5y: 300 + 1000 + ... mod 256.
   EXPECT_EQ(Red(got), 100);
@@ -91,19 +95,19 @@ TEST(RenderDistorted, LastTwoColumnsAndRowsAreNotInterpolatedInBilinear) {
   const Bitmap face = Pattern();
   for (bool smooth : {true, false}) {
     WarpModel m = ModelWith(face);
-    m.Smooth = smooth;
+    m.SetSmooth(smooth);
     PointAt(m, 5, 5, 318.6, 40);  // between columns 318 and 319
     PointAt(m, 6, 5, 40, 318.6);  // between rows 318 and 319
     PointAt(m, 7, 5, 319, 319);
     m.RenderDistorted(kAll, 1.0, 0.0, 5, 10);
     if (smooth) {  // column or row 318 taken as is, fourth byte 0
-      EXPECT_EQ(m.ViewBitmap.At(5, 5), ColourBits(face.At(318, 40)));
-      EXPECT_EQ(m.ViewBitmap.At(6, 5), ColourBits(face.At(40, 318)));
-      EXPECT_EQ(m.ViewBitmap.At(7, 5), ColourBits(face.At(318, 318)));
+      EXPECT_EQ(m.ViewBitmap().At(5, 5), ColourBits(face.At(318, 40)));
+      EXPECT_EQ(m.ViewBitmap().At(6, 5), ColourBits(face.At(40, 318)));
+      EXPECT_EQ(m.ViewBitmap().At(7, 5), ColourBits(face.At(318, 318)));
     } else {  // nearest reaches the last column and row, all four bytes
-      EXPECT_EQ(m.ViewBitmap.At(5, 5), face.At(319, 40));
-      EXPECT_EQ(m.ViewBitmap.At(6, 5), face.At(40, 319));
-      EXPECT_EQ(m.ViewBitmap.At(7, 5), face.At(319, 319));
+      EXPECT_EQ(m.ViewBitmap().At(5, 5), face.At(319, 40));
+      EXPECT_EQ(m.ViewBitmap().At(6, 5), face.At(40, 319));
+      EXPECT_EQ(m.ViewBitmap().At(7, 5), face.At(319, 319));
     }
   }
 }
@@ -111,71 +115,72 @@ TEST(RenderDistorted, LastTwoColumnsAndRowsAreNotInterpolatedInBilinear) {
 TEST(RenderDistorted, NearestAddsLessThanAHalf) {
   const Bitmap face = Pattern();
   WarpModel m = ModelWith(face);
-  m.Smooth = false;
+  m.SetSmooth(false);
   PointAt(m, 1, 1, 10.5, 20.5);     // exactly half-way: the smaller coordinate
   PointAt(m, 2, 1, 10.502, 20.49);  // just beyond the half in x
   m.RenderDistorted(kAll, 1.0, 0.0, 5, 10);
-  EXPECT_EQ(m.ViewBitmap.At(1, 1), face.At(10, 20));
-  EXPECT_EQ(m.ViewBitmap.At(2, 1), face.At(11, 20));
+  EXPECT_EQ(m.ViewBitmap().At(1, 1), face.At(10, 20));
+  EXPECT_EQ(m.ViewBitmap().At(2, 1), face.At(11, 20));
 }
 
 TEST(RenderDistorted, MirrorsFetchAlongTheirAxes) {
   const Bitmap face = Pattern();
   WarpModel m = ModelWith(face);
-  m.CenterX = m.CenterY = 160;
+  m.SetCenter(160, 160);
 
   // Centre row, strength 0.5: R = -1/8, so x = 200 fetches from 195.
-  m.Tag = Horizontal;
+  m.SetMode(Horizontal);
   m.RenderDistorted(kAll, 0.0, 0.5, 5, 10);
-  EXPECT_EQ(m.ViewBitmap.At(200, 160), ColourBits(face.At(195, 160)));
-  EXPECT_EQ(m.ViewBitmap.At(160, 40), face.At(160, 40));  // centre column: no shift
+  EXPECT_EQ(m.ViewBitmap().At(200, 160), ColourBits(face.At(195, 160)));
+  EXPECT_EQ(m.ViewBitmap().At(160, 40), face.At(160, 40));  // centre column: no shift
   // 160 rows above the centre the row factor is 0: the row is copied.
-  EXPECT_EQ(m.ViewBitmap.At(10, 0), face.At(10, 0));
+  EXPECT_EQ(m.ViewBitmap().At(10, 0), face.At(10, 0));
 
-  m.Tag = Vertical;
+  m.SetMode(Vertical);
   m.RenderDistorted(kAll, 0.0, 0.5, 5, 10);
-  EXPECT_EQ(m.ViewBitmap.At(160, 200), ColourBits(face.At(160, 195)));
+  EXPECT_EQ(m.ViewBitmap().At(160, 200), ColourBits(face.At(160, 195)));
 
   // Squeeze uses the same factors with the opposite sign: 200 fetches 205.
-  m.Tag = Squeeze;
+  m.SetMode(Squeeze);
   m.RenderDistorted(kAll, 0.0, 0.5, 5, 10);
-  EXPECT_EQ(m.ViewBitmap.At(200, 160), ColourBits(face.At(205, 160)));
+  EXPECT_EQ(m.ViewBitmap().At(200, 160), ColourBits(face.At(205, 160)));
 
   // Radial at strength 1: k is 1 at the centre, 0.5 at 100 pixels.
-  m.Tag = Radial;
+  m.SetMode(Radial);
   m.RenderDistorted(kAll, 0.0, 1.0, 5, 10);
-  EXPECT_EQ(m.ViewBitmap.At(160, 160), face.At(160, 160));
-  EXPECT_EQ(m.ViewBitmap.At(260, 160), ColourBits(face.At(210, 160)));
-  EXPECT_EQ(m.ViewBitmap.At(161, 160), ColourBits(face.At(160, 160)));
+  EXPECT_EQ(m.ViewBitmap().At(160, 160), face.At(160, 160));
+  EXPECT_EQ(m.ViewBitmap().At(260, 160), ColourBits(face.At(210, 160)));
+  EXPECT_EQ(m.ViewBitmap().At(161, 160), ColourBits(face.At(160, 160)));
 }
 
 TEST(RenderDistorted, SliderValueReplacesOnlyTheArgumentThatAsksForIt) {
   WarpModel a = ModelWith(Pattern());
-  a.Tag = Horizontal;
-  a.CenterX = 120;
-  a.CenterY = 140;
+  a.SetMode(Horizontal);
+  a.SetCenter(120, 140);
   WarpModel b = a;
   a.RenderDistorted(kAll, UseSliderValue, 0.4, 3, 7);  // warp scale unused by mirrors
   b.RenderDistorted(kAll, 0.0, UseSliderValue, 4, 7);  // left slider 4 -> 0.4
-  EXPECT_EQ(a.ViewBitmap, b.ViewBitmap);
+  EXPECT_EQ(a.ViewBitmap(), b.ViewBitmap());
 
   WarpModel c = ModelWith(Pattern());
-  for (double& v : c.ShiftX) v = 3.0;
+  c.SetField(std::vector<double>(c.ShiftX().size(), 3.0), c.ShiftY());
   WarpModel d = c;
   c.RenderDistorted(kAll, UseSliderValue, UseSliderValue, 0, 5);  // right slider 5 -> 0.5
   d.RenderDistorted(kAll, 0.5, 0.0, 0, 10);
-  EXPECT_EQ(c.ViewBitmap, d.ViewBitmap);
-  EXPECT_EQ(c.ViewBitmap.At(10, 10), MakePixel(11, 10, 84));  // half-way to column 12
+  EXPECT_EQ(c.ViewBitmap(), d.ViewBitmap());
+  EXPECT_EQ(c.ViewBitmap().At(10, 10), MakePixel(11, 10, 84));  // half-way to column 12
 }
 
 TEST(RenderDistorted, TouchesOnlyTheRectangleInsideThePicture) {
   WarpModel m = ModelWith(Pattern());
-  m.ViewBitmap.Fill(0x12345678);
+  m.ReplaceFace(Bitmap(kFaceSize, kFaceSize, 0x12345678));  // a view of this one colour
+  m.RenderDistorted(kAll, 0.0, 0.0, 5, 10);
+  m.ReplaceFace(Pattern());
   m.RenderDistorted({300, 310, 400, 500}, 1.0, 0.0, 5, 10);
-  EXPECT_EQ(m.ViewBitmap.At(299, 315), 0x12345678u);
-  EXPECT_EQ(m.ViewBitmap.At(305, 309), 0x12345678u);
-  EXPECT_EQ(m.ViewBitmap.At(319, 319), m.FaceBitmap.At(319, 319));
-  EXPECT_EQ(m.ViewBitmap.At(300, 310), m.FaceBitmap.At(300, 310));
+  EXPECT_EQ(m.ViewBitmap().At(299, 315), 0x12345678u);
+  EXPECT_EQ(m.ViewBitmap().At(305, 309), 0x12345678u);
+  EXPECT_EQ(m.ViewBitmap().At(319, 319), m.FaceBitmap().At(319, 319));
+  EXPECT_EQ(m.ViewBitmap().At(300, 310), m.FaceBitmap().At(300, 310));
 }
 
 TEST(SetFacePicture, FitsPicturesIntoTheSquareAndClearsTheField) {
@@ -186,27 +191,39 @@ TEST(SetFacePicture, FitsPicturesIntoTheSquareAndClearsTheField) {
   for (const Case& c : {Case{640, 480, {0, 40, 320, 280}}, Case{300, 400, {40, 0, 280, 320}},
                         Case{320, 320, {0, 0, 320, 320}}}) {
     WarpModel m;
-    m.ShiftX[5] = 3.0;
-    m.ShiftY[7] = -2.0;
+    std::vector<double> shiftX = m.ShiftX(), shiftY = m.ShiftY();
+    shiftX[5] = 3.0;
+    shiftY[7] = -2.0;
+    m.SetField(std::move(shiftX), std::move(shiftY));
     m.SetFacePicture(Bitmap(c.w, c.h, MakePixel(9, 8, 7)));
     for (int y = 0; y < kFaceSize; ++y)
       for (int x = 0; x < kFaceSize; ++x) {
         const bool inside =
             x >= c.drawn.left && x < c.drawn.right && y >= c.drawn.top && y < c.drawn.bottom;
-        ASSERT_EQ(m.FaceBitmap.At(x, y), inside ? MakePixel(9, 8, 7) : kWhite)
+        ASSERT_EQ(m.FaceBitmap().At(x, y), inside ? MakePixel(9, 8, 7) : kWhite)
             << c.w << "x" << c.h << " at " << x << "," << y;
       }
-    EXPECT_EQ(m.ViewBitmap.Width(), kFaceSize);
-    EXPECT_EQ(m.ShiftX[5], 0.0);
-    EXPECT_EQ(m.ShiftY[7], 0.0);
+    EXPECT_EQ(m.ViewBitmap().Width(), kFaceSize);
+    EXPECT_EQ(m.ShiftX()[5], 0.0);
+    EXPECT_EQ(m.ShiftY()[7], 0.0);
   }
+}
+
+TEST(SetFacePicture, AFaceOrFieldOfAnotherSizeIsRefusedAndChangesNothing) {
+  WarpModel m = ModelWith(Pattern());
+  EXPECT_THROW(m.ReplaceFace(Bitmap(319, 320)), Error);
+  EXPECT_EQ(m.FaceBitmap(), Pattern());
+  const std::vector<double> shortField(kFaceSize * kFaceSize - 1, 1.0);
+  EXPECT_THROW(m.SetField(shortField, m.ShiftY()), Error);
+  EXPECT_THROW(m.SetField(m.ShiftX(), shortField), Error);
+  EXPECT_EQ(m.ShiftX(), std::vector<double>(kFaceSize * kFaceSize, 0.0));
 }
 
 TEST(SetFacePicture, LeavesNothingOfThePreviousFaceBelowTheWindow) {
   WarpModel m;
   m.SetFacePicture(Bitmap(300, 400, 0));  // portrait: fills rows 0 to 319
   m.SetFacePicture(Bitmap(640, 480, 0));  // landscape: rows 40 to 279
-  for (int y = 280; y < kFaceSize; ++y) ASSERT_EQ(m.FaceBitmap.At(100, y), kWhite) << y;
+  for (int y = 280; y < kFaceSize; ++y) ASSERT_EQ(m.FaceBitmap().At(100, y), kWhite) << y;
 }
 
 }  // namespace
