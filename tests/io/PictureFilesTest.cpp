@@ -417,6 +417,56 @@ TEST_F(PictureFiles, GreyTgaWithAlphaIsGrey) {
   }
 }
 
+// A little-endian grey TIFF of one uncompressed strip, its values packed
+// from the high bits of each byte.
+std::vector<std::uint8_t> GreyTiff(int bits, int photometric,
+                                   const std::vector<std::vector<int>>& rows) {
+  const int w = static_cast<int>(rows[0].size()), h = static_cast<int>(rows.size());
+  std::vector<std::uint8_t> pixels;
+  for (const auto& row : rows) {
+    std::vector<std::uint8_t> packed((w * bits + 7) / 8, 0);
+    for (int x = 0; x < w; ++x)
+      packed[x * bits / 8] |= static_cast<std::uint8_t>(row[x] << (8 - bits - x * bits % 8));
+    pixels.insert(pixels.end(), packed.begin(), packed.end());
+  }
+  const std::vector<std::array<int, 3>> entries = {
+      {256, 3, w}, {257, 3, h},           {258, 3, bits},
+      {259, 3, 1}, {262, 3, photometric}, {273, 4, 0},
+      {277, 3, 1}, {278, 3, h},           {279, 4, static_cast<int>(pixels.size())}};
+  std::vector<std::uint8_t> out = {'I', 'I', 42, 0, 8, 0, 0, 0};
+  const auto put = [&out](std::uint32_t v, int count) {
+    for (int i = 0; i < count; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  };
+  put(static_cast<std::uint32_t>(entries.size()), 2);
+  const std::uint32_t start = static_cast<std::uint32_t>(8 + 2 + 12 * entries.size() + 4);
+  for (const auto& [tag, type, value] : entries) {
+    put(tag, 2), put(type, 2), put(1, 4);
+    put(tag == 273 ? start : static_cast<std::uint32_t>(value), 4);
+  }
+  put(0, 4);
+  out.insert(out.end(), pixels.begin(), pixels.end());
+  return out;
+}
+
+TEST_F(PictureFiles, GreyTiffsWhoseZeroIsWhiteAreNotNegatives) {
+  for (const int bits : {1, 2, 4, 8}) {
+    const int most = (1 << bits) - 1;
+    std::vector<std::vector<int>> rows(2);
+    for (int x = 0; x < 12; ++x)
+      rows[0].push_back(x * most / 11), rows[1].push_back(most - x * most / 11);
+    for (const int photometric : {0, 1}) {
+      const std::string file =
+          "grey-" + std::to_string(bits) + "-" + std::to_string(photometric) + ".tif";
+      WriteFileAtomically(Path(file), GreyTiff(bits, photometric, rows));
+      const Bitmap b = LoadPictureFile(Path(file));
+      // Qt's reader, through libtiff's own conversion, sees the same.
+      EXPECT_EQ(b, ToBitmap(QImage(QString::fromStdString(Path(file))))) << file;
+      const int first = Red(b.At(0, 0));
+      EXPECT_EQ(first, photometric == 0 ? 255 : 0) << file;
+    }
+  }
+}
+
 TEST_F(PictureFiles, AGifFrameStandsOnTheGifsScreen) {
   // The source's top left 20 x 10 as the one frame, at (5, 7) of a 40 x 30 screen.
   Run("convert",

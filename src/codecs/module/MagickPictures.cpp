@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -88,29 +89,47 @@ void Decode(Magick::Image& image, const Magick::Blob& blob, bool ping, const std
   if (!IsAcceptableSize(image.columns(), image.rows())) throw Error("Picture too large: " + name);
 }
 
-// The orientation (1 to 8, as Exif numbers them and ImageMagick's
-// OrientationType too) in Exif data, a TIFF structure; 0 when it has none.
-int ExifOrientation(std::span<const std::uint8_t> tiff) {
-  if (tiff.size() < 8) return 0;
+// A one-valued SHORT or LONG entry of the first directory of a TIFF
+// structure (a TIFF file, or Exif data).
+std::optional<std::uint32_t> FirstDirectoryValue(std::span<const std::uint8_t> tiff,
+                                                 std::uint32_t tag) {
+  if (tiff.size() < 8) return std::nullopt;
   const bool little = tiff[0] == 'I' && tiff[1] == 'I';
-  if (!little && !(tiff[0] == 'M' && tiff[1] == 'M')) return 0;
+  if (!little && !(tiff[0] == 'M' && tiff[1] == 'M')) return std::nullopt;
   const auto u16 = [&](std::size_t at) {
-    return little ? tiff[at] | tiff[at + 1] << 8 : tiff[at] << 8 | tiff[at + 1];
+    return std::uint32_t(little ? tiff[at] | tiff[at + 1] << 8 : tiff[at] << 8 | tiff[at + 1]);
   };
   const auto u32 = [&](std::size_t at) {
-    return little ? std::uint32_t(u16(at)) | std::uint32_t(u16(at + 2)) << 16
-                  : std::uint32_t(u16(at)) << 16 | std::uint32_t(u16(at + 2));
+    return little ? u16(at) | u16(at + 2) << 16 : u16(at) << 16 | u16(at + 2);
   };
-  constexpr int kOrientationTag = 0x0112, kShort = 3;
+  constexpr std::uint32_t kShort = 3, kLong = 4;
   const std::size_t ifd = u32(4);
-  if (u16(2) != 42 || ifd > tiff.size() - 2) return 0;
+  if (u16(2) != 42 || ifd > tiff.size() - 2) return std::nullopt;
   const std::size_t count = u16(ifd);
   for (std::size_t i = 0, entry = ifd + 2; i < count && entry + 12 <= tiff.size(); ++i, entry += 12)
-    if (u16(entry) == kOrientationTag && u16(entry + 2) == kShort) {
-      const int value = u16(entry + 8);
-      return value >= 1 && value <= 8 ? value : 0;
+    if (u16(entry) == tag && u32(entry + 4) == 1) {
+      if (u16(entry + 2) == kShort) return u16(entry + 8);
+      if (u16(entry + 2) == kLong) return u32(entry + 8);
     }
-  return 0;
+  return std::nullopt;
+}
+
+// The orientation (1 to 8, as Exif numbers them and ImageMagick's
+// OrientationType too) in Exif data; 0 when it has none.
+int ExifOrientation(std::span<const std::uint8_t> tiff) {
+  constexpr std::uint32_t kOrientation = 0x0112;
+  const std::uint32_t value = FirstDirectoryValue(tiff, kOrientation).value_or(0);
+  return value <= 8 ? static_cast<int>(value) : 0;
+}
+
+// ImageMagick shows a grey TIFF of 2 or 4 bits whose 0 is white
+// (MinIsWhite) as its negative; 1 and 8 bits it reads right.
+bool IsNegatedMinIsWhiteTiff(std::span<const std::uint8_t> bytes) {
+  constexpr std::uint32_t kBitsPerSample = 258, kPhotometric = 262, kSamplesPerPixel = 277;
+  const auto bits = FirstDirectoryValue(bytes, kBitsPerSample);
+  return (bits == 2u || bits == 4u) &&
+         FirstDirectoryValue(bytes, kSamplesPerPixel).value_or(1) == 1 &&
+         FirstDirectoryValue(bytes, kPhotometric) == 0u;
 }
 
 // The Exif orientation of a PNG file's eXIf chunk, which ImageMagick 6 does
@@ -208,6 +227,10 @@ Bitmap ReadWithMagick(std::span<const std::uint8_t> bytes, const std::string& co
     Bitmap picture(static_cast<int>(image.columns()), static_cast<int>(image.rows()));
     image.write(0, 0, image.columns(), image.rows(), "BGRP", Magick::CharPixel, picture.Data());
     if (coder == "PCX") ColourMonochromePcx(bytes, picture);
+    if (coder == "TIFF" && IsNegatedMinIsWhiteTiff(bytes))
+      for (int y = 0; y < picture.Height(); ++y)
+        for (Pixel* p = picture.Row(y); p != picture.Row(y) + picture.Width(); ++p)
+          *p = MakePixel(255 - Red(*p), 255 - Green(*p), 255 - Blue(*p));
     return picture;
   } catch (const Magick::Exception& e) {
     Refuse(name, ReasonOf(e));
