@@ -1,8 +1,8 @@
 #include "media/TVideoPlayer.h"
 
 #include <QEventLoop>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <cmath>
 
 #include "base/Error.h"
@@ -45,7 +45,9 @@ void TVideoPlayer::StartFrameTimer() {
   frameTimer_.start(std::max(1, int(1000 / decoder_->Info().framesPerSecond)));
 }
 
-double TVideoPlayer::Now() const { return clock_.nsecsElapsed() / 1e6; }
+double TVideoPlayer::Now() const {
+  return clock_.nsecsElapsed() / 1e6;
+}
 
 void TVideoPlayer::SetStretch(bool stretch) {
   if (stretch == stretch_) return;
@@ -79,7 +81,7 @@ void TVideoPlayer::Open() {
 
 int TVideoPlayer::Close() {
   if (!device_) return 0;
-  options_.General();  // uses up the wait and notify options
+  options_.General();    // uses up the wait and notify options
   device_->Stop(false);  // a play still running ends aborted
   DeliverNotices();
   frameTimer_.stop();
@@ -280,7 +282,9 @@ Rect TVideoPlayer::GetDisplayRect() const {
                     displayRect_.height());
 }
 
-Rect TVideoPlayer::ClientRect() const { return {0, 0, width(), height()}; }
+Rect TVideoPlayer::ClientRect() const {
+  return {0, 0, width(), height()};
+}
 
 void TVideoPlayer::Tick() {
   if (!device_) return;
@@ -324,15 +328,24 @@ void TVideoPlayer::AfterCommand(bool wait) {
 void TVideoPlayer::DeliverNotices() {
   if (!device_) return;
   for (const NotifyCode code : device_->TakeNotices())
-    QMetaObject::invokeMethod(this, [this, code] { HandleNotice(code); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, code] { HandleNotice(code); }, Qt::QueuedConnection);
 }
 
 void TVideoPlayer::HandleNotice(NotifyCode code) {
   switch (code) {
-    case NotifyCode::Successful: notifyValue_ = 0; break;
-    case NotifyCode::Superseded: notifyValue_ = 1; break;
-    case NotifyCode::Aborted: notifyValue_ = 2; break;
-    case NotifyCode::Failure: notifyValue_ = 3; break;
+    case NotifyCode::Successful:
+      notifyValue_ = 0;
+      break;
+    case NotifyCode::Superseded:
+      notifyValue_ = 1;
+      break;
+    case NotifyCode::Aborted:
+      notifyValue_ = 2;
+      break;
+    case NotifyCode::Failure:
+      notifyValue_ = 3;
+      break;
   }
   if (OnNotify) OnNotify(this);
   if (AutoLoop && device_ && code == NotifyCode::Successful && GetPosition() == GetLength()) {

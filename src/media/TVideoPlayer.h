@@ -32,12 +32,12 @@ class TVideoPlayer : public QWidget {
   explicit TVideoPlayer(QWidget* parent = nullptr);
   ~TVideoPlayer() override;
 
-  bool AutoOpen = false;    // open as soon as Loaded() runs
-  bool AutoRewind = true;   // a play or step at the end starts from the start
-  bool AutoLoop = false;    // a play that completes at the end rewinds and plays again
-  bool Shareable = false;   // kept for completeness; files are always shared here
+  bool AutoOpen = false;   // open as soon as Loaded() runs
+  bool AutoRewind = true;  // a play or step at the end starts from the start
+  bool AutoLoop = false;   // a play that completes at the end rewinds and plays again
+  bool Shareable = false;  // kept for completeness; files are always shared here
   std::string FileName;
-  Callback OnNotify;        // every completion notice
+  Callback OnNotify;  // every completion notice
   Callback OnMouseEnter;
   Callback OnMouseLeave;
 
