@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "base/Rect.h"
 #include "media/core/CommandOptions.h"
@@ -99,6 +100,12 @@ class TVideoPlayer : public QWidget {
   void SetFrom(int position) { options_.SetFrom(position); }
   void SetTo(int position) { options_.SetTo(position); }
 
+  // The clock playback follows, in milliseconds; an empty one (the default)
+  // is the wall clock. Tests set their own and call Tick(). Set it while
+  // nothing plays.
+  using Clock = std::function<double()>;
+  void SetClock(Clock clock) { clock_ = std::move(clock); }
+
   // Moves playback to the clock now (the frame timer calls it; tests too).
   void Tick();
 
@@ -124,7 +131,8 @@ class TVideoPlayer : public QWidget {
   std::unique_ptr<MediaDevice> device_;
   CommandOptions options_;
   QTimer frameTimer_;
-  QElapsedTimer clock_;
+  Clock clock_;
+  QElapsedTimer wallClock_;
   QRect displayRect_;  // in the toolkit's terms
   int shownFrame_ = -1;
   bool stretch_ = true;
