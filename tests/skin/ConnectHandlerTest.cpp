@@ -14,29 +14,10 @@
 #include <vector>
 
 #include "base/Error.h"
-#include "base/Handler.h"
+#include "support/ReportedErrors.h"
 
 namespace quillo {
 namespace {
-
-// Records what handlers report while it lives. Only RunHandler reports
-// through the sink: what escaped to the application's last net would not
-// arrive here.
-class ReportedErrors {
- public:
-  ReportedErrors()
-      : previous_(
-            SetErrorSink([this](const std::string& m) { messages << QString::fromStdString(m); })) {
-  }
-  ~ReportedErrors() { SetErrorSink(std::move(previous_)); }
-  ReportedErrors(const ReportedErrors&) = delete;
-  ReportedErrors& operator=(const ReportedErrors&) = delete;
-
-  QStringList messages;
-
- private:
-  ErrorSink previous_;
-};
 
 // Runs the event loop's turns (no waiting) until `done` or a hundred turns.
 template <class Done>
@@ -45,7 +26,7 @@ void TurnUntil(Done done) {
 }
 
 TEST(ConnectHandler, AFailingTimerHandlerIsReportedAndTheNextTickRuns) {
-  ReportedErrors reported;
+  testing::ReportedErrors reported;
   QObject receiver;
   QTimer timer;
   int ticks = 0, after = 0;
@@ -63,7 +44,7 @@ TEST(ConnectHandler, AFailingTimerHandlerIsReportedAndTheNextTickRuns) {
 }
 
 TEST(ConnectHandler, PassesTheSignalsArgumentsOrNoneAndEndsWithTheReceiver) {
-  ReportedErrors reported;
+  testing::ReportedErrors reported;
   QSpinBox spin;
   spin.setRange(0, 10);
   auto receiver = std::make_unique<QObject>();
@@ -92,7 +73,7 @@ TEST(ConnectHandler, PassesTheSignalsArgumentsOrNoneAndEndsWithTheReceiver) {
 }
 
 TEST(PostHandler, RunsOnTheReceiversThreadAtTheNextTurnAndReportsAFailure) {
-  ReportedErrors reported;
+  testing::ReportedErrors reported;
   QObject receiver;
   std::vector<int> order;
   PostHandler(&receiver, [&] {

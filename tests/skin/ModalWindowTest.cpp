@@ -7,13 +7,13 @@
 
 #include "base/Error.h"
 #include "skin/ConnectHandler.h"
-#include "support/ErrorBoxCapture.h"
+#include "support/ReportedErrors.h"
 
 namespace quillo {
 namespace {
 
 TEST(ModalWindow, AFailingOnShowModalIsReportedAndTheWindowStaysUpUntilEnded) {
-  testing::ErrorBoxCapture boxes;
+  testing::ReportedErrors reported;
   ModalWindow window;
   bool upWhenCalled = false;
   window.OnShowModal = [&](ModalWindow* w) {
@@ -27,7 +27,7 @@ TEST(ModalWindow, AFailingOnShowModalIsReportedAndTheWindowStaysUpUntilEnded) {
   EXPECT_EQ(window.ShowModal(), kModalOk);
   EXPECT_TRUE(upWhenCalled);
   EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(boxes.Errors(), QStringList({"Cannot load the art"}));
+  EXPECT_EQ(reported.messages, QStringList({"Cannot load the art"}));
 
   // Escape is a Cancel.
   window.OnShowModal = [](ModalWindow* w) {
@@ -35,7 +35,7 @@ TEST(ModalWindow, AFailingOnShowModalIsReportedAndTheWindowStaysUpUntilEnded) {
     QCoreApplication::sendEvent(w, &escape);
   };
   EXPECT_EQ(window.ShowModal(), kModalCancel);
-  EXPECT_EQ(boxes.Errors().size(), 1);
+  EXPECT_EQ(reported.messages.size(), 1);
 }
 
 }  // namespace
