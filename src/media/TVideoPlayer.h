@@ -102,7 +102,8 @@ class TVideoPlayer : public QWidget {
 
   // The clock playback follows, in milliseconds; an empty one (the default)
   // is the wall clock. Tests set their own and call Tick(). Set it while
-  // nothing plays.
+  // nothing plays; a play with the Wait option returns once the clock has
+  // passed its end.
   using Clock = std::function<double()>;
   void SetClock(Clock clock) { clock_ = std::move(clock); }
 
