@@ -6,6 +6,7 @@
 
 #include "ScanSession.h"
 #include "TScanDialog.h"
+#include "skin/ConnectHandler.h"
 
 namespace quillo {
 
@@ -40,7 +41,7 @@ std::optional<std::vector<std::uint8_t>> SaneScanner::AcquireScannedDib(QWidget*
     // is closed or an image has arrived, with the caller's window disabled.
     TScanDialog dialog(session, window);
     QEventLoop loop;
-    QObject::connect(&dialog, &TScanDialog::Finished, &loop, &QEventLoop::quit);
+    ConnectHandler(&dialog, &TScanDialog::Finished, &loop, [&loop] { loop.quit(); });
     if (window) window->setEnabled(false);
     dialog.setEnabled(true);  // a window of its own, not disabled with its parent
     dialog.show();

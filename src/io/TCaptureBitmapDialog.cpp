@@ -9,6 +9,7 @@
 #include <QShowEvent>
 
 #include "base/Handler.h"
+#include "skin/ConnectHandler.h"
 #include "skin/WaitCursor.h"
 
 namespace quillo {
@@ -69,15 +70,14 @@ TCaptureBitmapDialog::TCaptureBitmapDialog() {
         static_cast<QWidget*>(Display), static_cast<QWidget*>(Freeze), static_cast<QWidget*>(OK)})
     w->setEnabled(false);
 
-  connect(DriverComboBox, &QComboBox::activated, this,
-          [this] { RunHandler([this] { DriverComboBoxChange(); }); });
-  connect(Source, &QPushButton::clicked, this, [this] { RunHandler([this] { SourceClick(); }); });
-  connect(Format, &QPushButton::clicked, this, [this] { RunHandler([this] { FormatClick(); }); });
-  connect(Display, &QPushButton::clicked, this, [this] { RunHandler([this] { DisplayClick(); }); });
-  connect(Freeze, &QCheckBox::clicked, this, [this] { RunHandler([this] { FreezeClick(); }); });
-  connect(Stretch, &QCheckBox::clicked, this, [this] { RunHandler([this] { StretchClick(); }); });
-  connect(OK, &QPushButton::clicked, this, [this] { RunHandler([this] { OKClick(); }); });
-  connect(Cancel, &QPushButton::clicked, this, [this] { EndModal(kModalCancel); });
+  ConnectHandler(DriverComboBox, &QComboBox::activated, this, [this] { DriverComboBoxChange(); });
+  ConnectHandler(Source, &QPushButton::clicked, this, [this] { SourceClick(); });
+  ConnectHandler(Format, &QPushButton::clicked, this, [this] { FormatClick(); });
+  ConnectHandler(Display, &QPushButton::clicked, this, [this] { DisplayClick(); });
+  ConnectHandler(Freeze, &QCheckBox::clicked, this, [this] { FreezeClick(); });
+  ConnectHandler(Stretch, &QCheckBox::clicked, this, [this] { StretchClick(); });
+  ConnectHandler(OK, &QPushButton::clicked, this, [this] { OKClick(); });
+  ConnectHandler(Cancel, &QPushButton::clicked, this, [this] { EndModal(kModalCancel); });
 }
 
 void TCaptureBitmapDialog::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 
 #include "ScreenCheck.h"
 #include "VideoCodecChooser.h"
+#include "skin/ConnectHandler.h"
 #include "skin/WaitCursor.h"
 
 namespace quillo {
@@ -49,11 +50,11 @@ TCodecDialog::TCodecDialog(std::vector<VideoCodecInfo> codecs, QWidget* parent)
   Quality->setValue(kDefaultQuality);
   layout->addWidget(Quality);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  ConnectHandler(buttons, &QDialogButtonBox::accepted, this, [this] { accept(); });
+  ConnectHandler(buttons, &QDialogButtonBox::rejected, this, [this] { reject(); });
   layout->addWidget(buttons);
   buttons->button(QDialogButtonBox::Ok)->setEnabled(!codecs_.empty());
-  connect(CodecList, &QListWidget::currentRowChanged, this, [this] { SelectionChange(); });
+  ConnectHandler(CodecList, &QListWidget::currentRowChanged, this, [this] { SelectionChange(); });
   if (!codecs_.empty()) CodecList->setCurrentRow(preferred);
   SelectionChange();
 }

@@ -16,6 +16,7 @@
 #include "core/PictureFormats.h"
 #include "core/ScannedDib.h"
 #include "skin/BitmapImage.h"
+#include "skin/ConnectHandler.h"
 #include "skin/TGraphicButton.h"
 
 namespace quillo {
@@ -61,7 +62,7 @@ TOpenForm::TOpenForm(const DialogHost& host, FileChoosers& choosers, Scanner& sc
     bClipart->SetTransparency(kFaded);
   }
   Timer.setInterval(kClipboardCheck);
-  connect(&Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+  ConnectHandler(&Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
   Timer.start();
 }
 

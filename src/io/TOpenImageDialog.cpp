@@ -13,6 +13,7 @@
 #include "core/PictureFormats.h"
 #include "core/PreviewPlacement.h"
 #include "skin/BitmapImage.h"
+#include "skin/ConnectHandler.h"
 #include "skin/TPaintBox.h"
 
 namespace quillo {
@@ -70,7 +71,8 @@ TOpenImageDialog::TOpenImageDialog(QWidget* parent) : QFileDialog(parent) {
   else
     layout()->addWidget(PicturePanel);
 
-  connect(this, &QFileDialog::currentChanged, this, &TOpenImageDialog::SelectionChange);
+  ConnectHandler(this, &QFileDialog::currentChanged, this,
+                 [this](const QString& path) { SelectionChange(path); });
 }
 
 void TOpenImageDialog::SelectionChange(const QString& path) {

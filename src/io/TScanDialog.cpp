@@ -12,6 +12,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "base/Handler.h"
+#include "skin/ConnectHandler.h"
+
 namespace quillo {
 
 namespace {
@@ -55,8 +58,8 @@ TScanDialog::TScanDialog(ScanSession& session, QWidget* caller)
   buttons->addWidget(ScanButton);
   buttons->addWidget(CloseButton);
   layout->addLayout(buttons);
-  connect(ScanButton, &QPushButton::clicked, this, [this] { ScanClick(); });
-  connect(CloseButton, &QPushButton::clicked, this, [this] { CloseClick(); });
+  ConnectHandler(ScanButton, &QPushButton::clicked, this, [this] { ScanClick(); });
+  ConnectHandler(CloseButton, &QPushButton::clicked, this, [this] { CloseClick(); });
   setMinimumWidth(320);
   adjustSize();
   // Centred over the window that asked for the scan.
@@ -128,12 +131,19 @@ void TScanDialog::ScanClick() {
   if (!ApplyOptions()) return;
   SetBusy(true);
   Status->setText("Scanning...");
-  worker_ = std::thread([this] {
-    ScanTransfer result = session_.Transfer();
-    QMetaObject::invokeMethod(
-        this, [this, result = std::move(result)]() mutable { TransferEnded(std::move(result)); },
-        Qt::QueuedConnection);
-  });
+  try {
+    worker_ = std::thread([this] {
+      ScanTransfer result = session_.Transfer();  // throws nothing
+      // The outcome is handed to the dialog's thread.
+      PostHandler(
+          this, [this, result = std::move(result)]() mutable { TransferEnded(std::move(result)); });
+    });
+  } catch (...) {
+    // No thread for the scan: the dialog stays ready to scan again.
+    SetBusy(false);
+    Status->setText("Ready to scan.");
+    throw;
+  }
 }
 
 void TScanDialog::TransferEnded(ScanTransfer result) {
@@ -176,12 +186,12 @@ void TScanDialog::Finish() {
 
 void TScanDialog::closeEvent(QCloseEvent* event) {
   event->ignore();
-  CloseClick();
+  RunHandler([this] { CloseClick(); });
 }
 
 void TScanDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape)
-    CloseClick();
+    RunHandler([this] { CloseClick(); });
   else
     QWidget::keyPressEvent(event);
 }

@@ -8,7 +8,9 @@
 #include <QSettings>
 #include <QShowEvent>
 
+#include "base/Handler.h"
 #include "core/MailerParams.h"
+#include "skin/ConnectHandler.h"
 #include "skin/ModalWindow.h"
 
 namespace quillo {
@@ -44,14 +46,14 @@ TServerForm::TServerForm() {
   layout->addWidget(PortEdit, 2, 1);
   layout->addWidget(OkButton, 3, 1);
   layout->addWidget(CancelButton, 3, 2);
-  connect(OkButton, &QPushButton::clicked, this, [this] { OkButtonClick(); });
-  connect(CancelButton, &QPushButton::clicked, this, [this] { reject(); });
+  ConnectHandler(OkButton, &QPushButton::clicked, this, [this] { OkButtonClick(); });
+  ConnectHandler(CancelButton, &QPushButton::clicked, this, [this] { reject(); });
   setFixedSize(360, 170);
 }
 
 void TServerForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (!event->spontaneous()) RunHandler([this] { FormShow(); });
 }
 
 void TServerForm::FormShow() {

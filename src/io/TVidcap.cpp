@@ -6,6 +6,7 @@
 #include "base/Error.h"
 #include "codecs/CodecModule.h"
 #include "skin/BitmapImage.h"
+#include "skin/ConnectHandler.h"
 
 namespace quillo {
 
@@ -34,7 +35,7 @@ TVidcap::TVidcap(QWidget* parent) : QWidget(parent) {
     return AskUser(this, title, labels, current);
   };
   PreviewTimer.setInterval(kPreviewRate);
-  connect(&PreviewTimer, &QTimer::timeout, this, [this] { PreviewTimerTimer(); });
+  ConnectHandler(&PreviewTimer, &QTimer::timeout, this, [this] { PreviewTimerTimer(); });
 }
 
 TVidcap::~TVidcap() {

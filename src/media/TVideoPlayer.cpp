@@ -1,13 +1,14 @@
 #include "media/TVideoPlayer.h"
 
 #include <QEventLoop>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <cmath>
 
 #include "base/Error.h"
 #include "media/VideoDecoder.h"
 #include "skin/BitmapImage.h"
+#include "skin/ConnectHandler.h"
 #include "skin/QtRect.h"
 
 namespace quillo {
@@ -22,8 +23,8 @@ TVideoPlayer::TVideoPlayer(QWidget* parent) : QWidget(parent) {
   resize(320, 240);
   setFocusPolicy(Qt::TabFocus);
   frameTimer_.setTimerType(Qt::PreciseTimer);
-  connect(&frameTimer_, &QTimer::timeout, this, [this] { Tick(); });
-  clock_.start();
+  ConnectHandler(&frameTimer_, &QTimer::timeout, this, [this] { Tick(); });
+  wallClock_.start();
 }
 
 TVideoPlayer::~TVideoPlayer() = default;
@@ -45,7 +46,9 @@ void TVideoPlayer::StartFrameTimer() {
   frameTimer_.start(std::max(1, int(1000 / decoder_->Info().framesPerSecond)));
 }
 
-double TVideoPlayer::Now() const { return clock_.nsecsElapsed() / 1e6; }
+double TVideoPlayer::Now() const {
+  return clock_ ? clock_() : wallClock_.nsecsElapsed() / 1e6;
+}
 
 void TVideoPlayer::SetStretch(bool stretch) {
   if (stretch == stretch_) return;
@@ -79,7 +82,7 @@ void TVideoPlayer::Open() {
 
 int TVideoPlayer::Close() {
   if (!device_) return 0;
-  options_.General();  // uses up the wait and notify options
+  options_.General();    // uses up the wait and notify options
   device_->Stop(false);  // a play still running ends aborted
   DeliverNotices();
   frameTimer_.stop();
@@ -280,7 +283,9 @@ Rect TVideoPlayer::GetDisplayRect() const {
                     displayRect_.height());
 }
 
-Rect TVideoPlayer::ClientRect() const { return {0, 0, width(), height()}; }
+Rect TVideoPlayer::ClientRect() const {
+  return {0, 0, width(), height()};
+}
 
 void TVideoPlayer::Tick() {
   if (!device_) return;
@@ -300,8 +305,7 @@ void TVideoPlayer::ShowFrame() {
     device_->Stop(false);
     device_->TakeNotices();
     frameTimer_.stop();
-    QMetaObject::invokeMethod(
-        this, [this] { HandleNotice(NotifyCode::Failure); }, Qt::QueuedConnection);
+    PostHandler(this, [this] { HandleNotice(NotifyCode::Failure); });
   }
   update(displayRect_);
 }
@@ -312,7 +316,7 @@ void TVideoPlayer::AfterCommand(bool wait) {
     // Waiting keeps painting and timers alive until the play has ended.
     QEventLoop loop;
     QTimer poll;
-    connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
+    ConnectHandler(&poll, &QTimer::timeout, &loop, [this, &loop] {
       if (!device_ || device_->Mode() != MediaMode::Playing) loop.quit();
     });
     poll.start(10);
@@ -324,17 +328,26 @@ void TVideoPlayer::AfterCommand(bool wait) {
 void TVideoPlayer::DeliverNotices() {
   if (!device_) return;
   for (const NotifyCode code : device_->TakeNotices())
-    QMetaObject::invokeMethod(this, [this, code] { HandleNotice(code); }, Qt::QueuedConnection);
+    PostHandler(this, [this, code] { HandleNotice(code); });
 }
 
 void TVideoPlayer::HandleNotice(NotifyCode code) {
   switch (code) {
-    case NotifyCode::Successful: notifyValue_ = 0; break;
-    case NotifyCode::Superseded: notifyValue_ = 1; break;
-    case NotifyCode::Aborted: notifyValue_ = 2; break;
-    case NotifyCode::Failure: notifyValue_ = 3; break;
+    case NotifyCode::Successful:
+      notifyValue_ = 0;
+      break;
+    case NotifyCode::Superseded:
+      notifyValue_ = 1;
+      break;
+    case NotifyCode::Aborted:
+      notifyValue_ = 2;
+      break;
+    case NotifyCode::Failure:
+      notifyValue_ = 3;
+      break;
   }
-  if (OnNotify) OnNotify(this);
+  // A failing notice handler is reported; a looping video goes on all the same.
+  if (OnNotify) RunHandler([this] { OnNotify(this); });
   if (AutoLoop && device_ && code == NotifyCode::Successful && GetPosition() == GetLength()) {
     Rewind();
     Play();
@@ -348,8 +361,14 @@ void TVideoPlayer::paintEvent(QPaintEvent* event) {
   if (showing) background -= displayRect_;
   for (const QRect& r : background) painter.fillRect(r, palette().window());
   if (!showing) return;
-  const Bitmap& frame = decoder_->Frame(shownFrame_);
-  const QImage image = WrapImage(frame);
+  const Bitmap* frame = nullptr;
+  if (!RunHandler([&] { frame = &decoder_->Frame(shownFrame_); })) {
+    // Reported; the next frame shown decodes afresh.
+    shownFrame_ = -1;
+    painter.fillRect(displayRect_, palette().window());
+    return;
+  }
+  const QImage image = WrapImage(*frame);
   if (displayRect_.size() == image.size()) {
     painter.drawImage(displayRect_.topLeft(), image);
   } else {
@@ -365,12 +384,12 @@ void TVideoPlayer::resizeEvent(QResizeEvent* event) {
 
 void TVideoPlayer::enterEvent(QEnterEvent* event) {
   QWidget::enterEvent(event);
-  if (OnMouseEnter) OnMouseEnter(this);
+  if (OnMouseEnter) RunHandler([this] { OnMouseEnter(this); });
 }
 
 void TVideoPlayer::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
-  if (OnMouseLeave) OnMouseLeave(this);
+  if (OnMouseLeave) RunHandler([this] { OnMouseLeave(this); });
 }
 
 }  // namespace quillo

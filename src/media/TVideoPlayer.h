@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "base/Rect.h"
 #include "media/core/CommandOptions.h"
@@ -32,12 +33,12 @@ class TVideoPlayer : public QWidget {
   explicit TVideoPlayer(QWidget* parent = nullptr);
   ~TVideoPlayer() override;
 
-  bool AutoOpen = false;    // open as soon as Loaded() runs
-  bool AutoRewind = true;   // a play or step at the end starts from the start
-  bool AutoLoop = false;    // a play that completes at the end rewinds and plays again
-  bool Shareable = false;   // kept for completeness; files are always shared here
+  bool AutoOpen = false;   // open as soon as Loaded() runs
+  bool AutoRewind = true;  // a play or step at the end starts from the start
+  bool AutoLoop = false;   // a play that completes at the end rewinds and plays again
+  bool Shareable = false;  // kept for completeness; files are always shared here
   std::string FileName;
-  Callback OnNotify;        // every completion notice
+  Callback OnNotify;  // every completion notice
   Callback OnMouseEnter;
   Callback OnMouseLeave;
 
@@ -99,6 +100,13 @@ class TVideoPlayer : public QWidget {
   void SetFrom(int position) { options_.SetFrom(position); }
   void SetTo(int position) { options_.SetTo(position); }
 
+  // The clock playback follows, in milliseconds; an empty one (the default)
+  // is the wall clock. Tests set their own and call Tick(). Set it while
+  // nothing plays; a play with the Wait option returns once the clock has
+  // passed its end.
+  using Clock = std::function<double()>;
+  void SetClock(Clock clock) { clock_ = std::move(clock); }
+
   // Moves playback to the clock now (the frame timer calls it; tests too).
   void Tick();
 
@@ -124,7 +132,8 @@ class TVideoPlayer : public QWidget {
   std::unique_ptr<MediaDevice> device_;
   CommandOptions options_;
   QTimer frameTimer_;
-  QElapsedTimer clock_;
+  Clock clock_;
+  QElapsedTimer wallClock_;
   QRect displayRect_;  // in the toolkit's terms
   int shownFrame_ = -1;
   bool stretch_ = true;

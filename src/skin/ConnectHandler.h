@@ -29,12 +29,13 @@ QMetaObject::Connection ConnectHandler(const Sender* sender, Signal signal, cons
 }
 
 // Queues a handler on the receiver's thread (the toolkit's next turn), through
-// RunHandler.
+// RunHandler; callable from any thread. The handler runs once, so it may move
+// what it holds. Nothing runs when the receiver is gone by then.
 template <class Handler>
 void PostHandler(const QObject* receiver, Handler handler) {
   QMetaObject::invokeMethod(
-      const_cast<QObject*>(receiver), [handler = std::move(handler)] { RunHandler(handler); },
-      Qt::QueuedConnection);
+      const_cast<QObject*>(receiver),
+      [handler = std::move(handler)]() mutable { RunHandler(handler); }, Qt::QueuedConnection);
 }
 
 }  // namespace quillo

@@ -3,7 +3,8 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QTimer>
+
+#include "ConnectHandler.h"
 
 namespace quillo {
 
@@ -19,7 +20,7 @@ int ModalWindow::ShowModal() {
   loop_ = &loop;
   show();
   activateWindow();
-  if (OnShowModal) QTimer::singleShot(0, this, [this] { OnShowModal(this); });
+  if (OnShowModal) PostHandler(this, [this] { OnShowModal(this); });
   loop.exec();
   loop_ = nullptr;
   hide();

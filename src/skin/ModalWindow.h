@@ -20,8 +20,8 @@ class ModalWindow : public QWidget {
   void EndModal(int result);
   bool InModal() const { return loop_ != nullptr; }
 
-  // Called while shown, just before and after the modal loop; tests use it to
-  // act on the window while it is up.
+  // Called once the window is up and its loop runs (through RunHandler);
+  // tests use it to act on the window while it is up.
   std::function<void(ModalWindow*)> OnShowModal;
 
  protected:

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "BitmapImage.h"
+#include "ConnectHandler.h"
 #include "base/Handler.h"
 #include "skin/core/CellBlend.h"
 #include "skin/core/CellPicture.h"
@@ -17,7 +18,7 @@ TGraphicButton::TGraphicButton(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(32, 32);
   Resource.OnChange = [this](TGraphicResource*) { update(); };
-  connect(&ticker_, &QTimer::timeout, this, [this] { TimerTick(); });
+  ConnectHandler(&ticker_, &QTimer::timeout, this, [this] { TimerTick(); });
 }
 
 TGraphicButton::~TGraphicButton() {

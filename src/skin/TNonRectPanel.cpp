@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "BitmapImage.h"
+#include "ConnectHandler.h"
 #include "RegionFromBitmap.h"
 #include "base/Handler.h"
 #include "skin/core/CellPicture.h"
@@ -22,7 +23,7 @@ TNonRectPanel::TNonRectPanel(QWidget* parent) : QWidget(parent), Resource(-1, -1
   setAutoFillBackground(true);
   Resource.OnChange = [this](TGraphicResource*) { ResourceChanged(); };
   glide_.setInterval(kGlideStep);
-  connect(&glide_, &QTimer::timeout, this, [this] { GlideTick(); });
+  ConnectHandler(&glide_, &QTimer::timeout, this, [this] { GlideTick(); });
 }
 
 TNonRectPanel::~TNonRectPanel() {

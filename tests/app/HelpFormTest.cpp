@@ -130,7 +130,7 @@ TEST_F(HelpForm, TheAboutTextStopsTheIntroVideoAndTheHomePictureComesBack) {
               EXPECT_FALSE(form.StartPaintBox->isVisible());
               Help().close();
             }));
-  QTest::qWait(200);
+  QCoreApplication::processEvents();  // lets what the closing queued run
   EXPECT_TRUE(form.StartPaintBox->isVisible());
   EXPECT_FALSE(form.VideoPlayer->isVisible());
   EXPECT_NE(form.VideoPlayer->GetMode(), 2);

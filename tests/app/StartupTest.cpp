@@ -18,6 +18,7 @@
 #include "skin/TGraphicSlider.h"
 #include "skin/TPaintBox.h"
 #include "skin/core/WindowPlaces.h"
+#include "support/ManualClock.h"
 #include "support/RunningWindows.h"
 #include "support/TestFolder.h"
 #include "tools/ArtSupport.h"
@@ -147,24 +148,33 @@ TEST_F(Startup, AModeButtonRestedOnFor1500msPlaysItsIntroVideoInThePictureArea) 
   QApplication::setActiveWindow(&form);
   ASSERT_TRUE(form.isActiveWindow());
 
-  // Leaving before 1500 ms: no video.
+  // Resting starts the 1500 ms timer; leaving before it fires stops it: no video.
   form.GraphicButton1MouseEnter(form.GraphicButton3);
-  QTest::qWait(1400);
+  EXPECT_TRUE(form.VideoTimer.isActive());
+  EXPECT_EQ(form.VideoTimer.interval(), 1500);
   form.GraphicButton1MouseLeave(form.GraphicButton3);
-  QTest::qWait(300);
+  EXPECT_FALSE(form.VideoTimer.isActive());
   EXPECT_FALSE(form.VideoPlayer->isVisible());
   EXPECT_EQ(form.VideoPlayer->GetMode(), 0);
 
-  // Resting: the Mirrors video (Tag 3) plays over the home picture, and goes
-  // on looping after the pointer leaves.
+  // Resting until the timer fires: the Mirrors video (Tag 3) plays over the
+  // home picture, and goes on looping after the pointer leaves.
+  testing::ManualClock clock;
+  form.VideoPlayer->SetClock(clock.Function());
   form.GraphicButton1MouseEnter(form.GraphicButton3);
-  QTest::qWait(1600);
+  ASSERT_TRUE(form.VideoTimer.isActive());
+  form.VideoTimerTimer();
+  EXPECT_FALSE(form.VideoTimer.isActive());
   EXPECT_TRUE(form.VideoPlayer->isVisible());
   EXPECT_FALSE(form.StartPaintBox->isVisible());
   EXPECT_EQ(form.VideoPlayer->geometry(), ToQRect(kPictureArea));
-  form.GraphicButton1MouseLeave(form.GraphicButton3);
-  QTest::qWait(1200);
   EXPECT_EQ(form.VideoPlayer->GetMode(), 2);
+  form.GraphicButton1MouseLeave(form.GraphicButton3);
+  clock.Advance(1200);  // past the end of the one-second video
+  form.VideoPlayer->Tick();
+  QCoreApplication::processEvents();  // the end's queued notice starts the video again
+  EXPECT_EQ(form.VideoPlayer->GetMode(), 2);
+  EXPECT_LT(form.VideoPlayer->GetPosition(), form.VideoPlayer->GetLength());
 
   form.StopIntroVideo();
   EXPECT_FALSE(form.VideoPlayer->isVisible());

@@ -19,6 +19,18 @@
 namespace quillo {
 namespace {
 
+// Ticks the preview until `arrived` holds. The test pattern makes its frames
+// in real time, so this waits for the device (up to 3 s), not for the timer.
+template <class Arrived>
+bool FrameArrives(TVidcap& vidcap, Arrived arrived) {
+  return QTest::qWaitFor(
+      [&] {
+        vidcap.PreviewTimerTimer();
+        return arrived();
+      },
+      3000);
+}
+
 TEST(Camera, TheTestPatternPreviewsFreezesAndEndsInThePictureSourceDialog) {
   testing::ScopedEnv camera(kTestCameraVariable, "1");
   testing::DataFolder data;
@@ -41,22 +53,27 @@ TEST(Camera, TheTestPatternPreviewsFreezesAndEndsInThePictureSourceDialog) {
     EXPECT_FALSE(dialog.Source->isEnabled());  // the pattern has no inputs
     EXPECT_FALSE(dialog.Display->isEnabled());
     EXPECT_FALSE(dialog.Stretch->isVisible());
-    // Live: the pattern moves.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !vidcap.CurrentFrame().Empty(); }, 3000));
+    // Live: the preview polls 25 times a second, and the pattern moves.
+    EXPECT_TRUE(vidcap.PreviewTimer.isActive());
+    EXPECT_EQ(vidcap.PreviewTimer.interval(), 40);
+    EXPECT_TRUE(FrameArrives(vidcap, [&] { return !vidcap.CurrentFrame().Empty(); }));
     const Bitmap first = vidcap.CurrentFrame();
     EXPECT_EQ(first.Width(), 320);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return vidcap.CurrentFrame() != first; }, 3000));
+    EXPECT_TRUE(FrameArrives(vidcap, [&] { return vidcap.CurrentFrame() != first; }));
     // Another format from the Format dialog reconnects at that size.
     vidcap.Choose = [](const QString&, const QStringList& labels, int) {
       return static_cast<int>(labels.indexOf("RGB, 640x480"));
     };
     QTest::mouseClick(dialog.Format, Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return vidcap.CurrentFrame().Width() == 640; }, 3000));
+    EXPECT_TRUE(FrameArrives(vidcap, [&] { return vidcap.CurrentFrame().Width() == 640; }));
     // Frozen: the picture stays, and OK takes it.
     QTest::mouseClick(dialog.Freeze, Qt::LeftButton);
     EXPECT_FALSE(vidcap.LiveVideo());
     frozen = vidcap.CurrentFrame();
-    QTest::qWait(150);
+    EXPECT_FALSE(vidcap.PreviewTimer.isActive());
+    Bitmap taken;
+    ASSERT_TRUE(vidcap.GetBitmap(taken));  // a frozen preview reads the device no more
+    EXPECT_EQ(taken, frozen);
     EXPECT_EQ(vidcap.CurrentFrame(), frozen);
     QTest::mouseClick(dialog.OK, Qt::LeftButton);
   };

@@ -134,7 +134,7 @@ TEST_F(SourceDialogs, TheClipboardButtonFollowsTheClipboardAndTakesOnlyAPicture)
   QImage picture(20, 10, QImage::Format_RGB32);
   picture.fill(QColor(10, 200, 30));
   clipboard.setImage(picture);
-  QTest::qWait(300);  // one tick of the timer
+  Open().TimerTimer();  // the timer's next tick
   EXPECT_EQ(Open().bClipboard->Transparency(), 0);
   result = ShowOpen([](TOpenForm& f) { Click(f.bClipboard); });
   EXPECT_EQ(result, kModalOk);

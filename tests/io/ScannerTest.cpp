@@ -119,7 +119,8 @@ TEST_F(SaneTestScanner, AFailedOrClosedScanGivesNoPictureAndTheDialogOutlivesAFa
   bool upAfterFailure = false;
   auto dib = Acquire([&](TScanDialog& d) {
     d.ScanClick();
-    // The outcome comes back through the event loop.
+    // The outcome comes back from the scan's worker thread through the event
+    // loop; this waits for the worker, not for a timer.
     EXPECT_TRUE(QTest::qWaitFor([&] { return d.Status->text() != "Scanning..."; }, 10000));
     status = d.Status->text();
     upAfterFailure = d.isVisible() && !d.Done() && d.ScanButton->isEnabled();

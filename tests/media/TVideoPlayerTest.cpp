@@ -1,18 +1,23 @@
 // The video player control on real files made by FFmpeg's own tool: opening,
 // playing, looping, stopping, the one-shot options, painting and failures.
+// Playback follows a clock the tests move themselves.
 #include "media/TVideoPlayer.h"
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QEnterEvent>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <cstdlib>
 #include <fstream>
+#include <stdexcept>
 
 #include "base/Error.h"
 #include "media/VideoDecoder.h"
 #include "skin/BitmapImage.h"
+#include "support/ErrorBoxCapture.h"
+#include "support/ManualClock.h"
 
 namespace quillo {
 namespace {
@@ -27,6 +32,11 @@ std::string MakeVideo(const QTemporaryDir& dir, int frames) {
   EXPECT_TRUE(ffmpeg.waitForFinished(20000));
   EXPECT_EQ(ffmpeg.exitCode(), 0) << ffmpeg.readAllStandardError().toStdString();
   return path.toStdString();
+}
+
+// Lets the notices the player queued for the event loop's next turn run.
+void RunQueuedNotices() {
+  QCoreApplication::processEvents();
 }
 
 void ExpectNoDevice(const std::function<void()>& command) {
@@ -71,6 +81,8 @@ TEST(TVideoPlayer, AClosedOrFailedPlayerRaisesAndReportsNotReady) {
 TEST(TVideoPlayer, LoopsUntilStoppedAndRewindsAtTheEnd) {
   QTemporaryDir dir;
   TVideoPlayer player;
+  testing::ManualClock clock;
+  player.SetClock(clock.Function());
   player.FileName = MakeVideo(dir, 9);  // 0.3 s
   player.Open();
   EXPECT_TRUE(player.CanPlay && player.HasVideo && player.CanStep);
@@ -86,52 +98,96 @@ TEST(TVideoPlayer, LoopsUntilStoppedAndRewindsAtTheEnd) {
   EXPECT_EQ(player.GetMode(), 2);
   // The position reaches the end and wraps to the start, again and again.
   int wraps = 0, last = 0;
-  EXPECT_TRUE(QTest::qWaitFor(
-      [&] {
-        const int p = player.GetPosition();
-        if (p < last) ++wraps;
-        last = p;
-        return wraps >= 2;
-      },
-      5000));
-  EXPECT_GE(notices, 2);
+  for (int step = 0; step < 50 && wraps < 2; ++step) {
+    clock.Advance(40);
+    player.Tick();
+    RunQueuedNotices();
+    const int p = player.GetPosition();
+    if (p < last) ++wraps;
+    last = p;
+  }
+  EXPECT_EQ(wraps, 2);
+  EXPECT_EQ(notices, 2);
   EXPECT_EQ(player.NotifyValue(), 0);
+  EXPECT_EQ(player.GetMode(), 2);
 
   player.Stop();  // aborted: the loop ends
-  QTest::qWait(500);
+  RunQueuedNotices();
   EXPECT_EQ(player.NotifyValue(), 2);
   EXPECT_EQ(player.GetMode(), 1);
 
   // Without looping a play ends at the end; the next play rewinds first,
   // unless it is given a From.
   player.AutoLoop = false;
+  clock.SetStepPerReading(50);  // time passes while the play waits
   player.SetWait(true);
   player.Play();  // returns when it has finished
+  clock.SetStepPerReading(0);
   EXPECT_EQ(player.GetPosition(), 9);
   EXPECT_EQ(player.GetMode(), 1);
   player.Play();
-  EXPECT_LT(player.GetPosition(), 9);
+  EXPECT_EQ(player.GetPosition(), 0);
   player.Stop();
   player.SetPosition(9);
   player.SetFrom(6);
   player.SetTo(7);
   player.Play();
   EXPECT_EQ(player.GetPosition(), 6);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return player.GetMode() == 1; }, 2000));
+  clock.Advance(20);  // within frame 6
+  EXPECT_EQ(player.GetMode(), 2);
+  EXPECT_EQ(player.GetPosition(), 6);
+  clock.Advance(30);  // past frame 7, where the play stops
+  EXPECT_EQ(player.GetMode(), 1);
   EXPECT_EQ(player.GetPosition(), 7);
 
   // A notify option applies once: the next play notifies again.
-  QTest::qWait(50);
+  RunQueuedNotices();
   notices = 0;
+  clock.SetStepPerReading(50);
   player.SetNotify(false);
   player.SetWait(true);
   player.Play();
-  QTest::qWait(50);
+  RunQueuedNotices();
   EXPECT_EQ(notices, 0);
   player.SetWait(true);
   player.Play();
-  QTest::qWait(50);
+  RunQueuedNotices();
   EXPECT_EQ(notices, 1);
+}
+
+TEST(TVideoPlayer, AFailingHandlerIsShownInTheErrorBoxAndTheVideoLoopsOn) {
+  testing::ErrorBoxCapture boxes;
+  QTemporaryDir dir;
+  TVideoPlayer player;
+  testing::ManualClock clock;
+  player.SetClock(clock.Function());
+  player.FileName = MakeVideo(dir, 9);
+  player.Open();
+  player.AutoLoop = true;
+  int notices = 0;
+  player.OnNotify = [&](TVideoPlayer*) {
+    ++notices;
+    throw Error("Cannot show the next picture");
+  };
+  player.OnMouseEnter = [](TVideoPlayer*) { throw std::runtime_error("pointer trouble"); };
+  player.Play();
+  for (int round = 1; round <= 2; ++round) {
+    clock.Advance(400);  // past the end
+    player.Tick();
+    RunQueuedNotices();
+    EXPECT_EQ(notices, round);
+    EXPECT_EQ(boxes.Errors().size(), round);
+    // The loop went on: playing again from the start.
+    EXPECT_EQ(player.GetMode(), 2);
+    EXPECT_EQ(player.GetPosition(), 0);
+  }
+  EXPECT_EQ(boxes.Errors()[0], "Cannot show the next picture");
+
+  QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+  QCoreApplication::sendEvent(&player, &enter);
+  EXPECT_EQ(boxes.Errors().back(), "pointer trouble");
+  clock.Advance(110);  // and playing on
+  EXPECT_EQ(player.GetPosition(), 3);
 }
 
 TEST(TVideoPlayer, PaintsTheFrameStretchedToTheControl) {
