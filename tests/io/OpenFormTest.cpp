@@ -22,18 +22,18 @@
 #include "skin/BitmapImage.h"
 #include "skin/TGraphicButton.h"
 #include "skin/TNonRectPanel.h"
-#include "support/RunningWindows.h"
 #include "support/ShowModalWhile.h"
 #include "support/TestFolder.h"
+#include "support/WindowsTest.h"
 
 namespace quillo {
 namespace {
 
-class SourceDialogs : public ::testing::Test {
+class SourceDialogs : public testing::WindowsTest {
  protected:
+  SourceDialogs() : WindowsTest(StartIn::Files) {}
   void SetUp() override { recorded_.sound.played.clear(); }
   void TearDown() override { QGuiApplication::clipboard()->clear(); }
-  TJumpForm& Form() { return *windows_->JumpForm; }
   TOpenForm& Open() { return *windows_->OpenForm; }
   std::vector<std::optional<std::string>>& Answers() { return recorded_.files.answers; }
 
@@ -70,12 +70,6 @@ class SourceDialogs : public ::testing::Test {
     const auto& played = recorded_.sound.played;
     return played.empty() ? QString() : QString::fromStdString(played.back());
   }
-
-  testing::DataFolder data_;
-  QTemporaryDir files_;
-  testing::RunningWindows running_{data_, files_.path().toStdString() + "/"};
-  testing::RecordingServices& recorded_ = running_.recorded;
-  std::unique_ptr<QuilloWindows>& windows_ = running_.windows;
 };
 
 TEST_F(SourceDialogs, AChosenFileEndsWithOkAndItsPicture) {

@@ -20,21 +20,20 @@
 #include "io/core/VideoFrames.h"
 #include "media/VideoDecoder.h"
 #include "skin/TGraphicButton.h"
-#include "support/RunningWindows.h"
 #include "support/ShowModalWhile.h"
 #include "support/TestFolder.h"
 #include "support/ToolOutput.h"
+#include "support/WindowsTest.h"
 
 namespace quillo {
 namespace {
 
 using testing::ToolOutput;
 
-class SaveDialog : public ::testing::Test {
+class SaveDialog : public testing::WindowsTest {
  protected:
-  TJumpForm& Form() { return *windows_->JumpForm; }
+  SaveDialog() : WindowsTest(StartIn::Files) {}
   TSaveForm& Save() { return *windows_->SaveForm; }
-  std::string InFiles(const QString& name) { return files_.filePath(name).toStdString(); }
 
   // Shows the dialog over `picture` and runs `act` while it is up; `act` ends
   // it. One left open is ended after five seconds, as a failure.
@@ -44,11 +43,6 @@ class SaveDialog : public ::testing::Test {
   }
   static void Click(TGraphicButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-  testing::DataFolder data_;
-  QTemporaryDir files_;
-  testing::RunningWindows running_{data_, files_.path().toStdString() + "/"};
-  testing::RecordingServices& recorded_ = running_.recorded;
-  std::unique_ptr<QuilloWindows>& windows_ = running_.windows;
   Bitmap picture_ = testing::TestFace(60, 40);
 };
 
