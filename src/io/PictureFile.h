@@ -15,11 +15,6 @@ namespace quillo {
 // or unreadable pictures.
 Bitmap LoadPictureBytes(std::span<const std::uint8_t> bytes, const std::string& name);
 
-// The same as LoadPictureBytes, under its earlier name.
-inline Bitmap DecodePicture(std::span<const std::uint8_t> bytes, const std::string& name) {
-  return LoadPictureBytes(bytes, name);
-}
-
 // Reads and decodes a file; throws "Cannot open file <path>" when unreadable.
 Bitmap LoadPictureFile(const std::string& path);
 

@@ -55,12 +55,10 @@ TEST(FileBytes, ReadingNamesTheFileAndRefusesFoldersAndOversizedFiles) {
   EXPECT_EQ(ReadFileBytes(dir.File("big"), 100).size(), 100u);
 }
 
-TEST(Folders, TrailingSeparatorAndFolderOf) {
+TEST(Folders, TrailingSeparator) {
   EXPECT_EQ(WithTrailingSeparator("/home/me"), "/home/me/");
   EXPECT_EQ(WithTrailingSeparator("/home/me/"), "/home/me/");
   EXPECT_EQ(WithTrailingSeparator("/"), "/");
-  EXPECT_EQ(FolderOf("/opt/quillo/bin/quillo"), "/opt/quillo/bin/");
-  EXPECT_EQ(FolderOf("quillo"), "");
 }
 
 TEST(Folders, DataFilesAreFoundWhateverTheLetterCase) {
