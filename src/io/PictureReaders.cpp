@@ -1,4 +1,4 @@
-#include "LeadFormats.h"
+#include "PictureReaders.h"
 
 #include <array>
 #include <cctype>
@@ -52,8 +52,8 @@ std::string AsClause(std::string sentence) {
 
 }  // namespace
 
-Bitmap DecodeLeadPicture(std::span<const std::uint8_t> bytes, std::string_view extension,
-                         const std::string& name) {
+Bitmap DecodeByPictureReader(std::span<const std::uint8_t> bytes, std::string_view extension,
+                             const std::string& name) {
   if (extension == "png" && IsOversizedPng(bytes)) throw Error("Picture too large: " + name);
   for (const MagickCoder& c : kMagickCoders)
     if (c.extension == extension) return ReadWithMagick(bytes, c.coder, name);
