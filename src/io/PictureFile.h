@@ -1,6 +1,8 @@
 #pragma once
 // Reading a picture file of any registered format (io/core/PictureFormats.h)
-// into a bitmap. The reader is chosen by the file name's extension.
+// into a bitmap. The reader is chosen by the file name's extension: our BMP
+// reader (run-length bitmaps and icons: the toolkit's), ImageMagick for the
+// metafiles, and the picture readers of io/PictureReaders.h for the rest.
 #include <cstdint>
 #include <span>
 #include <string>
