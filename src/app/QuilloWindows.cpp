@@ -20,12 +20,13 @@ QuilloWindows::QuilloWindows(Services& services)
       WarpWindow(new TWarpWindow(JumpForm->Client(), JumpForm->WarpWindowControls())),
       BlendForm(std::make_unique<TBlendForm>()),
       MorphForm(std::make_unique<TMorphForm>(*services.messages)),
-      OpenForm(std::make_unique<TOpenForm>(HostOf(*JumpForm), *services.files, *services.scanner)),
+      OpenForm(std::make_unique<TOpenForm>(HostOf(*JumpForm), *services.files, *services.scanner,
+                                           *services.clipboard)),
       HelpForm(std::make_unique<THelpForm>(*JumpForm)),
       CaptureBitmapDialog(std::make_unique<TCaptureBitmapDialog>()),
       SaveForm(std::make_unique<TSaveForm>(
           HostOf(*JumpForm), SaveServices{*services.files, *services.messages, *services.printers,
-                                          *services.codecs, *services.shell})),
+                                          *services.codecs, *services.shell, *services.clipboard})),
       OpenMorphForm(std::make_unique<TOpenMorphForm>(HostOf(*JumpForm))),
       ServerForm(std::make_unique<TServerForm>()) {
   BlendForm->Attach(

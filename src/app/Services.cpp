@@ -14,6 +14,7 @@ Services Services::Load() {
   s.printers = LoadPrinters(forced);
   s.codecs = LoadVideoCodecChooser(forced);
   s.scanner = LoadScanner(forced);
+  s.clipboard = LoadClipboard(forced);
   return s;
 }
 

@@ -5,6 +5,7 @@
 // that run the real program; the tests' recording doubles live in tests/support.
 #include <memory>
 
+#include "io/Clipboard.h"
 #include "io/FileChoosers.h"
 #include "io/MessageBoxes.h"
 #include "io/Printers.h"
@@ -23,6 +24,7 @@ struct Services {
   std::unique_ptr<Printers> printers;
   std::unique_ptr<VideoCodecChooser> codecs;
   std::unique_ptr<Scanner> scanner;
+  std::unique_ptr<Clipboard> clipboard;
 
   static Services Load();
 };

@@ -74,8 +74,6 @@ class Pool {
     for (std::thread& t : threads_) t.join();
   }
 
-  int Threads() const { return static_cast<int>(threads_.size()) + 1; }
-
   void Run(int begin, int end, int bandSize, const std::function<void(int, int)>& work) {
     const int bands = (end - begin + bandSize - 1) / bandSize;
     if (threads_.empty() || bands < 2 || inBand) {
@@ -143,10 +141,6 @@ Pool& ThePool() {
 void RunInBands(int begin, int end, int bandSize, const std::function<void(int, int)>& work) {
   if (end <= begin) return;
   ThePool().Run(begin, end, std::max(bandSize, 1), work);
-}
-
-int BandThreads() {
-  return ThePool().Threads();
 }
 
 }  // namespace quillo

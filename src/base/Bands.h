@@ -16,7 +16,4 @@ namespace quillo {
 // run, and the first exception is rethrown once all are done.
 void RunInBands(int begin, int end, int bandSize, const std::function<void(int, int)>& work);
 
-// The number of threads RunInBands uses at most, the calling one included.
-int BandThreads();
-
 }  // namespace quillo

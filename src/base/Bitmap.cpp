@@ -50,27 +50,4 @@ Bitmap Bitmap::Copy(Rect r) const {
   return out;
 }
 
-std::vector<std::uint8_t> ToRgb24(const Bitmap& bitmap) {
-  std::vector<std::uint8_t> out(static_cast<std::size_t>(bitmap.Width()) * bitmap.Height() * 3);
-  std::uint8_t* o = out.data();
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    const Pixel* row = bitmap.Row(y);
-    for (int x = 0; x < bitmap.Width(); ++x) {
-      *o++ = static_cast<std::uint8_t>(Blue(row[x]));
-      *o++ = static_cast<std::uint8_t>(Green(row[x]));
-      *o++ = static_cast<std::uint8_t>(Red(row[x]));
-    }
-  }
-  return out;
-}
-
-Bitmap FromRgb24(const std::uint8_t* bytes, int width, int height) {
-  Bitmap out(width, height);
-  for (int y = 0; y < height; ++y) {
-    Pixel* row = out.Row(y);
-    for (int x = 0; x < width; ++x, bytes += 3) row[x] = MakePixel(bytes[2], bytes[1], bytes[0]);
-  }
-  return out;
-}
-
 }  // namespace quillo

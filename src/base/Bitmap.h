@@ -60,9 +60,4 @@ class Bitmap {
   std::vector<Pixel> pixels_;
 };
 
-// Packed 24-bit rows (blue, green, red), top to bottom, no padding.
-std::vector<std::uint8_t> ToRgb24(const Bitmap& bitmap);
-// The bitmap of packed 24-bit rows; the fourth byte of every pixel is 0.
-Bitmap FromRgb24(const std::uint8_t* bytes, int width, int height);
-
 }  // namespace quillo

@@ -55,9 +55,6 @@ class ByteReader {
   std::uint32_t U32At(std::size_t position) const {
     return static_cast<std::uint32_t>(At(position, 4));
   }
-  std::int32_t S32At(std::size_t position) const {
-    return static_cast<std::int32_t>(U32At(position));
-  }
 
   // Throws the reader's error.
   [[noreturn]] void Fail() const;

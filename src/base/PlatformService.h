@@ -1,6 +1,7 @@
 #pragma once
 // What every platform service (message boxes, the desktop's "open", sound,
-// and later the scanner, camera and printer) tells about itself: whether it
+// the file choosers, the printer, the codec choice, the scanner and the
+// clipboard; app/Services.h holds them all) tells about itself: whether it
 // works on this machine and, when it does not, why. Each service has a loader
 // that returns the real adapter when it works here, or an unavailable one
 // that says why, does nothing and answers what it supports; the controls

@@ -20,7 +20,7 @@
 
 namespace quillo::codecs {
 
-inline constexpr int kCodecTableVersion = 2;
+inline constexpr int kCodecTableVersion = 3;
 
 // The module's one exported symbol: extern "C" const CodecTable* quillo_codecs_table().
 inline constexpr const char* kCodecTableEntry = "quillo_codecs_table";
@@ -71,7 +71,6 @@ struct CodecTable {
 
   // FFmpeg.
   std::unique_ptr<VideoReading> (*openVideo)(const std::string& path) = nullptr;
-  std::string (*ffmpegErrorText)(int code) = nullptr;
   // encoder is an FFmpeg encoder name; qscale 1 to 31, or 0 for the
   // encoder's own rate control.
   std::unique_ptr<VideoWriting> (*createVideo)(const std::string& path, int width, int height,

@@ -5,8 +5,8 @@
 #include <QImageReader>
 #include <string_view>
 
-#include "LeadFormats.h"
 #include "MagickReader.h"
+#include "PictureReaders.h"
 #include "SilencedStandardError.h"
 #include "base/ByteCursor.h"
 #include "base/Error.h"
@@ -98,7 +98,7 @@ Bitmap LoadPictureBytes(std::span<const std::uint8_t> bytes, const std::string& 
   if (extension == "emf")
     return ReadMetafile(bytes, "EMF",
                         "Enhanced Windows metafiles (.emf) cannot be read on this system.", name);
-  return DecodeLeadPicture(bytes, extension, name);
+  return DecodeByPictureReader(bytes, extension, name);
 }
 
 Bitmap LoadPictureFile(const std::string& path) {

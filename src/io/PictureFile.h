@@ -1,6 +1,8 @@
 #pragma once
 // Reading a picture file of any registered format (io/core/PictureFormats.h)
-// into a bitmap. The reader is chosen by the file name's extension.
+// into a bitmap. The reader is chosen by the file name's extension: our BMP
+// reader (run-length bitmaps and icons: the toolkit's), ImageMagick for the
+// metafiles, and the picture readers of io/PictureReaders.h for the rest.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -14,11 +16,6 @@ namespace quillo {
 // outside the registry, and an error naming the file for damaged, oversized
 // or unreadable pictures.
 Bitmap LoadPictureBytes(std::span<const std::uint8_t> bytes, const std::string& name);
-
-// The same as LoadPictureBytes, under its earlier name.
-inline Bitmap DecodePicture(std::span<const std::uint8_t> bytes, const std::string& name) {
-  return LoadPictureBytes(bytes, name);
-}
 
 // Reads and decodes a file; throws "Cannot open file <path>" when unreadable.
 Bitmap LoadPictureFile(const std::string& path);

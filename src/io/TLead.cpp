@@ -1,10 +1,9 @@
 #include "TLead.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "Clipboard.h"
 #include "PictureFile.h"
 #include "base/Error.h"
 #include "base/FileBytes.h"
@@ -57,17 +56,15 @@ void TLead::SaveToFile(const std::string& path) const {
   WriteFileAtomically(path, EncodeBmp(picture_, 24));
 }
 
-void TLead::LoadFromClipboard() {
-  const QImage image = QGuiApplication::clipboard()->image();
-  if (image.isNull()) throw Error("The clipboard holds no picture.");
-  if (!IsAcceptableSize(image.width(), image.height()))
-    throw Error("Picture too large: the clipboard's picture");
-  picture_ = ToBitmap(image);
+void TLead::LoadFromClipboard(const Clipboard& clipboard) {
+  std::optional<Bitmap> picture = clipboard.Picture();
+  if (!picture) throw Error("The clipboard holds no picture.");
+  picture_ = std::move(*picture);
 }
 
-void TLead::SaveToClipboard() const {
+void TLead::SaveToClipboard(Clipboard& clipboard) const {
   if (Empty()) throw Error("There is no picture to copy.");
-  QGuiApplication::clipboard()->setImage(ToImage(picture_));
+  clipboard.SetPicture(picture_);
 }
 
 int TLead::LoadAnyImage(Bitmap& bitmap, const std::string& path) {

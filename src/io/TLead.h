@@ -1,8 +1,12 @@
 #pragma once
 // The image codec adapter: one picture that can be loaded from any registered
 // picture format, saved as a 24-bit BMP file, drawn stretched, resized, and
-// exchanged with the system clipboard. Every load decodes into a new bitmap
+// exchanged with the clipboard service. Every load decodes into a new bitmap
 // first, so a failure leaves the picture it would have replaced as it was.
+//
+// Only tests use it: the windows read picture files through PictureFile.h
+// and the clipboard through the Clipboard service, which this class uses as
+// they do. It keeps the adapter's interface, tested, for the code to come.
 #include <string>
 
 #include "base/Bitmap.h"
@@ -11,6 +15,8 @@ class QPainter;
 class QRect;
 
 namespace quillo {
+
+class Clipboard;
 
 class TLead {
  public:
@@ -43,9 +49,9 @@ class TLead {
   void SaveToFile(const std::string& path) const;
 
   // The clipboard's picture; throws when it holds none.
-  void LoadFromClipboard();
-  // Puts the picture on the clipboard.
-  void SaveToClipboard() const;
+  void LoadFromClipboard(const Clipboard& clipboard);
+  // Puts the picture on the clipboard; throws when there is none.
+  void SaveToClipboard(Clipboard& clipboard) const;
 
   // Reads a file straight into the bitmap: kLoaded, or kLoadFailed with the
   // bitmap untouched.

@@ -1,21 +1,16 @@
 #include "TOpenForm.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QImage>
-#include <QMimeData>
 #include <QShowEvent>
 
+#include "Clipboard.h"
 #include "FileChoosers.h"
 #include "PictureFile.h"
 #include "Scanner.h"
 #include "TCaptureBitmapDialog.h"
-#include "base/Error.h"
 #include "core/DataFiles.h"
 #include "core/Folders.h"
 #include "core/PictureFormats.h"
 #include "core/ScannedDib.h"
-#include "skin/BitmapImage.h"
 #include "skin/ConnectHandler.h"
 #include "skin/TGraphicButton.h"
 
@@ -28,15 +23,14 @@ constexpr int kFormHeight = 281;
 constexpr int kFaded = 50;  // the transparency of a button whose source is missing
 constexpr int kClipboardCheck = 250;
 
-bool ClipboardHasImage() {
-  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-  return data && data->hasImage();
-}
-
 }  // namespace
 
-TOpenForm::TOpenForm(const DialogHost& host, FileChoosers& choosers, Scanner& scanner)
-    : ArtDialog(host, kFormWidth, kFormHeight), choosers_(choosers), scanner_(scanner) {
+TOpenForm::TOpenForm(const DialogHost& host, FileChoosers& choosers, Scanner& scanner,
+                     Clipboard& clipboard)
+    : ArtDialog(host, kFormWidth, kFormHeight),
+      choosers_(choosers),
+      scanner_(scanner),
+      clipboard_(clipboard) {
   setObjectName("OpenForm");
   bClipboard = AddButton("bClipboard", 82, -1, "Paste From Clipboard", true);
   bClipart = AddButton("bClipart", 18, 58, "Load From Clipart", true);
@@ -67,7 +61,7 @@ TOpenForm::TOpenForm(const DialogHost& host, FileChoosers& choosers, Scanner& sc
 }
 
 void TOpenForm::TimerTimer() {
-  bClipboard->SetTransparency(ClipboardHasImage() ? 0 : kFaded);
+  bClipboard->SetTransparency(clipboard_.HasPicture() ? 0 : kFaded);
 }
 
 void TOpenForm::showEvent(QShowEvent* event) {
@@ -92,12 +86,9 @@ void TOpenForm::bClipartClick() {
 }
 
 void TOpenForm::bClipboardClick() {
-  if (!ClipboardHasImage()) return;
-  const QImage image = QGuiApplication::clipboard()->image();
-  if (image.isNull()) return;
-  if (!IsAcceptableSize(image.width(), image.height()))
-    throw Error("The picture on the clipboard is too large");
-  ResultPicture = ToBitmap(image);
+  std::optional<Bitmap> picture = clipboard_.Picture();
+  if (!picture) return;
+  ResultPicture = std::move(*picture);
   EndModal(kModalOk);
 }
 

@@ -11,6 +11,7 @@
 
 namespace quillo {
 
+class Clipboard;
 class FileChoosers;
 class Scanner;
 class TCaptureBitmapDialog;
@@ -18,7 +19,7 @@ class TCaptureBitmapDialog;
 class TOpenForm : public ArtDialog {
   Q_OBJECT
  public:
-  TOpenForm(const DialogHost& host, FileChoosers& choosers, Scanner& scanner);
+  TOpenForm(const DialogHost& host, FileChoosers& choosers, Scanner& scanner, Clipboard& clipboard);
   // The camera dialog, created after this one at start-up.
   void AttachCamera(TCaptureBitmapDialog& camera) { camera_ = &camera; }
 
@@ -58,6 +59,7 @@ class TOpenForm : public ArtDialog {
 
   FileChoosers& choosers_;
   Scanner& scanner_;
+  Clipboard& clipboard_;
   TCaptureBitmapDialog* camera_ = nullptr;
 };
 

@@ -1,12 +1,12 @@
 #include "TSaveForm.h"
 
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QShowEvent>
 #include <QUrl>
 
+#include "Clipboard.h"
 #include "FileChoosers.h"
 #include "MessageBoxes.h"
 #include "Printers.h"
@@ -83,8 +83,7 @@ void TSaveForm::bFileClick() {
 
 void TSaveForm::bClipboardClick() {
   if (!SaveBitmap) return;
-  QGuiApplication::clipboard()->setImage(
-      ToImage(*SaveBitmap).convertToFormat(QImage::Format_RGB888));
+  services_.clipboard.SetPicture(*SaveBitmap);
   EndModal(kModalOk);
 }
 

@@ -11,6 +11,7 @@
 
 namespace quillo {
 
+class Clipboard;
 class FileChoosers;
 class MessageBoxes;
 class Printers;
@@ -24,6 +25,7 @@ struct SaveServices {
   Printers& printers;
   VideoCodecChooser& codecs;
   Shell& shell;
+  Clipboard& clipboard;
 };
 
 class TSaveForm : public ArtDialog {

@@ -26,8 +26,4 @@ const Bitmap& VideoDecoder::Frame(int index) {
   return streams_->video->Frame(index);
 }
 
-std::string FfmpegErrorText(int code) {
-  return codecs::Codecs().ffmpegErrorText(code);
-}
-
 }  // namespace quillo

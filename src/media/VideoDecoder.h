@@ -30,7 +30,4 @@ class VideoDecoder {
   std::unique_ptr<Streams> streams_;
 };
 
-// FFmpeg's sentence for an error code, or "Unknown error code".
-std::string FfmpegErrorText(int code);
-
 }  // namespace quillo

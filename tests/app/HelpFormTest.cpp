@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <set>
+#include <string>
 
 #include "app/QuilloApplication.h"
 #include "app/QuilloWindows.h"
@@ -16,23 +18,16 @@
 #include "skin/TGraphicButton.h"
 #include "skin/TNonRectPanel.h"
 #include "skin/TPaintBox.h"
-#include "support/RunningWindows.h"
 #include "support/TestFolder.h"
+#include "support/WindowsTest.h"
 
 namespace quillo {
 namespace {
 
-class HelpForm : public ::testing::Test {
+class HelpForm : public testing::WindowsTest {
  protected:
-  void Start(const testing::DataFolder& data) {
-    running_.reset();
-    running_ = std::make_unique<testing::RunningWindows>(data);
-    recorded_ = &running_->recorded;
-    windows_ = running_->windows.get();
-  }
-  void TearDown() override { running_.reset(); }
-  QStringList Errors() const { return recorded_->messages.errors; }
-  TJumpForm& Form() { return *windows_->JumpForm; }
+  explicit HelpForm(const std::set<std::string>& omit = {})
+      : WindowsTest(StartIn::ProgramChoice, omit) {}
   THelpForm& Help() { return *windows_->HelpForm; }
 
   enum class Outcome { NotShown, Closed, LeftOpen };
@@ -56,15 +51,15 @@ class HelpForm : public ::testing::Test {
     Help().OnShowModal = nullptr;
     return outcome;
   }
+};
 
-  std::unique_ptr<testing::RunningWindows> running_;
-  testing::RecordingServices* recorded_ = nullptr;
-  QuilloWindows* windows_ = nullptr;
+// A data folder without the text of the Blending screen's help.
+class HelpFormWithoutAPage : public HelpForm {
+ protected:
+  HelpFormWithoutAPage() : HelpForm({"help4.txt"}) {}
 };
 
 TEST_F(HelpForm, ShowsTheScreensHelpOnTheArtOverThePictureAreaUntilAPress) {
-  const testing::DataFolder data;
-  Start(data);
   TJumpForm& form = Form();
   THelpForm& help = Help();
   form.BackgroundBitmap = testing::TestFace(640, 480);  // art whose pixels all differ
@@ -108,13 +103,11 @@ TEST_F(HelpForm, ShowsTheScreensHelpOnTheArtOverThePictureAreaUntilAPress) {
 }
 
 TEST_F(HelpForm, TheAboutTextStopsTheIntroVideoAndTheHomePictureComesBack) {
-  const testing::DataFolder data;
   QProcess ffmpeg;
   ffmpeg.start("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=64x64:rate=15",
                           "-frames:v", "15", "-c:v", "mjpeg", "-pix_fmt", "yuvj420p",
-                          QString::fromStdString(data.Path()) + "resource/video1.avi"});
+                          QString::fromStdString(data_.Path()) + "resource/video1.avi"});
   ASSERT_TRUE(ffmpeg.waitForFinished(20000));
-  Start(data);
   TJumpForm& form = Form();
   form.VideoTimerTag = 1;
   form.VideoTimerTimer();
@@ -138,9 +131,7 @@ TEST_F(HelpForm, TheAboutTextStopsTheIntroVideoAndTheHomePictureComesBack) {
   EXPECT_TRUE(Errors().isEmpty()) << Errors().join("\n").toStdString();
 }
 
-TEST_F(HelpForm, AMissingTextIsNamedInOneErrorBoxAndNothingShows) {
-  const testing::DataFolder data({"help4.txt"});
-  Start(data);
+TEST_F(HelpFormWithoutAPage, AMissingTextIsNamedInOneErrorBoxAndNothingShows) {
   TJumpForm& form = Form();
   form.CurrentScreen = 4;
   form.PaintBox->show();
@@ -153,8 +144,6 @@ TEST_F(HelpForm, AMissingTextIsNamedInOneErrorBoxAndNothingShows) {
 }
 
 TEST_F(HelpForm, LoadTextEndsEveryLineAndReadsUtf8OrElseLatin1) {
-  const testing::DataFolder data;
-  Start(data);
   THelpForm& help = Help();
   const QTemporaryDir dir;
   const std::string path = dir.filePath("text.txt").toStdString();
@@ -184,8 +173,6 @@ TEST_F(HelpForm, LoadTextEndsEveryLineAndReadsUtf8OrElseLatin1) {
 }
 
 TEST_F(HelpForm, TheTextsOfTheDataFolderFitTheWindow) {
-  const testing::DataFolder data;
-  Start(data);
   THelpForm& help = Help();
   const QFontMetrics metrics(help.Label1.font);
   for (const char* name :

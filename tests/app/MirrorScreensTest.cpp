@@ -7,19 +7,18 @@
 #include "app/QuilloWindows.h"
 #include "io/core/Folders.h"
 #include "skin/TGraphicSlider.h"
-#include "support/RunningWindows.h"
 #include "support/TestFolder.h"
+#include "support/WindowsTest.h"
 
 namespace quillo {
 namespace {
 
-class MirrorScreens : public ::testing::Test {
+class MirrorScreens : public testing::WindowsTest {
  protected:
   void SetUp() override {
     windows_->WarpWindow->show();  // the screens' mirror, without the slide
     QCoreApplication::processEvents();
   }
-  TJumpForm& Form() { return *windows_->JumpForm; }
   TWarpWindow& Mirror() { return *windows_->WarpWindow; }
   WarpModel& Model() { return Mirror().Model(); }
   void Move(QWidget& w, int x, int y) {
@@ -27,11 +26,6 @@ class MirrorScreens : public ::testing::Test {
                      Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&w, &move);
   }
-
-  testing::DataFolder data_;
-  testing::RunningWindows running_{data_};
-  testing::RecordingServices& recorded_ = running_.recorded;
-  std::unique_ptr<QuilloWindows>& windows_ = running_.windows;
 };
 
 TEST_F(MirrorScreens, AWarpDragSmearsExactlyAsTheBrushAndRepaintsTheSquare) {

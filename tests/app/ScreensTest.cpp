@@ -14,20 +14,19 @@
 #include "skin/TGraphicSlider.h"
 #include "skin/TNonRectPanel.h"
 #include "skin/TPaintBox.h"
-#include "support/RunningWindows.h"
 #include "support/TestFolder.h"
+#include "support/WindowsTest.h"
 
 namespace quillo {
 namespace {
 
-class Screens : public ::testing::Test {
+class Screens : public testing::WindowsTest {
  protected:
   void SetUp() override {
     QApplication::setActiveWindow(&Form());
     QCoreApplication::processEvents();
     recorded_.sound.played.clear();
   }
-  TJumpForm& Form() { return *windows_->JumpForm; }
   QString LastCue() const {
     const auto& played = recorded_.sound.played;
     return played.empty() ? QString() : QString::fromStdString(played.back());
@@ -42,11 +41,6 @@ class Screens : public ::testing::Test {
     QCoreApplication::sendEvent(client, &move);
     QTest::mouseRelease(client, Qt::LeftButton, Qt::NoModifier, to);
   }
-
-  testing::DataFolder data_;
-  testing::RunningWindows running_{data_};
-  testing::RecordingServices& recorded_ = running_.recorded;
-  std::unique_ptr<QuilloWindows>& windows_ = running_.windows;
 };
 
 TEST_F(Screens, SlidingIntoWarpingAndBackHome) {

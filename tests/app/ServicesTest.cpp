@@ -3,21 +3,32 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QPrinter>
+#include <string>
 
 #include "app/Services.h"
 
 namespace quillo {
 namespace {
 
-TEST(Services, WithoutAScreenTheWindowServicesSayWhyTheyAreUnavailable) {
+TEST(Services, WithoutAScreenTheWindowServicesSayWhyAndAskNothing) {
   ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
   qunsetenv("QUILLO_NULL_SERVICES");
   const Services s = Services::Load();
-  EXPECT_FALSE(s.messages->Available());
-  EXPECT_NE(s.messages->WhyUnavailable().find("offscreen"), std::string::npos);
-  EXPECT_FALSE(s.shell->Available());
-  s.shell->Open(QUrl("https://example.org"));  // does nothing, quietly
-  s.sound->PlayCue("/nowhere/start.wav");
+  for (const PlatformService* service : {static_cast<const PlatformService*>(s.messages.get()),
+                                         static_cast<const PlatformService*>(s.shell.get()),
+                                         static_cast<const PlatformService*>(s.files.get()),
+                                         static_cast<const PlatformService*>(s.printers.get()),
+                                         static_cast<const PlatformService*>(s.codecs.get())}) {
+    EXPECT_FALSE(service->Available());
+    EXPECT_NE(service->WhyUnavailable().find("offscreen"), std::string::npos)
+        << service->WhyUnavailable();
+  }
+  // The unavailable twins answer at once, as a person who cancelled would.
+  EXPECT_FALSE(s.files->OpenPicture("/tmp/", "*.bmp", nullptr).has_value());
+  EXPECT_FALSE(s.files->SaveFile("/tmp/", "*.bmp", "bmp", "Save", nullptr).has_value());
+  EXPECT_EQ(s.printers->ChoosePrinter(nullptr), nullptr);
+  EXPECT_FALSE(s.codecs->ChooseCodec(64, 48, nullptr).has_value());
 }
 
 TEST(Services, TheForcingVariableTurnsEveryServiceOff) {
@@ -27,7 +38,11 @@ TEST(Services, TheForcingVariableTurnsEveryServiceOff) {
   for (const PlatformService* service : {static_cast<const PlatformService*>(s.messages.get()),
                                          static_cast<const PlatformService*>(s.shell.get()),
                                          static_cast<const PlatformService*>(s.sound.get()),
-                                         static_cast<const PlatformService*>(s.scanner.get())}) {
+                                         static_cast<const PlatformService*>(s.files.get()),
+                                         static_cast<const PlatformService*>(s.printers.get()),
+                                         static_cast<const PlatformService*>(s.codecs.get()),
+                                         static_cast<const PlatformService*>(s.scanner.get()),
+                                         static_cast<const PlatformService*>(s.clipboard.get())}) {
     EXPECT_FALSE(service->Available());
     EXPECT_EQ(service->WhyUnavailable(), "Turned off for this run");
   }

@@ -23,17 +23,6 @@ TEST(Bitmap, ClipsDrawingFillingAndCopying) {
   EXPECT_TRUE(canvas.Copy({5, 5, 9, 9}).Empty());
 }
 
-TEST(Bitmap, ConvertsTo24BitsAndBackDroppingTheFourthByte) {
-  Bitmap b(2, 1);
-  b.At(0, 0) = MakePixel(1, 2, 3, 0xAA);
-  b.At(1, 0) = MakePixel(250, 251, 252, 0xBB);
-  const auto rgb = ToRgb24(b);
-  EXPECT_EQ(rgb, (std::vector<std::uint8_t>{3, 2, 1, 252, 251, 250}));
-  const Bitmap back = FromRgb24(rgb.data(), 2, 1);
-  EXPECT_EQ(back.At(0, 0), MakePixel(1, 2, 3));
-  EXPECT_EQ(back.At(1, 0), MakePixel(250, 251, 252));
-}
-
 TEST(Bitmap, RefusesSizesBeyondTheLimits) {
   EXPECT_THROW(Bitmap(kMaxPictureSide + 1, 1), Error);
   EXPECT_THROW(Bitmap(20000, 20000), Error);

@@ -14,8 +14,8 @@
 #include "skin/TGraphicButton.h"
 #include "skin/TNonRectPanel.h"
 #include "skin/TPaintBox.h"
-#include "support/RunningWindows.h"
 #include "support/TestFolder.h"
+#include "support/WindowsTest.h"
 
 namespace quillo {
 namespace {
@@ -23,7 +23,7 @@ namespace {
 constexpr QRgb kRed = 0xFFFF0000;
 const Pixel kLeft = MakePixel(7, 101, 255, 0xFF);
 
-class BlendScreen : public ::testing::Test {
+class BlendScreen : public testing::WindowsTest {
  protected:
   void SetUp() override {
     Blend().Blend.SetPicture(BlendPicture::Left, Bitmap(kBlendSide, kBlendSide, kLeft));
@@ -31,7 +31,6 @@ class BlendScreen : public ::testing::Test {
     Blend().Blend.SetPicture(BlendPicture::Blend, Blend().Blend.LeftFace());
     Form().GraphicButton4Click();
   }
-  TJumpForm& Form() { return *windows_->JumpForm; }
   TBlendForm& Blend() { return *windows_->BlendForm; }
   TPaintBox* Box() { return Form().PaintBox; }
 
@@ -53,10 +52,6 @@ class BlendScreen : public ::testing::Test {
     BlendDab(b, source, x, y, ox, oy);
     return b;
   }
-
-  testing::DataFolder data_;
-  testing::RunningWindows running_{data_};
-  std::unique_ptr<QuilloWindows>& windows_ = running_.windows;
 };
 
 TEST_F(BlendScreen, APressOnAFaceMovesTheAnchorAndItsMarkThere) {

@@ -20,25 +20,24 @@
 #include "skin/TNonRectPanel.h"
 #include "skin/TPaintBox.h"
 #include "skin/core/SmoothDraw.h"
-#include "support/RunningWindows.h"
 #include "support/TestFolder.h"
+#include "support/WindowsTest.h"
 
 namespace quillo {
 namespace {
 
 constexpr QRgb kRed = 0xFFFF0000, kBlack = 0xFF000000;
 
-class MorphScreen : public ::testing::Test {
+class MorphScreen : public testing::WindowsTest {
  protected:
+  MorphScreen() : WindowsTest(StartIn::Files) {}
   void SetUp() override {
     Morph().Morph.SetFace(MorphPicture::One, testing::TestFace(kMorphSize, kMorphSize));
     Morph().Morph.SetFace(MorphPicture::Two,
                           Bitmap(kMorphSize, kMorphSize, MakePixel(250, 240, 230)));
     Form().GraphicButton2Click();
   }
-  TJumpForm& Form() { return *windows_->JumpForm; }
   TMorphForm& Morph() { return *windows_->MorphForm; }
-  std::string InFiles(const char* name) { return files_.filePath(name).toStdString(); }
 
   // The pointer over a box at (x, y), with the buttons held.
   static void Move(TPaintBox* box, int x, int y, Qt::MouseButtons held = Qt::NoButton) {
@@ -63,12 +62,6 @@ class MorphScreen : public ::testing::Test {
     ShowMorphFrame(m, position, kSliderMax, display);
     return display;
   }
-
-  testing::DataFolder data_;
-  QTemporaryDir files_;
-  testing::RunningWindows running_{data_, files_.path().toStdString() + "/"};
-  testing::RecordingServices& recorded_ = running_.recorded;
-  std::unique_ptr<QuilloWindows>& windows_ = running_.windows;
 };
 
 TEST_F(MorphScreen, LinesAreDrawnDraggedAndDeletedWithTheMouseWithoutTouchingTheCentre) {

@@ -3,7 +3,6 @@
 // does not come, where the dialogs sit; and the face reaching the mirror
 // window from the Load tab and from a drop.
 #include <gtest/gtest.h>
-#include <QClipboard>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -22,18 +21,17 @@
 #include "skin/BitmapImage.h"
 #include "skin/TGraphicButton.h"
 #include "skin/TNonRectPanel.h"
-#include "support/RunningWindows.h"
 #include "support/ShowModalWhile.h"
 #include "support/TestFolder.h"
+#include "support/WindowsTest.h"
 
 namespace quillo {
 namespace {
 
-class SourceDialogs : public ::testing::Test {
+class SourceDialogs : public testing::WindowsTest {
  protected:
+  SourceDialogs() : WindowsTest(StartIn::Files) {}
   void SetUp() override { recorded_.sound.played.clear(); }
-  void TearDown() override { QGuiApplication::clipboard()->clear(); }
-  TJumpForm& Form() { return *windows_->JumpForm; }
   TOpenForm& Open() { return *windows_->OpenForm; }
   std::vector<std::optional<std::string>>& Answers() { return recorded_.files.answers; }
 
@@ -70,12 +68,6 @@ class SourceDialogs : public ::testing::Test {
     const auto& played = recorded_.sound.played;
     return played.empty() ? QString() : QString::fromStdString(played.back());
   }
-
-  testing::DataFolder data_;
-  QTemporaryDir files_;
-  testing::RunningWindows running_{data_, files_.path().toStdString() + "/"};
-  testing::RecordingServices& recorded_ = running_.recorded;
-  std::unique_ptr<QuilloWindows>& windows_ = running_.windows;
 };
 
 TEST_F(SourceDialogs, AChosenFileEndsWithOkAndItsPicture) {
@@ -118,9 +110,7 @@ TEST_F(SourceDialogs, TheClipartButtonStartsInTheClipartFolder) {
 }
 
 TEST_F(SourceDialogs, TheClipboardButtonFollowsTheClipboardAndTakesOnlyAPicture) {
-  QClipboard& clipboard = *QGuiApplication::clipboard();
-  clipboard.setText("only words");
-  Open().TimerTimer();
+  Open().TimerTimer();  // an empty clipboard, or one with words only
   EXPECT_EQ(Open().bClipboard->Transparency(), 50);
   EXPECT_EQ(Open().Timer.interval(), 250);
   EXPECT_TRUE(Open().Timer.isActive());  // also while hidden
@@ -131,9 +121,7 @@ TEST_F(SourceDialogs, TheClipboardButtonFollowsTheClipboardAndTakesOnlyAPicture)
   });
   EXPECT_EQ(result, kModalCancel);
 
-  QImage picture(20, 10, QImage::Format_RGB32);
-  picture.fill(QColor(10, 200, 30));
-  clipboard.setImage(picture);
+  recorded_.clipboard.picture = Bitmap(20, 10, MakePixel(10, 200, 30));
   Open().TimerTimer();  // the timer's next tick
   EXPECT_EQ(Open().bClipboard->Transparency(), 0);
   result = ShowOpen([](TOpenForm& f) { Click(f.bClipboard); });

@@ -1,5 +1,6 @@
-// The image codec adapter: what it does to its picture, to files and to the
-// clipboard the user shares with other programs.
+// The image codec adapter: what it does to its picture, to files and, through
+// the toolkit's clipboard service, to the clipboard the user shares with
+// other programs.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -10,6 +11,7 @@
 
 #include "base/Error.h"
 #include "base/FileBytes.h"
+#include "io/Clipboard.h"
 #include "io/TLead.h"
 #include "io/core/BmpCodec.h"
 #include "support/TestFolder.h"
@@ -19,6 +21,7 @@ namespace {
 
 TEST(TLead, AssigningABitmapLeavesTheClipboardAlone) {
   QClipboard* clipboard = QGuiApplication::clipboard();
+  QtClipboard service;
   clipboard->setText("the user's words");
   const Bitmap face = testing::TestFace(30, 20);
   TLead lead;
@@ -31,14 +34,14 @@ TEST(TLead, AssigningABitmapLeavesTheClipboardAlone) {
   EXPECT_EQ(copy.Picture(), face);
   copy.Assign(nullptr);
   EXPECT_TRUE(copy.Empty());
-  EXPECT_THROW(copy.SaveToClipboard(), Error);
+  EXPECT_THROW(copy.SaveToClipboard(service), Error);
 
   // Copying to the clipboard and pasting back gives the same picture.
-  lead.SaveToClipboard();
-  copy.LoadFromClipboard();
+  lead.SaveToClipboard(service);
+  copy.LoadFromClipboard(service);
   EXPECT_EQ(copy.Picture(), face);
   clipboard->setText("no picture");
-  EXPECT_THROW(copy.LoadFromClipboard(), Error);
+  EXPECT_THROW(copy.LoadFromClipboard(service), Error);
   EXPECT_EQ(copy.Picture(), face);
 }
 

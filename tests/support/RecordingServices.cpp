@@ -21,6 +21,7 @@ RecordingServices::RecordingServices()
       files(Install<ScriptedFileChoosers>(services.files)),
       printers(Install<ScriptedPrinters>(services.printers)),
       codecs(Install<ScriptedVideoCodecChooser>(services.codecs)),
-      scanner(Install<ScriptedScanner>(services.scanner)) {}
+      scanner(Install<ScriptedScanner>(services.scanner)),
+      clipboard(Install<RecordingClipboard>(services.clipboard)) {}
 
 }  // namespace quillo::testing

@@ -120,6 +120,20 @@ class ScriptedScanner final : public Scanner {
   std::vector<QWidget*> windows;
 };
 
+// A clipboard of the test's own, holding what the test or the program put
+// there; copies counts the pictures put on it.
+class RecordingClipboard final : public Clipboard {
+ public:
+  bool HasPicture() const override { return picture.has_value(); }
+  std::optional<Bitmap> Picture() const override { return picture; }
+  void SetPicture(const Bitmap& p) override {
+    picture = p;
+    ++copies;
+  }
+  std::optional<Bitmap> picture;
+  int copies = 0;
+};
+
 // A set of services made of recording doubles, with typed access to them.
 struct RecordingServices {
   RecordingServices();
@@ -134,6 +148,7 @@ struct RecordingServices {
   ScriptedPrinters& printers;
   ScriptedVideoCodecChooser& codecs;
   ScriptedScanner& scanner;
+  RecordingClipboard& clipboard;
 };
 
 }  // namespace quillo::testing

@@ -7,7 +7,6 @@ extern "C" const quillo::codecs::CodecTable* quillo_codecs_table() {
   static const CodecTable table{
       .version = kCodecTableVersion,
       .openVideo = OpenFfmpegVideo,
-      .ffmpegErrorText = FfmpegErrorText,
       .createVideo = CreateFfmpegVideo,
       .aviVideoEncoders = AviVideoEncoders,
       .aviVideoEncoderUsable = AviVideoEncoderUsable,

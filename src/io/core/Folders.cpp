@@ -52,11 +52,6 @@ std::string WithTrailingSeparator(std::string folder) {
   return folder;
 }
 
-std::string FolderOf(std::string_view path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
-}
-
 std::string ChooseProgramFolder(const std::string& exeFolder) {
   const std::string beside = WithTrailingSeparator(exeFolder);
   if (IsDirectory(beside + MatchEntry(beside, kResourceFolder))) return beside;

@@ -16,9 +16,6 @@ inline std::string StartFolder;
 // The folder with a trailing "/" unless it already ends in one.
 std::string WithTrailingSeparator(std::string folder);
 
-// The folder part of a path, up to and including the last "/".
-std::string FolderOf(std::string_view path);
-
 // The program folder for an executable in exeFolder: exeFolder itself when a
 // "Resource" folder (any letter case) lies beside the executable, otherwise
 // exeFolder + "../share/quillo/" when that holds one, otherwise exeFolder.

@@ -1,8 +1,9 @@
 #pragma once
 // The picture formats Quillo reads, in the order the open dialogs list them:
-// the platform's own (bitmaps, icons, metafiles), then the image codec
-// adapter's (TLead). A file's reader is chosen by its extension, so the
-// extension of a file must be one of these.
+// the platform's own (bitmaps, icons, metafiles), then those of the picture
+// readers (io/PictureReaders.h: ImageMagick, Ghostscript and our own). A
+// file's reader is chosen by its extension, so the extension of a file must
+// be one of these.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -1,7 +1,6 @@
 #include "effects/core/MorphFile.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <bit>
 #include <cstring>
@@ -12,6 +11,7 @@
 #include "base/FileBytes.h"
 #include "io/core/BmpCodec.h"
 #include "skin/core/SmoothDraw.h"
+#include "support/ScratchFolder.h"
 
 namespace quillo {
 namespace {
@@ -74,23 +74,10 @@ void ExpectInvalid(const Bytes& bytes, const char* message) {
   }
 }
 
-class TempFolder {
- public:
-  TempFolder() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("morphfile-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() { std::filesystem::remove_all(path_); }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  std::size_t Count() const {
-    return std::distance(std::filesystem::directory_iterator(path_), {});
-  }
-
- private:
-  static inline int counter_ = 0;
-  std::filesystem::path path_;
-};
+// The files in a folder.
+std::size_t FileCount(const testing::ScratchFolder& folder) {
+  return std::distance(std::filesystem::directory_iterator(folder.Path()), {});
+}
 
 TEST(MorphFile, EmptyMorphIsTheCountAndTwo32BitPictures) {
   MorphModel m = Sample(0);
@@ -204,7 +191,7 @@ TEST(MorphFile, PicturesOfAnotherSizeOrDepthAreFittedInto145Square) {
 }
 
 TEST(MorphFile, FilesOnDiskAndTheirFailures) {
-  TempFolder folder;
+  const testing::ScratchFolder folder;
   const std::string path = folder.File("a.mph");
   WriteMorphFile(path, Sample(4));
   EXPECT_EQ(ReadFileBytes(path), EncodeMorphFile(Sample(4)));
@@ -239,7 +226,7 @@ TEST(MorphFile, FilesOnDiskAndTheirFailures) {
   std::ofstream(blocked + "/keep") << "x";
   EXPECT_THROW(WriteMorphFile(blocked, Sample(1)), Error);
   EXPECT_TRUE(std::filesystem::exists(blocked + "/keep"));
-  EXPECT_EQ(folder.Count(), 2u);  // a.mph and blocked.mph
+  EXPECT_EQ(FileCount(folder), 2u);  // a.mph and blocked.mph
 }
 
 }  // namespace

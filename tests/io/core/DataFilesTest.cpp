@@ -1,7 +1,6 @@
 #include "io/core/DataFiles.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 
 #include "base/Error.h"
 #include "io/core/Folders.h"
+#include "support/ScratchFolder.h"
 
 namespace quillo {
 namespace {
@@ -48,9 +48,8 @@ TEST(DataFiles, GeneratedPathsSpellEachFolderOneWay) {
 // resolving the same name, must arrive at that very file, and all of them lie
 // in the two data folders.
 TEST(DataFiles, TheProgramFindsWhatAGeneratorWrites) {
-  std::string pattern = (fs::temp_directory_path() / "quillo-test-XXXXXX").string();
-  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-  const std::string folder = WithTrailingSeparator(pattern);
+  const testing::ScratchFolder scratch;
+  const std::string folder = WithTrailingSeparator(scratch.Path().string());
   for (const std::string& name : DataNames()) {
     const std::string path = GeneratedFilePath(folder, name);
     fs::create_directories(fs::path(path).parent_path());
@@ -59,7 +58,6 @@ TEST(DataFiles, TheProgramFindsWhatAGeneratorWrites) {
   for (const std::string& name : DataNames())
     EXPECT_EQ(ResolveIn(folder, name), GeneratedFilePath(folder, name)) << name;
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
-  fs::remove_all(folder);
 }
 
 TEST(DataFiles, NumberedNamesExistOnlyInTheirRange) {

@@ -1,16 +1,14 @@
 #include "io/core/GemImage.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "base/Error.h"
 #include "base/FileBytes.h"
+#include "support/ScratchFolder.h"
 
 namespace quillo {
 namespace {
@@ -132,37 +130,22 @@ TEST(GemImage, DamagedOrShortDataIsAnError) {
               "The GEM IMG picture is damaged (a pattern run in a picture without patterns).");
 }
 
-// A temporary folder, removed with everything in it; path is empty when it
-// could not be made.
-struct TempFolder {
-  std::string path;
-  TempFolder() {
-    std::string name = (std::filesystem::temp_directory_path() / "quillo-gem-XXXXXX").string();
-    if (::mkdtemp(name.data())) path = name;
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    if (!path.empty()) std::filesystem::remove_all(path, ignored);
-  }
-};
-
 TEST(GemImage, ReadsNetpbmsMonochromePictures) {
   if (std::system("command -v pbmtogem >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "netpbm's pbmtogem is not installed";
-  const TempFolder folder;
-  ASSERT_FALSE(folder.path.empty());
+  const testing::ScratchFolder folder;
   // Widths that are not whole bytes, lines that repeat, long solid stretches.
   for (const auto& [w, h] : {std::pair{37, 9}, std::pair{300, 6}}) {
     const auto black = [](int x, int y) {
       return y == 3 || (y < 2 ? x < 120 : (x * y + x) % 5 < 2);
     };
-    std::ofstream pbm(folder.path + "/in.pbm");
+    std::ofstream pbm(folder.File("in.pbm"));
     pbm << "P1\n" << w << " " << h << "\n";
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) pbm << (black(x, y) ? "1" : "0") << (x + 1 < w ? " " : "\n");
     pbm.close();
-    const std::string img = folder.path + "/out.img";
-    const std::string command = "pbmtogem '" + folder.path + "/in.pbm' > '" + img + "'";
+    const std::string img = folder.File("out.img");
+    const std::string command = "pbmtogem '" + folder.File("in.pbm") + "' > '" + img + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     const Bitmap b = DecodeGemImg(ReadFileBytes(img));
     ASSERT_EQ(b.Width(), w);

@@ -1,10 +1,10 @@
 #include "io/core/MailerParams.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
+
+#include "support/ScratchFolder.h"
 
 namespace quillo {
 namespace {
@@ -14,19 +14,12 @@ namespace fs = std::filesystem;
 // A home folder of its own per test, with the mail programs' files put in.
 class MailerSources : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "quillo-mail-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    home_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(home_); }
-
   void Put(const std::string& relative, const std::string& text) {
-    const fs::path path = home_ / relative;
+    const fs::path path = home_.Path() / relative;
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << text;
   }
-  MailerParams Params() const { return GetMailerParams(home_.string()); }
+  MailerParams Params() const { return GetMailerParams(home_.Path().string()); }
 
   // Thunderbird with two servers and two accounts; the default account's
   // identity names the second server.
@@ -58,7 +51,7 @@ class MailerSources : public ::testing::Test {
         "smtp_server=smtp.home.example\nset_smtpport=0\nsmtp_port=465\n");
   }
 
-  fs::path home_;
+  testing::ScratchFolder home_;
 };
 
 TEST(MailerServerText, HostColonPortSplitsLikeTheBrowserEntry) {

@@ -1,15 +1,13 @@
 #include "skin/core/PsdReader.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "base/Error.h"
+#include "support/ScratchFolder.h"
 
 namespace quillo {
 namespace {
@@ -142,28 +140,13 @@ TEST(PsdReader, APictureItsDataCannotHoldIsRefusedBeforeItIsAllocated) {
   expectRefused(Bytes(huge.begin(), huge.begin() + 30), "8000 x 8000 pixels");  // in the sections
 }
 
-// A temporary folder, removed with everything in it; path is empty when it
-// could not be made.
-struct TempFolder {
-  std::string path;
-  TempFolder() {
-    std::string name = (std::filesystem::temp_directory_path() / "quillo-psd-XXXXXX").string();
-    if (::mkdtemp(name.data())) path = name;
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    if (!path.empty()) std::filesystem::remove_all(path, ignored);
-  }
-};
-
 TEST(PsdReader, ReadsImageMagicksFilesRawAndRunLength) {
   if (std::system("command -v convert >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "ImageMagick's convert is not installed";
-  const TempFolder folder;
-  ASSERT_FALSE(folder.path.empty());
+  const testing::ScratchFolder folder;
   const int w = 7, h = 5;
   Bitmap source(w, h);
-  std::ofstream ppm(folder.path + "/in.ppm", std::ios::binary);
+  std::ofstream ppm(folder.File("in.ppm"), std::ios::binary);
   ppm << "P6\n" << w << " " << h << "\n255\n";
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
@@ -173,9 +156,9 @@ TEST(PsdReader, ReadsImageMagicksFilesRawAndRunLength) {
     }
   ppm.close();
   for (const std::string compression : {"RLE", "None"}) {
-    const std::string out = folder.path + "/" + compression + ".psd";
-    const std::string command = "convert '" + folder.path + "/in.ppm' -type TrueColor -compress " +
-                                compression + " '" + out + "'";
+    const std::string out = folder.File(compression + ".psd");
+    const std::string command = "convert '" + folder.File("in.ppm") +
+                                "' -type TrueColor -compress " + compression + " '" + out + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     Bitmap b;
     LoadPSD(b, out);

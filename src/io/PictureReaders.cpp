@@ -1,4 +1,4 @@
-#include "LeadFormats.h"
+#include "PictureReaders.h"
 
 #include <array>
 #include <cctype>
@@ -54,8 +54,8 @@ std::string AsClause(std::string sentence) {
 
 }  // namespace
 
-Bitmap DecodeLeadPicture(std::span<const std::uint8_t> bytes, std::string_view extension,
-                         const std::string& name) {
+Bitmap DecodeByPictureReader(std::span<const std::uint8_t> bytes, std::string_view extension,
+                             const std::string& name) {
   if (extension == "png" && IsOversizedPng(bytes)) throw Error("Picture too large: " + name);
   if (extension == "psd" && !PsdDataCouldHoldPicture(bytes))
     throw Error("Cannot read picture " + name + ": it is far too short for the size it claims.");
