@@ -1,14 +1,17 @@
 // The clip-art folder the build writes: every picture in it loads as the
 // open dialog would load it, and each format Quillo reads besides BMP is
-// there; the clip-art morphs stay beside them.
+// there (its TGA pictures upright); the clip-art morphs stay beside them.
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <filesystem>
 #include <map>
 #include <string>
 
+#include "base/FileBytes.h"
 #include "io/PictureFile.h"
 #include "io/core/PictureFormats.h"
+#include "io/core/PpmReader.h"
 
 namespace quillo {
 namespace {
@@ -28,6 +31,17 @@ TEST(BuildClipartFolder, EveryPictureLoadsAndEachFormatIsThere) {
     EXPECT_NO_THROW(picture = LoadPictureFile(entry.path().string())) << entry.path();
     EXPECT_GE(picture.Width(), 64) << entry.path();
     EXPECT_GE(picture.Height(), 64) << entry.path();
+    if (extension == ".tga") {
+      // Written top row first, so marked as running from the top; read as
+      // netpbm reads it.
+      EXPECT_EQ(ReadFileBytes(entry.path().string()).at(17) & 0x20, 0x20) << entry.path();
+      QProcess netpbm;
+      netpbm.start("tgatoppm", {QString::fromStdString(entry.path().string())});
+      ASSERT_TRUE(netpbm.waitForFinished(30000));
+      const QByteArray ppm = netpbm.readAllStandardOutput();
+      EXPECT_EQ(picture, DecodePpm(std::vector<std::uint8_t>(ppm.begin(), ppm.end())))
+          << entry.path();
+    }
     ++byExtension[extension];
   }
   int pictures = 0;

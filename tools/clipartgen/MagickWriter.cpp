@@ -29,6 +29,9 @@ void WriteWithMagick(const std::string& path, const QImage& picture, const std::
     if (coder == "JPEG") image.quality(90);
     if (coder == "TIFF") image.compressType(Magick::LZWCompression);
     if (coder == "TGA" || coder == "PCX") image.compressType(Magick::RLECompression);
+    // Rows marked as running from the top, as they are written: ImageMagick
+    // marks a TGA's rows as running from the bottom up but writes them top first.
+    if (coder == "TGA") image.orientation(Magick::TopLeftOrientation);
     Magick::Blob blob;
     image.write(&blob);
     const auto* data = static_cast<const std::uint8_t*>(blob.data());
