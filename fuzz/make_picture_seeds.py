@@ -14,7 +14,7 @@ import zlib
 
 # The registered extensions, in the registry's order.
 FORMATS = ["bmp", "ico", "wmf", "emf", "pcx", "gif", "tga", "png", "psd", "eps", "tif", "jpg",
-           "cmp", "mac", "pct", "img"]
+           "cmp", "mac", "pct", "img", "webp", "heic", "heif", "avif", "jp2", "jpeg", "jpe", "tiff"]
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "corpus", "picture")
 
@@ -140,6 +140,12 @@ def main():
         "tiny.img": gem,
         "tiny.cmp": b"LEAD",
         "tiny.emf": b"\x01\x00\x00\x00",
+        "tiny.webp": convert(ppm(4, 3), "webp:-"),
+        "tiny.heic": convert(ppm(4, 4), "heic:-"),
+        "tiny.avif": convert(ppm(4, 4), "avif:-"),
+        "tiny.jp2": convert(ppm(4, 3), "jp2:-"),
+        "tiny.jpeg": jpeg,
+        "tiny.tiff": convert(ppm(4, 3), "tiff:-"),
         # damaged, oversized or unknown
         "cut.png": rgb[:-20],
         "bad-crc.png": rgb[:29] + bytes((rgb[29] ^ 1,)) + rgb[30:],  # of the header

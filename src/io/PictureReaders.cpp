@@ -22,14 +22,22 @@ struct MagickCoder {
 
 // Each format's coder is named: TGA, PICT and others have no reliable magic
 // number, and a named coder keeps ImageMagick from choosing one by the bytes.
-constexpr std::array<MagickCoder, 8> kMagickCoders = {{{"pcx", "PCX"},
-                                                       {"gif", "GIF"},
-                                                       {"tga", "TGA"},
-                                                       {"png", "PNG"},
-                                                       {"psd", "PSD"},
-                                                       {"tif", "TIFF"},
-                                                       {"jpg", "JPEG"},
-                                                       {"pct", "PICT"}}};
+constexpr std::array<MagickCoder, 16> kMagickCoders = {{{"pcx", "PCX"},
+                                                        {"gif", "GIF"},
+                                                        {"tga", "TGA"},
+                                                        {"png", "PNG"},
+                                                        {"psd", "PSD"},
+                                                        {"tif", "TIFF"},
+                                                        {"jpg", "JPEG"},
+                                                        {"pct", "PICT"},
+                                                        {"webp", "WEBP"},
+                                                        {"heic", "HEIC"},
+                                                        {"heif", "HEIC"},
+                                                        {"avif", "AVIF"},
+                                                        {"jp2", "JP2"},
+                                                        {"jpeg", "JPEG"},
+                                                        {"jpe", "JPEG"},
+                                                        {"tiff", "TIFF"}}};
 
 // A PNG file's size from its header. ImageMagick's PNG reader refuses an
 // oversized picture without saying why, so such a picture is refused here.

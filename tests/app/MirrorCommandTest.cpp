@@ -83,10 +83,10 @@ TEST_F(MirrorCommand, ReadsThePictureFormatsTheDialogsOpen) {
   ASSERT_EQ(fromTga.exitCode, 0) << fromTga.err.toStdString();
   EXPECT_EQ(ReadFileBytes(In("b.bmp").toStdString()), ReadFileBytes(In("a.bmp").toStdString()));
 
-  QFile::copy(In("face.tga"), In("face.jpeg"));
-  const Outcome unknown = Quillo({"mirror", "--kind", "squeeze", In("face.jpeg"), In("c.bmp")});
+  QFile::copy(In("face.tga"), In("face.jfif"));
+  const Outcome unknown = Quillo({"mirror", "--kind", "squeeze", In("face.jfif"), In("c.bmp")});
   EXPECT_EQ(unknown.exitCode, 2);
-  EXPECT_EQ(unknown.err, "quillo mirror: Unknown picture file extension (.jpeg)\n");
+  EXPECT_EQ(unknown.err, "quillo mirror: Unknown picture file extension (.jfif)\n");
 }
 
 TEST_F(MirrorCommand, BadInputGetsOneLineExitCodeTwoAndWritesNothing) {

@@ -467,6 +467,52 @@ TEST_F(PictureFiles, GreyTiffsWhoseZeroIsWhiteAreNotNegatives) {
   }
 }
 
+// The mean difference of the colour channels of two pictures of one size.
+double MeanError(const Bitmap& a, const Bitmap& b) {
+  double total = 0;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      for (const auto channel : {Red, Green, Blue})
+        total += std::abs(channel(a.At(x, y)) - channel(b.At(x, y)));
+  return total / (a.Width() * a.Height() * 3.0);
+}
+
+TEST_F(PictureFiles, TodaysFormatsAndSecondSpellingsLoad) {
+  const Bitmap source = Source();
+  Run("convert", {"source.ppm", "-define", "webp:lossless=true", "today.webp"});
+  Run("convert", {"source.ppm", "-quality", "0", "today.jp2"});  // 0: lossless
+  Run("convert", {"source.ppm", "-quality", "95", "today.heic"});
+  Run("convert", {"source.ppm", "-quality", "95", "today.avif"});
+  // WebP by Qt's reader, JPEG 2000 by Pillow's: the very same pixels.
+  const Bitmap webp = LoadPictureFile(Path("today.webp"));
+  EXPECT_EQ(webp, source);
+  EXPECT_EQ(webp, ToBitmap(QImage(QString::fromStdString(Path("today.webp")))));
+  const Bitmap jp2 = LoadPictureFile(Path("today.jp2"));
+  EXPECT_EQ(jp2, source);
+  Run("/usr/bin/python3", {"-c",
+                           "import sys; from PIL import Image; "
+                           "Image.open(sys.argv[1]).convert('RGB').save(sys.argv[2])",
+                           "today.jp2", "jp2-by-pillow.ppm"});
+  EXPECT_EQ(DecodePpm(ReadFileBytes(Path("jp2-by-pillow.ppm"))), jp2);
+  // HEIF and AVIF keep colours only nearly, as JPEG does.
+  for (const char* file : {"today.heic", "today.avif"}) {
+    const Bitmap lossy = LoadPictureFile(Path(file));
+    ASSERT_EQ(lossy.Width(), kW) << file;
+    ASSERT_EQ(lossy.Height(), kH) << file;
+    EXPECT_LT(MeanError(lossy, source), 8.0) << file;
+  }
+  QFile::copy(QString::fromStdString(Path("today.heic")),
+              QString::fromStdString(Path("today.heif")));
+  EXPECT_EQ(LoadPictureFile(Path("today.heif")), LoadPictureFile(Path("today.heic")));
+  // The second spellings read as the first.
+  for (const auto& [first, second] : {std::pair{"picture.jpg", "picture.jpeg"},
+                                      {"picture.jpg", "picture.JPE"},
+                                      {"picture.tif", "picture.tiff"}}) {
+    QFile::copy(QString::fromStdString(Path(first)), QString::fromStdString(Path(second)));
+    EXPECT_EQ(LoadPictureFile(Path(second)), LoadPictureFile(Path(first))) << second;
+  }
+}
+
 TEST_F(PictureFiles, AGifFrameStandsOnTheGifsScreen) {
   // The source's top left 20 x 10 as the one frame, at (5, 7) of a 40 x 30 screen.
   Run("convert",
@@ -581,9 +627,9 @@ TEST_F(PictureFiles, ExtensionsChooseTheReader) {
     return std::string();
   };
   const auto jpeg = ReadFileBytes(Path("picture.jpg"));
-  EXPECT_EQ(refusal(jpeg, "face.jpeg"), "Unknown picture file extension (.jpeg)");
+  EXPECT_EQ(refusal(jpeg, "face.jfif"), "Unknown picture file extension (.jfif)");
   EXPECT_EQ(refusal(jpeg, "folder.d/face"), "Unknown picture file extension ()");
-  EXPECT_EQ(Refusal("missing.Jpeg"), "Unknown picture file extension (.Jpeg)");  // before opening
+  EXPECT_EQ(Refusal("missing.Jfif"), "Unknown picture file extension (.Jfif)");  // before opening
   EXPECT_EQ(LoadPictureBytes(ReadFileBytes(Path("picture.png")), "Face.PNG"), Source());
   EXPECT_NE(refusal(jpeg, "face.png"), "");  // the extension's reader, not a guess
 

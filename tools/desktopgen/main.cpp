@@ -25,7 +25,9 @@ using Substitution = std::pair<std::string, std::string>;
 std::string MimeTypes() {
   std::string list;
   for (const quillo::PictureFormat& f : quillo::PictureFormats())
-    if (!f.mimeType.empty()) list += std::string(f.mimeType) + ";";
+    if (const std::string type = std::string(f.mimeType) + ";";
+        !f.mimeType.empty() && list.find(type) == std::string::npos)
+      list += type;
   return list;
 }
 

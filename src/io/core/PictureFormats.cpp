@@ -25,6 +25,16 @@ const std::vector<PictureFormat>& PictureFormats() {
       {"mac", "MAC image", "image/x-macpaint"},
       {"pct", "PCT image", "image/x-pict"},
       {"img", "IMG image", ""},
+      // The formats of today's cameras and browsers, and the usual second
+      // spellings of JPEG and TIFF, after the adapter's own.
+      {"webp", "WebP image", "image/webp"},
+      {"heic", "HEIF image", "image/heic"},
+      {"heif", "HEIF image", "image/heif"},
+      {"avif", "AVIF image", "image/avif"},
+      {"jp2", "JPEG 2000 image", "image/jp2"},
+      {"jpeg", "JPEG image", "image/jpeg"},
+      {"jpe", "JPEG image", "image/jpeg"},
+      {"tiff", "TIFF image", "image/tiff"},
   };
   return formats;
 }

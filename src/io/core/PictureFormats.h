@@ -15,7 +15,8 @@ struct PictureFormat {
   std::string_view description;
   // The shared MIME-info type the desktop entry offers Quillo for; empty for
   // the formats no reader here takes (emf, cmp) and for GEM IMG, whose
-  // extension names disk images to the desktop.
+  // extension names disk images to the desktop. Second spellings repeat the
+  // type of the first.
   std::string_view mimeType;
 };
 

@@ -12,23 +12,28 @@ namespace {
 TEST(PictureFormats, OrderLookupAndFilter) {
   std::vector<std::string> extensions;
   for (const PictureFormat& f : PictureFormats()) extensions.emplace_back(f.extension);
-  EXPECT_EQ(extensions,
-            (std::vector<std::string>{"bmp", "ico", "wmf", "emf", "pcx", "gif", "tga", "png", "psd",
-                                      "eps", "tif", "jpg", "cmp", "mac", "pct", "img"}));
+  EXPECT_EQ(extensions, (std::vector<std::string>{"bmp",  "ico",  "wmf", "emf",  "pcx",  "gif",
+                                                  "tga",  "png",  "psd", "eps",  "tif",  "jpg",
+                                                  "cmp",  "mac",  "pct", "img",  "webp", "heic",
+                                                  "heif", "avif", "jp2", "jpeg", "jpe",  "tiff"}));
 
   ASSERT_NE(FindPictureFormat("JpG"), nullptr);
   EXPECT_EQ(FindPictureFormat("JpG")->description, "JPEG image");
   EXPECT_EQ(FindPictureFormat("tga")->description, "TARGA image");
-  for (const char* unknown : {"jpeg", "tiff", ".png", "pn", "pngx", ""})
+  EXPECT_EQ(FindPictureFormat("JPEG")->description, "JPEG image");
+  EXPECT_EQ(FindPictureFormat("tiff")->description, "TIFF image");
+  for (const char* unknown : {"jfif", "tif2", ".png", "pn", "pngx", ""})
     EXPECT_EQ(FindPictureFormat(unknown), nullptr) << unknown;
 
   const std::string filter = PictureFileFilter();
   EXPECT_TRUE(filter.starts_with(
       "All pictures (*.bmp *.ico *.wmf *.emf *.pcx *.gif *.tga *.png *.psd *.eps *.tif *.jpg "
-      "*.cmp *.mac *.pct *.img);;Bitmaps (*.bmp);;Icons (*.ico);;Metafiles (*.wmf);;"
+      "*.cmp *.mac *.pct *.img *.webp *.heic *.heif *.avif *.jp2 *.jpeg *.jpe *.tiff);;Bitmaps "
+      "(*.bmp);;Icons (*.ico);;Metafiles (*.wmf);;"
       "Enhanced Metafiles (*.emf);;PCX image (*.pcx);;"))
       << filter;
-  EXPECT_TRUE(filter.ends_with(";;PCT image (*.pct);;IMG image (*.img)")) << filter;
+  EXPECT_TRUE(filter.ends_with(";;JPEG image (*.jpeg);;JPEG image (*.jpe);;TIFF image (*.tiff)"))
+      << filter;
 }
 
 }  // namespace
