@@ -3,6 +3,7 @@
 #include "EpsReader.h"
 
 #include "base/Error.h"
+#include "base/PictureRefusal.h"
 #include "codecs/CodecModule.h"
 #include "core/EpsBoundingBox.h"
 #include "core/PpmReader.h"
@@ -11,8 +12,8 @@ namespace quillo {
 
 namespace {
 
-[[noreturn]] void Refuse(const std::string& name, const std::string& reason) {
-  throw Error("Cannot read picture " + name + ": " + reason + ".");
+[[noreturn]] void Refuse(const std::string& name, std::string_view reason) {
+  throw Error(PictureRefusal(name, reason));
 }
 
 }  // namespace
@@ -23,7 +24,7 @@ Bitmap ReadEps(std::span<const std::uint8_t> bytes, const std::string& name,
   if (!box) Refuse(name, "the EPS file has no bounding box");
   const std::int64_t width = EpsPixelsAcross(*box), height = EpsPixelsDown(*box);
   if (width == 0 || height == 0) Refuse(name, "the EPS bounding box is empty");
-  if (!IsAcceptableSize(width, height)) throw Error("Picture too large: " + name);
+  if (!IsAcceptableSize(width, height)) Refuse(name, kPictureTooLarge);
 #ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
   // Fuzzing stops here: Ghostscript runs in a child process of its own, which
   // costs a hundred times more than everything else a picture goes through.
@@ -35,8 +36,8 @@ Bitmap ReadEps(std::span<const std::uint8_t> bytes, const std::string& name,
       boxInHeader ? std::span<const std::uint8_t>(*boxInHeader) : bytes, name, timeLimit);
   try {
     return DecodePpm(drawn);
-  } catch (const Error& e) {
-    Refuse(name, e.what());
+  } catch (const Error&) {
+    Refuse(name, "Ghostscript drew a picture that cannot be read");
   }
 }
 

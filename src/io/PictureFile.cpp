@@ -11,6 +11,7 @@
 #include "base/ByteCursor.h"
 #include "base/Error.h"
 #include "base/FileBytes.h"
+#include "base/PictureRefusal.h"
 #include "core/BmpCodec.h"
 #include "core/PictureFormats.h"
 #include "skin/BitmapImage.h"
@@ -38,13 +39,14 @@ Bitmap ReadWithToolkit(std::span<const std::uint8_t> bytes, const char* format,
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, format);
   reader.setAutoDetectImageFormat(false);
-  if (!reader.canRead()) throw Error("Picture file is not valid: " + name);
+  if (!reader.canRead()) throw Error(PictureRefusal(name, kNotAPicture));
   const QSize size = reader.size();
   if (size.isValid() && !IsAcceptableSize(size.width(), size.height()))
-    throw Error("Picture too large: " + name);
+    throw Error(PictureRefusal(name, kPictureTooLarge));
   const QImage image = reader.read();
-  if (image.isNull()) throw Error("Picture file is not valid: " + name);
-  if (!IsAcceptableSize(image.width(), image.height())) throw Error("Picture too large: " + name);
+  if (image.isNull()) throw Error(PictureRefusal(name, kDamagedPicture));
+  if (!IsAcceptableSize(image.width(), image.height()))
+    throw Error(PictureRefusal(name, kPictureTooLarge));
   return ToBitmap(image);
 }
 
@@ -62,8 +64,8 @@ Bitmap ReadBmp(std::span<const std::uint8_t> bytes, const std::string& name) {
   if (IsRunLengthBmp(bytes)) return ReadWithToolkit(bytes, "bmp", name);
   try {
     return DecodeBmp(bytes).bitmap;
-  } catch (const Error& e) {
-    throw Error(std::string(e.what()) + ": " + name);
+  } catch (const Error&) {
+    throw Error(PictureRefusal(name, LooksLikeBmp(bytes) ? kDamagedPicture : kNotAPicture));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "EpsReader.h"
 #include "MagickReader.h"
 #include "base/Error.h"
+#include "base/PictureRefusal.h"
 #include "core/GemImage.h"
 #include "core/GreyAlphaTga.h"
 #include "core/MacPaint.h"
@@ -64,15 +65,16 @@ std::string AsClause(std::string sentence) {
 
 Bitmap DecodeByPictureReader(std::span<const std::uint8_t> bytes, std::string_view extension,
                              const std::string& name) {
-  if (extension == "png" && IsOversizedPng(bytes)) throw Error("Picture too large: " + name);
+  if (extension == "png" && IsOversizedPng(bytes))
+    throw Error(PictureRefusal(name, kPictureTooLarge));
   if (extension == "psd" && !PsdDataCouldHoldPicture(bytes))
-    throw Error("Cannot read picture " + name + ": it is far too short for the size it claims.");
+    throw Error(PictureRefusal(name, "the file is far too short for the size it claims"));
   if (extension == "tga" && IsGreyAlphaTga(bytes)) {
     // ImageMagick reads these as 15-bit colour.
     try {
       return DecodeGreyAlphaTga(bytes);
     } catch (const Error& e) {
-      throw Error("Cannot read picture " + name + ": " + AsClause(e.what()));
+      throw Error(PictureRefusal(name, AsClause(e.what())));
     }
   }
   for (const MagickCoder& c : kMagickCoders)
@@ -83,8 +85,8 @@ Bitmap DecodeByPictureReader(std::span<const std::uint8_t> bytes, std::string_vi
     // file cut short, so ours reads these.
     try {
       return DecodeMacPaint(bytes);
-    } catch (const Error& e) {
-      throw Error(std::string(e.what()) + ": " + name);
+    } catch (const Error&) {
+      throw Error(PictureRefusal(name, kDamagedPicture));
     }
   }
   if (extension == "cmp")
@@ -95,7 +97,7 @@ Bitmap DecodeByPictureReader(std::span<const std::uint8_t> bytes, std::string_vi
     try {
       return DecodeGemImg(bytes);
     } catch (const Error& e) {
-      throw Error("Cannot read picture " + name + ": " + AsClause(e.what()));
+      throw Error(PictureRefusal(name, AsClause(e.what())));
     }
   }
   throw Error("Unknown picture file extension (." + std::string(extension) + ")");

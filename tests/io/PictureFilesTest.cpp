@@ -19,6 +19,7 @@
 
 #include "base/Error.h"
 #include "base/FileBytes.h"
+#include "base/PictureRefusal.h"
 #include "io/EpsReader.h"
 #include "io/PictureFile.h"
 #include "io/TLead.h"
@@ -528,6 +529,16 @@ TEST_F(PictureFiles, AGifFrameStandsOnTheGifsScreen) {
             gif.Copy({5, 7, 25, 17}));
 }
 
+// What a refusal may say after the file's name: the shared reasons, and the
+// sentences of our own readers.
+constexpr std::string_view kPlainReasons[] = {kDamagedPicture,
+                                              kNotAPicture,
+                                              kPictureTooLarge,
+                                              kUnreadableVariant,
+                                              "this is not a GEM IMG picture",
+                                              "the GEM IMG picture ends early",
+                                              "the EPS file has no bounding box"};
+
 TEST_F(PictureFiles, DamagedOrCutFilesAreRefusedAndTheAdapterKeepsItsPicture) {
   TLead lead;
   lead.LoadFromFile(Path("picture.png"));
@@ -542,6 +553,12 @@ TEST_F(PictureFiles, DamagedOrCutFilesAreRefusedAndTheAdapterKeepsItsPicture) {
       const std::string file = std::string(name) + "." + ext;
       WriteFileAtomically(Path(file), content);
       EXPECT_NE(Refusal(file).find(file), std::string::npos) << file << ": " << Refusal(file);
+      // One plain reason, never the library's own words.
+      const std::string refusal = Refusal(file);
+      const std::string reason = refusal.substr(std::min(refusal.size(), refusal.find(": ") + 2));
+      EXPECT_TRUE(std::any_of(std::begin(kPlainReasons), std::end(kPlainReasons),
+                              [&](std::string_view r) { return reason.starts_with(r); }))
+          << refusal;
       EXPECT_THROW(lead.LoadFromFile(Path(file)), Error) << file;
       EXPECT_EQ(lead.Picture(), Source()) << file;
     }
@@ -609,7 +626,7 @@ TEST_F(PictureFiles, HugeHeadersAreRefusedWithoutDecoding) {
     } catch (const Error& e) {
       EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
       if (name == "huge.eps") {  // refused before Ghostscript runs
-        EXPECT_STREQ(e.what(), "Picture too large: huge.eps");
+        EXPECT_STREQ(e.what(), "Cannot read picture huge.eps: the picture is too large.");
       }
     }
   }
@@ -655,7 +672,7 @@ TEST_F(PictureFiles, PostScriptThatNeverEndsIsStoppedAtTheTimeLimit) {
     ADD_FAILURE() << "read";
   } catch (const Error& e) {
     EXPECT_STREQ(e.what(),
-                 "Cannot read picture bad.eps: PostScript error /undefined in nosuchword.");
+                 "Cannot read picture bad.eps: its PostScript program stops with an error.");
   }
 }
 

@@ -17,6 +17,7 @@
 #include "ChildProcess.h"
 #include "CodecFunctions.h"
 #include "base/Error.h"
+#include "base/PictureRefusal.h"
 
 namespace quillo::codecs {
 
@@ -27,7 +28,7 @@ namespace {
 std::mutex ghostscriptLock;
 
 [[noreturn]] void Refuse(const std::string& name, const std::string& reason) {
-  throw Error("Cannot read picture " + name + ": " + reason + ".");
+  throw Error(PictureRefusal(name, reason));
 }
 
 // A folder of the user's own (mode 0700) in the temporary folder, removed
@@ -70,14 +71,16 @@ int Keep(void* handle, const char* text, int length) {
   return length;
 }
 
-// The first error Ghostscript reported ("Error: /undefined in foo" becomes
-// "PostScript error /undefined in foo"), or a plain sentence.
+// What Ghostscript's first error means to a person: a PostScript program cut
+// short or garbled stops with a syntax error; any other error is the
+// program's own.
 std::string ErrorIn(const std::string& said) {
   const std::size_t start = said.find("Error: ");
   if (start == std::string::npos) return "Ghostscript could not draw it";
-  std::string line = said.substr(start + 7, said.find('\n', start) - start - 7);
-  while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
-  return "PostScript error " + line;
+  const std::string line = said.substr(start + 7, said.find('\n', start) - start - 7);
+  if (line.starts_with("/syntaxerror") || line.starts_with("/ioerror"))
+    return std::string(kDamagedPicture);
+  return "its PostScript program stops with an error";
 }
 
 struct InstanceDeleter {

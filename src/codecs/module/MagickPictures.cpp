@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <mutex>
 #include <optional>
 #include <span>
@@ -11,6 +12,7 @@
 
 #include "CodecFunctions.h"
 #include "base/Error.h"
+#include "base/PictureRefusal.h"
 
 namespace quillo::codecs {
 
@@ -34,20 +36,32 @@ void StartMagick() {
   });
 }
 
-// The library's reason without its program name, file name and source place:
-// "quillo: unexpected end-of-file `' @ error/pcx.c/..." -> "unexpected end-of-file".
-std::string ReasonOf(const Magick::Exception& e) {
-  std::string text = e.what();
-  const std::string client = "quillo: ";
-  if (text.starts_with(client)) text.erase(0, client.size());
-  for (const char* tail : {" `", " @ "})
-    if (const std::size_t at = text.find(tail); at != std::string::npos) text.erase(at);
-  while (!text.empty() && (text.back() == '.' || text.back() == ' ')) text.pop_back();
-  return text.empty() ? "the picture data is damaged or incomplete" : text;
+// One of the plain reasons for what the library said: it ran out of its
+// limits (the picture is too large), found no picture of the format at the
+// start, met a variant it has no code for, or (anything else) damage.
+std::string_view ReasonFor(const Magick::Exception& e) {
+  const auto says = [&e](std::initializer_list<std::string_view> signs) {
+    for (const Magick::Exception* p = &e; p; p = p->nested())
+      for (const std::string_view sign : signs)
+        if (std::string_view(p->what()).find(sign) != std::string_view::npos) return true;
+    return false;
+  };
+  for (const Magick::Exception* p = &e; p; p = p->nested())
+    if (dynamic_cast<const Magick::ErrorResourceLimit*>(p) ||
+        dynamic_cast<const Magick::WarningResourceLimit*>(p))
+      return kPictureTooLarge;
+  if (says({"memory allocation failed", "exceeds limit", "too large"})) return kPictureTooLarge;
+  if (says({"improper image header", "not a ", "no decode delegate", "corrupt header",
+            "ImproperImageHeader"}))
+    return kNotAPicture;
+  if (dynamic_cast<const Magick::ErrorMissingDelegate*>(&e) ||
+      says({"not supported", "unsupported", "Unsupported", "not implemented"}))
+    return kUnreadableVariant;
+  return kDamagedPicture;
 }
 
-[[noreturn]] void Refuse(const std::string& name, const std::string& reason) {
-  throw Error("Cannot read picture " + name + ": " + reason + ".");
+[[noreturn]] void Refuse(const std::string& name, std::string_view reason) {
+  throw Error(PictureRefusal(name, reason));
 }
 
 // libjpeg's warnings that scan data is missing or garbled; its other
@@ -72,21 +86,21 @@ bool IsDamage(const Magick::Exception& e, bool jpeg) {
 
 // Reads (or only pings) the bytes into the image, or throws.
 void Decode(Magick::Image& image, const Magick::Blob& blob, bool ping, const std::string& name) {
-  std::string warning = "the picture data is damaged or incomplete";
+  std::string_view warning = kDamagedPicture;
   try {
     if (ping)
       image.ping(blob);
     else
       image.read(blob);
   } catch (const Magick::Error& e) {
-    Refuse(name, ReasonOf(e));
+    Refuse(name, ReasonFor(e));
   } catch (const Magick::Warning& e) {
-    if (IsDamage(e, image.magick() == "JPEG")) Refuse(name, ReasonOf(e));
+    if (IsDamage(e, image.magick() == "JPEG")) Refuse(name, ReasonFor(e));
     // Magick++'s own warning when the coder gave nothing says less than ours.
-    if (!std::string_view(e.what()).ends_with("No image was loaded.")) warning = ReasonOf(e);
+    if (!std::string_view(e.what()).ends_with("No image was loaded.")) warning = ReasonFor(e);
   }
   if (image.columns() == 0 || image.rows() == 0) Refuse(name, warning);
-  if (!IsAcceptableSize(image.columns(), image.rows())) throw Error("Picture too large: " + name);
+  if (!IsAcceptableSize(image.columns(), image.rows())) Refuse(name, kPictureTooLarge);
 }
 
 // A one-valued SHORT or LONG entry of the first directory of a TIFF
@@ -163,7 +177,7 @@ void PlaceOnScreen(Magick::Image& image, const std::string& name) {
   const std::int64_t height =
       std::max<std::int64_t>(static_cast<std::int64_t>(page.height()), y + rows);
   if (width == columns && height == rows) return;
-  if (!IsAcceptableSize(width, height)) throw Error("Picture too large: " + name);
+  if (!IsAcceptableSize(width, height)) Refuse(name, kPictureTooLarge);
   Magick::Image screen(
       Magick::Geometry(static_cast<std::size_t>(width), static_cast<std::size_t>(height)),
       Magick::Color("white"));
@@ -233,7 +247,7 @@ Bitmap ReadWithMagick(std::span<const std::uint8_t> bytes, const std::string& co
           *p = MakePixel(255 - Red(*p), 255 - Green(*p), 255 - Blue(*p));
     return picture;
   } catch (const Magick::Exception& e) {
-    Refuse(name, ReasonOf(e));
+    Refuse(name, ReasonFor(e));
   }
 }
 
