@@ -1,8 +1,7 @@
 #pragma once
 // Reading a picture file of any registered format (io/core/PictureFormats.h)
-// into a bitmap. The reader is chosen by the file name's extension: our BMP
-// reader (run-length bitmaps and icons: the toolkit's), ImageMagick for the
-// metafiles, and the picture readers of io/PictureReaders.h for the rest.
+// into a bitmap, by the reader the registry names for the file name's
+// extension (io/PictureReaders.h).
 #include <cstdint>
 #include <span>
 #include <string>

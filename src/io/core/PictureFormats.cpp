@@ -6,36 +6,38 @@
 namespace quillo {
 
 const std::vector<PictureFormat>& PictureFormats() {
+  using enum PictureReader;
   static const std::vector<PictureFormat> formats = {
       // The platform's own.
-      {"bmp", "Bitmaps", "image/bmp"},
-      {"ico", "Icons", "image/vnd.microsoft.icon"},
-      {"wmf", "Metafiles", "image/wmf"},
-      {"emf", "Enhanced Metafiles", ""},
+      {"bmp", "Bitmaps", "image/bmp", Bitmap, "bmp"},
+      {"ico", "Icons", "image/vnd.microsoft.icon", Toolkit, "ico"},
+      {"wmf", "Metafiles", "image/wmf", Metafile, "WMF"},
+      {"emf", "Enhanced Metafiles", "", Metafile, "EMF"},
       // The image codec adapter's, in the order it registers them.
-      {"pcx", "PCX image", "image/vnd.zbrush.pcx"},
-      {"gif", "GIF image", "image/gif"},
-      {"tga", "TARGA image", "image/x-tga"},
-      {"png", "PNG image", "image/png"},
-      {"psd", "Photoshop image", "image/vnd.adobe.photoshop"},
-      {"eps", "EPS image", "image/x-eps"},
-      {"tif", "TIFF image", "image/tiff"},
-      {"jpg", "JPEG image", "image/jpeg"},
-      {"cmp", "Lead image", ""},
-      {"mac", "MAC image", "image/x-macpaint"},
-      {"pct", "PCT image", "image/x-pict"},
-      {"img", "IMG image", ""},
+      {"pcx", "PCX image", "image/vnd.zbrush.pcx", Magick, "PCX"},
+      {"gif", "GIF image", "image/gif", Magick, "GIF"},
+      {"tga", "TARGA image", "image/x-tga", Magick, "TGA"},
+      {"png", "PNG image", "image/png", Magick, "PNG"},
+      {"psd", "Photoshop image", "image/vnd.adobe.photoshop", Magick, "PSD"},
+      {"eps", "EPS image", "image/x-eps", Eps, ""},
+      {"tif", "TIFF image", "image/tiff", Magick, "TIFF"},
+      {"jpg", "JPEG image", "image/jpeg", Magick, "JPEG"},
+      {"cmp", "Lead image", "", None, ""},
+      {"mac", "MAC image", "image/x-macpaint", MacPaint, ""},
+      {"pct", "PCT image", "image/x-pict", Magick, "PICT"},
+      {"img", "IMG image", "", GemImg, ""},
       // The formats of today's cameras and browsers, and the usual second
       // spellings of JPEG and TIFF, after the adapter's own.
-      {"webp", "WebP image", "image/webp"},
-      {"heic", "HEIF image", "image/heic"},
-      {"heif", "HEIF image", "image/heif"},
-      {"avif", "AVIF image", "image/avif"},
-      {"jp2", "JPEG 2000 image", "image/jp2"},
-      {"jpeg", "JPEG image", "image/jpeg"},
-      {"jpe", "JPEG image", "image/jpeg"},
-      {"tiff", "TIFF image", "image/tiff"},
+      {"webp", "WebP image", "image/webp", Magick, "WEBP"},
+      {"heic", "HEIF image", "image/heic", Magick, "HEIC"},
+      {"heif", "HEIF image", "image/heif", Magick, "HEIC"},
+      {"avif", "AVIF image", "image/avif", Magick, "AVIF"},
+      {"jp2", "JPEG 2000 image", "image/jp2", Magick, "JP2"},
+      {"jpeg", "JPEG image", "image/jpeg", Magick, "JPEG"},
+      {"jpe", "JPEG image", "image/jpeg", Magick, "JPEG"},
+      {"tiff", "TIFF image", "image/tiff", Magick, "TIFF"},
   };
+
   return formats;
 }
 

@@ -10,6 +10,18 @@
 
 namespace quillo {
 
+// The reader that decodes a format (io/PictureReaders.h).
+enum class PictureReader {
+  Bitmap,    // our BMP reader (run-length bitmaps: the toolkit's)
+  Toolkit,   // the toolkit's reader named by coder
+  Metafile,  // ImageMagick's coder, where its metafile library is installed
+  Magick,    // ImageMagick's coder
+  Eps,       // Ghostscript
+  MacPaint,  // our own readers
+  GemImg,
+  None,  // no library on this system reads the format
+};
+
 struct PictureFormat {
   std::string_view extension;  // lower case, without the dot
   std::string_view description;
@@ -18,6 +30,11 @@ struct PictureFormat {
   // extension names disk images to the desktop. Second spellings repeat the
   // type of the first.
   std::string_view mimeType;
+  PictureReader reader = PictureReader::None;
+  // The toolkit's format or ImageMagick's coder: a named coder keeps a
+  // reader from choosing one by the bytes (TGA, PICT and others have no
+  // reliable magic number).
+  std::string_view coder;
 };
 
 // Every registered format, in order.
