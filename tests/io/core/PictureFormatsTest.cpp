@@ -17,6 +17,14 @@ TEST(PictureFormats, OrderLookupAndFilter) {
                                                   "cmp",  "mac",  "pct", "img",  "webp", "heic",
                                                   "heif", "avif", "jp2", "jpeg", "jpe",  "tiff"}));
 
+  // Every format names its reader, and those that share a library its coder.
+  for (const PictureFormat& f : PictureFormats()) {
+    EXPECT_EQ(f.reader == PictureReader::None, f.extension == "cmp") << f.extension;
+    const bool named = f.reader == PictureReader::Magick || f.reader == PictureReader::Metafile ||
+                       f.reader == PictureReader::Toolkit || f.reader == PictureReader::Bitmap;
+    EXPECT_EQ(named, !f.coder.empty()) << f.extension;
+  }
+
   ASSERT_NE(FindPictureFormat("JpG"), nullptr);
   EXPECT_EQ(FindPictureFormat("JpG")->description, "JPEG image");
   EXPECT_EQ(FindPictureFormat("tga")->description, "TARGA image");
