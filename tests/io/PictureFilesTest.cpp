@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ByteCursor.h"
 #include "base/Error.h"
 #include "base/FileBytes.h"
 #include "base/PictureRefusal.h"
@@ -415,6 +416,17 @@ TEST_F(PictureFiles, TurnedOrMirroredPicturesComeInUpright) {
     chunk.insert(chunk.end(), {0, 0, 0, 0});  // a reader that checks the CRC ignores the chunk
     png.insert(png.begin() + 33, chunk.begin(), chunk.end());  // after the header chunk
     EXPECT_EQ(LoadPictureBytes(png, "exif.png"), source) << "exif.png, orientation " << n;
+
+    // A WebP file with an EXIF chunk after its picture, the RIFF size grown.
+    Run("convert", {QString::fromStdString("stored" + n + ".ppm"), "-define", "webp:lossless=true",
+                    QString::fromStdString("stored" + n + ".webp")});
+    auto webp = ReadFileBytes(Path("stored" + n + ".webp"));
+    std::vector<std::uint8_t> exifChunk = {
+        'E', 'X', 'I', 'F', static_cast<std::uint8_t>(exif.size()), 0, 0, 0};
+    exifChunk.insert(exifChunk.end(), exif.begin(), exif.end());
+    webp.insert(webp.end(), exifChunk.begin(), exifChunk.end());
+    StoreU32(webp.data() + 4, static_cast<std::uint32_t>(webp.size() - 8));
+    EXPECT_EQ(LoadPictureBytes(webp, "exif.webp"), source) << "exif.webp, orientation " << n;
   }
 
   // TGA's four origins, rows and columns stored from that corner.

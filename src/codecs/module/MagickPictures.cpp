@@ -136,6 +136,31 @@ int ExifOrientation(std::span<const std::uint8_t> tiff) {
   return value <= 8 ? static_cast<int>(value) : 0;
 }
 
+// The Exif orientation of a WebP file's EXIF chunk, which ImageMagick 6 does
+// not read either; 0 when there is none. Some writers keep the "Exif\0\0"
+// of a JPEG segment before the TIFF data.
+int WebpExifOrientation(std::span<const std::uint8_t> bytes) {
+  constexpr std::size_t kRiffHeader = 12, kChunkHeader = 8;
+  if (bytes.size() < kRiffHeader ||
+      std::string_view(reinterpret_cast<const char*>(bytes.data()) + 8, 4) != "WEBP")
+    return 0;
+  for (std::size_t at = kRiffHeader; bytes.size() - at >= kChunkHeader;) {
+    const std::uint8_t* chunk = bytes.data() + at;
+    const std::size_t length =
+        std::size_t{chunk[4]} | chunk[5] << 8 | chunk[6] << 16 | std::size_t{chunk[7]} << 24;
+    if (length > bytes.size() - at - kChunkHeader) return 0;
+    std::span<const std::uint8_t> data = bytes.subspan(at + kChunkHeader, length);
+    if (std::string_view(reinterpret_cast<const char*>(chunk), 4) == "EXIF") {
+      if (data.size() >= 6 && std::string_view(reinterpret_cast<const char*>(data.data()), 6) ==
+                                  std::string_view("Exif\0\0", 6))
+        data = data.subspan(6);
+      return ExifOrientation(data);
+    }
+    at += kChunkHeader + length + (length & 1);
+  }
+  return 0;
+}
+
 // ImageMagick shows a grey TIFF of 2 or 4 bits whose 0 is white
 // (MinIsWhite) as its negative; 1 and 8 bits it reads right.
 bool IsNegatedMinIsWhiteTiff(std::span<const std::uint8_t> bytes) {
@@ -225,9 +250,13 @@ Bitmap ReadWithMagick(std::span<const std::uint8_t> bytes, const std::string& co
 
   try {
     // The rows as a viewer shows them: a TGA's origin, a TIFF's Orientation
-    // tag and a camera's Exif orientation turn or mirror the stored rows.
-    if (coder == "PNG" && image.orientation() == MagickCore::UndefinedOrientation)
-      if (const int exif = PngExifOrientation(bytes); exif != 0)
+    // tag and a camera's Exif orientation (in a JPEG, a PNG or a WebP file;
+    // libheif turns HEIF pictures itself) turn or mirror the stored rows.
+    if (image.orientation() == MagickCore::UndefinedOrientation)
+      if (const int exif = coder == "PNG"    ? PngExifOrientation(bytes)
+                           : coder == "WEBP" ? WebpExifOrientation(bytes)
+                                             : 0;
+          exif != 0)
         image.orientation(static_cast<MagickCore::OrientationType>(exif));
     const MagickCore::OrientationType orientation = image.orientation();
     if (orientation != MagickCore::UndefinedOrientation &&
