@@ -57,16 +57,22 @@ function(quillo_link target)
   target_link_libraries(${target} ${scope} ${ARGN})
 endfunction()
 
-# A vector kernel's two builds, chosen at run time (base/Cpu.h): the baseline
-# source, and the AVX2 source, compiled with -mavx2 on x86-64 and as another
-# baseline build elsewhere. Both optimised fully whatever the build type.
-function(quillo_kernel_pair baseline avx2)
+# A vector kernel's two builds in target, chosen at run time (base/Cpu.h): the
+# baseline source, and the AVX2 source, compiled with -mavx2 on x86-64 and as
+# another baseline build elsewhere. Both optimised fully whatever the build
+# type. The AVX2 object is listed in QUILLO_AVX2_OBJECTS (one generator
+# expression each), whose symbols the lint test checks (tests/lint).
+function(quillo_kernel_pair target baseline avx2)
   set_source_files_properties(${baseline} PROPERTIES COMPILE_OPTIONS "-O3")
   if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
     set_source_files_properties(${avx2} PROPERTIES COMPILE_OPTIONS "-mavx2;-O3")
   else()
     set_source_files_properties(${avx2} PROPERTIES COMPILE_OPTIONS "-O3")
   endif()
+  get_filename_component(name ${avx2} NAME)
+  string(REPLACE "." "[.]" pattern "/${name}")
+  set_property(GLOBAL APPEND PROPERTY QUILLO_AVX2_OBJECTS
+               "$<FILTER:$<TARGET_OBJECTS:${target}>,INCLUDE,${pattern}[.]o(bj)?$>")
 endfunction()
 
 # Each subsystem folder src/<name> holds a toolkit-free core in core/ (target
