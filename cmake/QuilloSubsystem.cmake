@@ -16,10 +16,17 @@ function(quillo_scope target out)
   endif()
 endfunction()
 
-# Gives target the include folder that shows src/<subpath> as <subpath>.
+# Gives target the include folder that shows src/<subpath> as <subpath>. The
+# subpath is a folder, or a single header when the target shows only some of
+# its folder's headers.
 function(quillo_include_view target subpath)
   set(view ${CMAKE_BINARY_DIR}/include-views/${target})
   get_filename_component(parent ${view}/${subpath} DIRECTORY)
+  # A build folder may still link the whole folder where single headers are
+  # linked now: the link goes (never what it points to), the folder is made.
+  if(IS_SYMLINK ${parent})
+    file(REMOVE ${parent})
+  endif()
   file(MAKE_DIRECTORY ${parent})
   if(NOT IS_SYMLINK ${view}/${subpath})
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${subpath} ${view}/${subpath} SYMBOLIC)
