@@ -16,10 +16,17 @@ function(quillo_scope target out)
   endif()
 endfunction()
 
-# Gives target the include folder that shows src/<subpath> as <subpath>.
+# Gives target the include folder that shows src/<subpath> as <subpath>. The
+# subpath is a folder, or a single header when the target shows only some of
+# its folder's headers.
 function(quillo_include_view target subpath)
   set(view ${CMAKE_BINARY_DIR}/include-views/${target})
   get_filename_component(parent ${view}/${subpath} DIRECTORY)
+  # A build folder may still link the whole folder where single headers are
+  # linked now: the link goes (never what it points to), the folder is made.
+  if(IS_SYMLINK ${parent})
+    file(REMOVE ${parent})
+  endif()
   file(MAKE_DIRECTORY ${parent})
   if(NOT IS_SYMLINK ${view}/${subpath})
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${subpath} ${view}/${subpath} SYMBOLIC)
@@ -57,16 +64,22 @@ function(quillo_link target)
   target_link_libraries(${target} ${scope} ${ARGN})
 endfunction()
 
-# A vector kernel's two builds, chosen at run time (base/Cpu.h): the baseline
-# source, and the AVX2 source, compiled with -mavx2 on x86-64 and as another
-# baseline build elsewhere. Both optimised fully whatever the build type.
-function(quillo_kernel_pair baseline avx2)
+# A vector kernel's two builds in target, chosen at run time (base/Cpu.h): the
+# baseline source, and the AVX2 source, compiled with -mavx2 on x86-64 and as
+# another baseline build elsewhere. Both optimised fully whatever the build
+# type. The AVX2 object is listed in QUILLO_AVX2_OBJECTS (one generator
+# expression each), whose symbols the lint test checks (tests/lint).
+function(quillo_kernel_pair target baseline avx2)
   set_source_files_properties(${baseline} PROPERTIES COMPILE_OPTIONS "-O3")
   if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
     set_source_files_properties(${avx2} PROPERTIES COMPILE_OPTIONS "-mavx2;-O3")
   else()
     set_source_files_properties(${avx2} PROPERTIES COMPILE_OPTIONS "-O3")
   endif()
+  get_filename_component(name ${avx2} NAME)
+  string(REPLACE "." "[.]" pattern "/${name}")
+  set_property(GLOBAL APPEND PROPERTY QUILLO_AVX2_OBJECTS
+               "$<FILTER:$<TARGET_OBJECTS:${target}>,INCLUDE,${pattern}[.]o(bj)?$>")
 endfunction()
 
 # Each subsystem folder src/<name> holds a toolkit-free core in core/ (target

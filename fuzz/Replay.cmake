@@ -14,4 +14,7 @@ foreach(name ${quillo_replay_names})
   quillo_fuzz_link(${name}_replay ${name})
   add_test(NAME fuzz_replay.${name}
            COMMAND ${name}_replay ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
+  if(QUILLO_RUN_ENV)
+    set_tests_properties(fuzz_replay.${name} PROPERTIES ENVIRONMENT "${QUILLO_RUN_ENV}")
+  endif()
 endforeach()

@@ -1,6 +1,7 @@
 #include "Printers.h"
 
 #include <QPrintDialog>
+#include <QPrinter>
 
 #include "ScreenCheck.h"
 
@@ -15,6 +16,11 @@ std::unique_ptr<QPrinter> QtPrinters::ChoosePrinter(QWidget* parent) {
   QPrintDialog dialog(printer.get(), parent);
   if (dialog.exec() != QDialog::Accepted) return nullptr;
   return printer;
+}
+
+// Out of line, where QPrinter is complete (the header only declares it).
+std::unique_ptr<QPrinter> UnavailablePrinters::ChoosePrinter(QWidget*) {
+  return nullptr;
 }
 
 }  // namespace quillo

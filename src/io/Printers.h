@@ -2,11 +2,11 @@
 // The printer as a platform service: the real one asks the user for a
 // printer and its setup in the toolkit's print dialog; the unavailable one
 // (no screen, or forced for tests) has none to offer.
-#include <QPrinter>
 #include <memory>
 
 #include "base/PlatformService.h"
 
+class QPrinter;
 class QWidget;
 
 namespace quillo {
@@ -28,7 +28,7 @@ class QtPrinters final : public Printers {
 class UnavailablePrinters final : public Printers {
  public:
   explicit UnavailablePrinters(std::string why) : Printers(std::move(why)) {}
-  std::unique_ptr<QPrinter> ChoosePrinter(QWidget*) override { return nullptr; }
+  std::unique_ptr<QPrinter> ChoosePrinter(QWidget* parent) override;
 };
 
 // The print dialog when there is a screen to show it on.

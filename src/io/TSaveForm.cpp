@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPrinter>
 #include <QShowEvent>
 #include <QUrl>
 

@@ -3,6 +3,7 @@
 // what they were asked, so that tests can drive every screen and check what
 // a person would have seen or heard.
 #include <QList>
+#include <QPrinter>
 #include <QStringList>
 #include <QUrl>
 #include <memory>

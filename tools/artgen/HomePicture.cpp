@@ -10,8 +10,8 @@
 #include "MirrorFrame.h"
 #include "Palette.h"
 #include "Warp.h"
-#include "skin/QtRect.h"
 #include "skin/BitmapImage.h"
+#include "skin/QtRect.h"
 #include "skin/core/SmoothDraw.h"
 #include "skin/core/WindowPlaces.h"
 

@@ -45,11 +45,17 @@ int MediaDevice::FromFrames(int frames) const {
   return static_cast<int>(frames * 1000.0 / info_.framesPerSecond + 1e-9);
 }
 
-int MediaDevice::Length() const { return FromFrames(info_.frames); }
+int MediaDevice::Length() const {
+  return FromFrames(info_.frames);
+}
 
-int MediaDevice::Position() const { return FromFrames(frame_); }
+int MediaDevice::Position() const {
+  return FromFrames(frame_);
+}
 
-int MediaDevice::Frame() const { return std::min(frame_, info_.frames - 1); }
+int MediaDevice::Frame() const {
+  return std::min(frame_, info_.frames - 1);
+}
 
 int MediaDevice::PlayedFrame(double now) const {
   const double elapsed = std::max(0.0, now - started_);
@@ -148,6 +154,8 @@ void MediaDevice::Advance(double now) {
   frame_ = frame;
 }
 
-std::vector<NotifyCode> MediaDevice::TakeNotices() { return std::exchange(notices_, {}); }
+std::vector<NotifyCode> MediaDevice::TakeNotices() {
+  return std::exchange(notices_, {});
+}
 
 }  // namespace quillo

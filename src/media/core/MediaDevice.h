@@ -35,8 +35,8 @@ std::string MediaErrorText(int code);
 
 // What the decoder found in the file.
 struct MediaInfo {
-  int frames = 0;               // number of frames, at least 1
-  double framesPerSecond = 0;   // positive
+  int frames = 0;              // number of frames, at least 1
+  double framesPerSecond = 0;  // positive
   int width = 0;
   int height = 0;
 };
@@ -85,8 +85,8 @@ class MediaDevice {
   MediaInfo info_;
   TimeFormat format_ = TimeFormat::Frames;
   MediaMode mode_ = MediaMode::Stopped;
-  int frame_ = 0;     // position in frames when not playing; start of the run when playing
-  int end_ = 0;       // where the running play stops, in frames
+  int frame_ = 0;  // position in frames when not playing; start of the run when playing
+  int end_ = 0;    // where the running play stops, in frames
   double started_ = 0;
   bool playNotice_ = false;  // the running or paused play sends a notice at its end
   std::vector<NotifyCode> notices_;

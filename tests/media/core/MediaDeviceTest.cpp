@@ -11,7 +11,9 @@ namespace {
 
 using Notices = std::vector<NotifyCode>;
 
-MediaDevice TenFrames() { return MediaDevice({10, 10.0, 8, 6}); }  // one second at 10 fps
+MediaDevice TenFrames() {
+  return MediaDevice({10, 10.0, 8, 6});
+}  // one second at 10 fps
 
 TEST(MediaDevice, PlayRunsWithTheClockAndCompletesAtTheEnd) {
   MediaDevice d = TenFrames();
