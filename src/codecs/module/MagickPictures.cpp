@@ -263,10 +263,16 @@ Bitmap ReadWithMagick(std::span<const std::uint8_t> bytes, const std::string& co
         orientation != MagickCore::TopLeftOrientation)
       image.autoOrient();
     if (coder == "GIF") PlaceOnScreen(image, name);
+    // CMYK pictures and the like become RGB. An old-style JPEG TIFF (its
+    // compression 6) is marked YCbCr, but libtiff has already turned its
+    // pixels into RGB: converting them again would make them green and magenta.
+    constexpr std::uint32_t kCompression = 259, kOldJpeg = 6;
     const MagickCore::ColorspaceType space = image.colorSpace();
+    const bool rgbMarkedYcbcr = space == MagickCore::YCbCrColorspace && coder == "TIFF" &&
+                                FirstDirectoryValue(bytes, kCompression) == kOldJpeg;
     if (space != MagickCore::sRGBColorspace && space != MagickCore::GRAYColorspace &&
-        space != MagickCore::RGBColorspace)
-      image.colorSpace(MagickCore::sRGBColorspace);  // CMYK pictures
+        space != MagickCore::RGBColorspace && !rgbMarkedYcbcr)
+      image.colorSpace(MagickCore::sRGBColorspace);
     Bitmap picture(static_cast<int>(image.columns()), static_cast<int>(image.rows()));
     image.write(0, 0, image.columns(), image.rows(), "BGRP", Magick::CharPixel, picture.Data());
     if (coder == "PCX") ColourMonochromePcx(bytes, picture);
