@@ -11,6 +11,16 @@
 
 namespace quillo {
 
+// Calls the handler with the signal's arguments when it takes them, else with
+// none.
+template <class Handler, class... Args>
+void CallWithOrWithout(const Handler& handler, const Args&... args) {
+  if constexpr (std::is_invocable_v<const Handler&, const Args&...>)
+    handler(args...);
+  else
+    handler();
+}
+
 template <class Sender, class Signal, class Handler>
 QMetaObject::Connection ConnectHandler(const Sender* sender, Signal signal, const QObject* receiver,
                                        Handler handler,
@@ -18,12 +28,7 @@ QMetaObject::Connection ConnectHandler(const Sender* sender, Signal signal, cons
   return QObject::connect(
       sender, signal, receiver,
       [handler = std::move(handler)](const auto&... args) {
-        RunHandler([&] {
-          if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>)
-            handler(args...);
-          else
-            handler();
-        });
+        RunHandler([&] { CallWithOrWithout(handler, args...); });
       },
       type);
 }
