@@ -38,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     width = Be(data + 18, 4);
     // An input under 1/64 of the pixels is too short for them at PackBits'
     // best and is refused before anything is allocated, so it is tried.
-    const std::int64_t pixels = std::int64_t{width} * height;
-    if (IsAcceptableSize(width, height) && pixels > kMaxFuzzPixels &&
-        static_cast<std::int64_t>(size) * 64 >= pixels)
-      return 0;
+    if (IsAcceptableSize(width, height)) {
+      const std::int64_t pixels = std::int64_t{width} * height;
+      if (pixels > kMaxFuzzPixels && static_cast<std::int64_t>(size) * 64 >= pixels) return 0;
+    }
   }
 
   const Bitmap before(2, 1, 0xA5A5A5A5u);
