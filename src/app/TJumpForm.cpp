@@ -13,6 +13,8 @@
 #include "FirstPaintStamp.h"
 #include "QuilloWindows.h"
 #include "Services.h"
+#include "base/Error.h"
+#include "base/FileBytes.h"
 #include "base/Handler.h"
 #include "core/UrlShortcut.h"
 #include "effects/TBlendForm.h"
@@ -36,6 +38,8 @@
 namespace quillo {
 
 namespace {
+
+constexpr std::uint64_t kMaxShortcutBytes = 64 * 1024;  // far beyond any real shortcut
 
 // The client area paints the background art from the window's outer corner,
 // the mode captions and the title over it.
@@ -244,10 +248,16 @@ void TJumpForm::FormDestroy() {
 void TJumpForm::OpenShortcut(std::string_view name) {
   // An internet shortcut of the current directory, when it names a web
   // address; a missing file, or anything else it names, is ignored.
-  QFile shortcut(QString::fromUtf8(name.data(), name.size()));
-  if (!shortcut.exists() || !shortcut.open(QIODevice::ReadOnly)) return;
-  const QByteArray text = shortcut.read(64 * 1024);
-  const auto url = ShortcutUrl(std::string_view(text.constData(), text.size()));
+  // Only a regular file of a sensible size: a pipe or a device of that name
+  // would block or never end.
+  std::vector<std::uint8_t> text;
+  try {
+    text = ReadFileBytes(std::string(name), kMaxShortcutBytes);
+  } catch (const Error&) {
+    return;
+  }
+  const auto url =
+      ShortcutUrl(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
   if (url && IsWebAddress(*url)) services_.shell->Open(QUrl(QString::fromStdString(*url)));
 }
 

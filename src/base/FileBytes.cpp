@@ -4,8 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
 
 #include "base/Error.h"
 
@@ -23,11 +27,6 @@ class Fd {
     if (fd_ >= 0) ::close(fd_);
   }
   int get() const { return fd_; }
-  int release() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
 
  private:
   int fd_;
@@ -36,7 +35,8 @@ class Fd {
 }  // namespace
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::uint64_t maxBytes) {
-  const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Non-blocking, so that opening a pipe does not wait for a writer.
+  const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   struct stat st {};
   if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
     throw Error("Cannot open file " + path);
@@ -56,33 +56,108 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::uint64_t m
   return bytes;
 }
 
-void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const std::string::size_type slash = path.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-  std::string temp = (slash == std::string::npos ? std::string() : folder) + ".quillo-XXXXXX";
-  Fd fd(::mkstemp(temp.data()));
-  if (fd.get() < 0) throw Error("Cannot create file " + path);
+std::string FileErrorReason(int code) {
+  switch (code) {
+    case ENOSPC:
+    case EDQUOT:
+      return "the disk is full";
+    case EROFS:
+      return "the file system is read-only";
+    case EACCES:
+    case EPERM:
+      return "permission denied";
+    case ENOENT:
+    case ENOTDIR:
+      return "the folder does not exist";
+    case EISDIR:
+      return "it is a folder";
+    case ENAMETOOLONG:
+      return "the name is too long";
+    case EFBIG:
+      return "the file would be too large";
+    case EIO:
+      return "the disk reported an input/output error";
+    default: {
+      std::string text = std::strerror(code);
+      if (!text.empty())
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+      return text;
+    }
+  }
+}
 
-  bool ok = true;
+AtomicFile::AtomicFile(std::string path) : path_(std::move(path)), target_(path_) {
+  // Saving over a link replaces the file it points to, not the link.
+  struct stat st {};
+  if (::lstat(path_.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    if (char* resolved = ::realpath(path_.c_str(), nullptr)) {
+      target_ = resolved;
+      std::free(resolved);
+    }
+  }
+  const std::string::size_type slash = target_.rfind('/');
+  temp_ = (slash == std::string::npos ? std::string() : target_.substr(0, slash + 1)) +
+          ".quillo-XXXXXX";
+  fd_ = ::mkstemp(temp_.data());
+  if (fd_ < 0) {
+    const int code = errno;
+    temp_.clear();
+    Fail(code);
+  }
+}
+
+AtomicFile::~AtomicFile() {
+  Discard();
+}
+
+void AtomicFile::Discard() {
+  if (fd_ >= 0) ::close(std::exchange(fd_, -1));
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+  temp_.clear();
+}
+
+void AtomicFile::Fail(int code) {
+  Discard();
+  throw Error("Cannot create file " + path_ + ": " + FileErrorReason(code) + ".");
+}
+
+void AtomicFile::Write(std::span<const std::uint8_t> bytes) {
+  if (fd_ < 0) Fail(EBADF);
   std::size_t done = 0;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0)
-      ok = false;
-    else
-      done += static_cast<std::size_t>(n);
+    if (n < 0) Fail(errno);
+    if (n == 0) Fail(EIO);
+    done += static_cast<std::size_t>(n);
   }
-  // New files get the usual permissions, as a plain create would give them.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ok = ok && ::fchmod(fd.get(), 0666 & ~mask) == 0 && ::fsync(fd.get()) == 0;
-  ok = ::close(fd.release()) == 0 && ok;
-  ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    throw Error("Cannot create file " + path);
+}
+
+void AtomicFile::Commit() {
+  if (fd_ < 0) Fail(EBADF);
+  struct stat st {};
+  if (::stat(target_.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    // The replaced file's mode, and its owner and group where we may set them.
+    if (::fchmod(fd_, st.st_mode & 07777) != 0) Fail(errno);
+    if (::fchown(fd_, st.st_uid, st.st_gid) != 0 &&
+        ::fchown(fd_, static_cast<uid_t>(-1), st.st_gid) != 0) {
+      // Not ours to give away: the new file keeps our own.
+    }
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(fd_, 0666 & ~mask) != 0) Fail(errno);
   }
+  if (::fsync(fd_) != 0) Fail(errno);
+  if (::close(std::exchange(fd_, -1)) != 0) Fail(errno);
+  if (std::rename(temp_.c_str(), target_.c_str()) != 0) Fail(errno);
+  temp_.clear();  // it is the target now
+}
+
+void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+  AtomicFile file(path);
+  file.Write(bytes);
+  file.Commit();
 }
 
 }  // namespace quillo

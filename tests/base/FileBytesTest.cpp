@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +13,7 @@
 #include "base/Error.h"
 #include "io/core/Folders.h"
 #include "support/ScratchFolder.h"
+#include "support/SmallDisk.h"
 
 namespace quillo {
 namespace {
@@ -39,6 +42,57 @@ TEST(FileBytes, WritesAtomicallyAndKeepsTheOldFileOnFailure) {
   for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.Path())) ++entries;
   EXPECT_EQ(entries, 2);  // out.bmp and the folder
   EXPECT_EQ(Slurp(target), std::string("\4\5"));
+}
+
+std::string CreationError(const std::string& path, std::span<const std::uint8_t> bytes) {
+  try {
+    WriteFileAtomically(path, bytes);
+  } catch (const Error& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+TEST(FileBytes, AFailedSaveSaysWhy) {
+  const testing::ScratchFolder dir;
+  const std::vector<std::uint8_t> small(10);
+  EXPECT_EQ(CreationError(dir.File("gone/face.bmp"), small),
+            "Cannot create file " + dir.File("gone/face.bmp") + ": the folder does not exist.");
+  fs::create_directory(dir.File("folder"));
+  EXPECT_EQ(CreationError(dir.File("folder"), small),
+            "Cannot create file " + dir.File("folder") + ": it is a folder.");
+  EXPECT_EQ(FileErrorReason(EACCES), "permission denied");
+
+  const testing::SmallDisk full(16);
+  const testing::SmallDisk readOnly(16, true);
+  if (!full.Mounted() || !readOnly.Mounted()) GTEST_SKIP() << "mounting a test disk needs root";
+  EXPECT_EQ(CreationError(full.File("face.bmp"), std::vector<std::uint8_t>(64 * 1024)),
+            "Cannot create file " + full.File("face.bmp") + ": the disk is full.");
+  EXPECT_EQ(CreationError(readOnly.File("face.bmp"), small),
+            "Cannot create file " + readOnly.File("face.bmp") + ": the file system is read-only.");
+  // Nothing half-written is left on the full disk.
+  EXPECT_TRUE(fs::is_empty(fs::path(full.File(""))));
+}
+
+TEST(FileBytes, AReplacedFileKeepsItsPermissionsAndALinkStaysALink) {
+  const testing::ScratchFolder dir;
+  const std::string target = dir.File("face.bmp");
+  WriteFileAtomically(target, std::vector<std::uint8_t>{1});
+  ::chmod(target.c_str(), 0600);
+  WriteFileAtomically(target, std::vector<std::uint8_t>{2});
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+
+  fs::create_symlink(target, dir.File("link.bmp"));
+  WriteFileAtomically(dir.File("link.bmp"), std::vector<std::uint8_t>{3});
+  EXPECT_TRUE(fs::is_symlink(dir.File("link.bmp")));
+  EXPECT_EQ(Slurp(target), std::string("\3"));
+}
+
+TEST(FileBytes, APipeIsRefusedAtOnceInsteadOfWaitedOn) {
+  const testing::ScratchFolder dir;
+  ASSERT_EQ(::mkfifo(dir.File("moregames.url").c_str(), 0600), 0);
+  EXPECT_THROW(ReadFileBytes(dir.File("moregames.url")), Error);  // returns without a writer
 }
 
 TEST(FileBytes, ReadingNamesTheFileAndRefusesFoldersAndOversizedFiles) {

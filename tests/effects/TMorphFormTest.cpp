@@ -135,7 +135,7 @@ TEST_F(MorphForm, SavingWritesTheMorphAndNamesAFileThatCannotBeCreated) {
     form_.WriteMorphFile(nowhere);
     ADD_FAILURE() << "saved into a missing folder";
   } catch (const Error& e) {
-    EXPECT_EQ(e.what(), "Cannot create file " + nowhere);
+    EXPECT_EQ(e.what(), "Cannot create file " + nowhere + ": the folder does not exist.");
   }
 }
 

@@ -29,7 +29,7 @@ std::vector<std::uint8_t> EncodeMorphFile(const MorphModel& morph);
 MorphModel ReadMorphFile(const std::string& path);
 
 // Writes the file through a temporary file in the same folder, so that a
-// failed save keeps the old file; "Cannot create file <path>" on failure.
+// failed save keeps the old file; "Cannot create file <path>: <reason>." on failure.
 void WriteMorphFile(const std::string& path, const MorphModel& morph);
 
 }  // namespace quillo

@@ -214,7 +214,7 @@ TEST(MorphFile, FilesOnDiskAndTheirFailures) {
         try {
           WriteMorphFile(nowhere, Sample(0));
         } catch (const Error& e) {
-          EXPECT_EQ(e.what(), "Cannot create file " + nowhere);
+          EXPECT_EQ(e.what(), "Cannot create file " + nowhere + ": the folder does not exist.");
           throw;
         }
       },
