@@ -207,13 +207,17 @@ void TJumpForm::StartPaintBoxPaint(QWidget*, QPainter& canvas) {
   if (!StartPicture.Empty()) canvas.drawImage(0, 0, WrapImage(StartPicture));
 }
 
+void TJumpForm::setVisible(bool visible) {
+  if (visible && !shown_)
+    if (const QScreen* screen = this->screen())
+      move(screen->availableGeometry().center() - rect().center());
+  QWidget::setVisible(visible);
+}
+
 void TJumpForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  // Centred on the screen at first show.
-  if (const QScreen* screen = this->screen())
-    move(screen->availableGeometry().center() - rect().center());
   // The new window takes the focus, also where no window manager gives it.
   activateWindow();
   RunHandler([this] { FormShow(); });

@@ -163,6 +163,10 @@ class TJumpForm : public QWidget {
   void TitleStripMouseUp(QMouseEvent* event);
 
  protected:
+  // Centres the window on its screen before it is first mapped: placed
+  // once mapped, a window manager (Openbox) may still hold the old place,
+  // and the first title drag would throw the window by the difference.
+  void setVisible(bool visible) override;
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 

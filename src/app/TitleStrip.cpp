@@ -28,8 +28,15 @@ void TJumpForm::TitleStripMouseDown(QMouseEvent* event) {
   }
   if (p.x() < kStripLeft || p.x() > kStripRight) return;
   // The window system moves the window where it can; elsewhere (no window
-  // manager) the window follows the pointer by itself.
-  if (windowHandle() && windowHandle()->startSystemMove()) return;
+  // manager) the window follows the pointer by itself. The window manager is
+  // told where the press lies through the window's own idea of its place,
+  // which lags behind right after start (at 0,0 under Openbox): then the
+  // window manager would throw the window that far, so the window moves by
+  // itself until that idea is right.
+  QWindow* const window = windowHandle();
+  const bool placeKnown = window && window->mapToGlobal(event->scenePosition().toPoint()) ==
+                                        event->globalPosition().toPoint();
+  if (placeKnown && window->startSystemMove()) return;
   movingWindow_ = true;
   moveOffset_ = event->globalPosition().toPoint() - pos();
 }

@@ -19,6 +19,7 @@ readonly EXIT_BUTTON="271 77 180 398"
 readonly HELP_PANEL="138 37 248 438"   # slid in on a mode screen
 readonly TITLE_TEXT="180 17 227 13"
 readonly CLOSE_BUTTON="19 21 578 12"
+readonly MINIMISE_BUTTON="19 21 558 12"
 # The Blending screen, slid in.
 readonly BLENDING_BUTTON="116 116 498 253"
 readonly BLEND_PICTURE="290 290 171 65"
@@ -70,6 +71,13 @@ if [ -z "${QUILLO_E2E_DISPLAY_READY:-}" ]; then
 fi
 
 QUILLO=$1
+# QUILLO_E2E_WM=openbox: the same run under a window manager, as users have it.
+WM_PID=""
+if [ "${QUILLO_E2E_WM:-}" = openbox ]; then
+  openbox >/dev/null 2>&1 &
+  WM_PID=$!
+  sleep 1 # it has taken the screen over by then
+fi
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/quillo-e2e.XXXXXX")
 FAILED=0
 PID=""
@@ -87,6 +95,7 @@ fail() {
 finish() {
   local status=$?
   if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -KILL "$PID" 2>/dev/null || true; fi
+  if [ -n "$WM_PID" ]; then kill "$WM_PID" 2>/dev/null || true; fi
   if [ "$status" -eq "$DISPLAY_LOST" ]; then
     rm -rf "$WORK"
     exit "$DISPLAY_LOST"
@@ -503,18 +512,39 @@ check_blending() {
 }
 
 # A drag on the title strip, beside the title, moves the window with it.
-check_title_drag() {
+check_title_drag() { drag_title 10 8; }
+# And back again: a window manager keeps a window from crossing the screen's
+# edge, so the second drag under one goes towards the middle.
+check_title_drag_back() { drag_title -10 -8; }
+
+drag_title() { # step-x step-y: four steps
+  read_geometry
   local x y sx=$WX sy=$WY
   read -r x y <<<"$(point 100 20)"
-  xdotool mousemove "$x" "$y" mousedown 1
+  xdotool mousemove "$x" "$y"
+  sleep 0.05
+  xdotool mousedown 1
   for step in 1 2 3 4; do
-    xdotool mousemove $((x + step * 10)) $((y + step * 8))
     sleep 0.03
+    xdotool mousemove $((x + step * $1)) $((y + step * $2))
   done
+  sleep 0.05 # a person's release follows the last move by a moment
   xdotool mouseup 1
-  poll at_corner $((sx + 40)) $((sy + 32)) ||
-    fail "title strip drag by 40,32 moved the window from $sx,$sy to $WX,$WY"
+  poll at_corner $((sx + 4 * $1)) $((sy + 4 * $2)) ||
+    fail "title strip drag by $((4 * $1)),$((4 * $2)) moved the window from $sx,$sy to $WX,$WY"
 }
+
+# The minimise button hides the window; activating it brings it back where it was.
+check_minimise() {
+  read_geometry
+  local sx=$WX sy=$WY
+  click "$(point "$MINIMISE_BUTTON")"
+  poll window_hidden || fail "the minimise button did not hide the window"
+  xdotool windowactivate "$MAIN" 2>/dev/null || xdotool windowmap "$MAIN"
+  poll main_window || fail "the minimised window did not come back"
+  poll at_corner "$sx" "$sy" || fail "the restored window moved from $sx,$sy to $WX,$WY"
+}
+window_hidden() { [ -z "$(xdotool search --onlyvisible --class quillo 2>/dev/null)" ]; }
 
 # Drags with the left button from client (x1, y1) to (x2, y2) in ten steps.
 drag() { # x1 y1 x2 y2
@@ -704,8 +734,17 @@ step() {
   echo "$1: $(($(now_ms) - begun)) ms"
 }
 
-for name in start_program check_start check_warping check_help check_home check_morphing \
-  check_morph_face check_morph_files check_morph_video check_home check_about check_blending \
-  check_title_drag check_close; do
+steps=(start_program check_start check_warping check_help check_home check_morphing
+  check_morph_face check_morph_files check_morph_video check_home check_about check_blending
+  check_title_drag check_close)
+if [ -n "$WM_PID" ]; then
+  # The first press after start a title drag (the window manager's idea of
+  # the window's place lags then) and a later one, minimising, and every
+  # screen and dialog as users have them.
+  steps=(start_program check_start check_title_drag check_title_drag_back check_warping check_help
+    check_home check_minimise check_morphing check_morph_face check_morph_files check_morph_video
+    check_home check_about check_blending check_close)
+fi
+for name in "${steps[@]}"; do
   step "$name"
 done
