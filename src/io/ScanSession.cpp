@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <thread>
 
 #include "base/Bitmap.h"
@@ -291,6 +292,8 @@ bool ScanSession::ReadFrame(ScanSamples& samples, std::vector<std::uint8_t>& fra
   samples.depth = p.depth;
   samples.width = p.pixels_per_line;
   state_ = 7;
+  rows_ = 0;
+  rowsExpected_ = std::max(0, p.lines);
   frame.clear();
   if (p.lines > 0) frame.reserve(std::size_t(p.bytes_per_line) * p.lines);
   std::vector<std::uint8_t> chunk(64 * 1024);
@@ -301,6 +304,8 @@ bool ScanSession::ReadFrame(ScanSamples& samples, std::vector<std::uint8_t>& fra
     if (status != SANE_STATUS_GOOD) return false;
     length = std::clamp<SANE_Int>(length, 0, static_cast<SANE_Int>(chunk.size()));
     frame.insert(frame.end(), chunk.begin(), chunk.begin() + length);
+    rows_ = static_cast<int>(std::min<std::size_t>(frame.size() / std::size_t(p.bytes_per_line),
+                                                   std::numeric_limits<int>::max()));
     if (std::int64_t(frame.size()) > kMaxScanBytes) {
       status = SANE_STATUS_NO_MEM;
       return false;

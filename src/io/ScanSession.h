@@ -37,6 +37,13 @@ struct ScanOption {
   double numberValue = 0;
 };
 
+// How far the transfer under way has come: rows of the current frame
+// received, of the rows the device announced (0 when it does not know).
+struct ScanProgress {
+  int rows = 0;
+  int rowsExpected = 0;
+};
+
 // The outcome of one transfer: the packed bitmap, or why there is none.
 struct ScanTransfer {
   std::vector<std::uint8_t> dib;  // empty: no image
@@ -75,6 +82,8 @@ class ScanSession {
   // another thread meanwhile.
   ScanTransfer Transfer();
   void CancelTransfer();
+  // Any thread, while Transfer() runs.
+  ScanProgress Progress() const { return {rows_.load(), rowsExpected_.load()}; }
 
  private:
   struct Api;
@@ -85,6 +94,8 @@ class ScanSession {
   std::string library_;
   std::unique_ptr<Api> api_;
   std::atomic<int> state_{1};
+  std::atomic<int> rows_{0};
+  std::atomic<int> rowsExpected_{0};
   void* handle_ = nullptr;  // the open device
   std::string deviceName_;
   std::string deviceDescription_;

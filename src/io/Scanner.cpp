@@ -3,10 +3,12 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QWidget>
+#include <string>
 
 #include "ScanSession.h"
 #include "TScanDialog.h"
 #include "skin/ConnectHandler.h"
+#include "skin/WaitCursor.h"
 
 namespace quillo {
 
@@ -27,15 +29,21 @@ std::optional<std::vector<std::uint8_t>> SaneScanner::AcquireScannedDib(QWidget*
   // Any pixel type is taken: the device delivers what its user chose.
   ScanSession session;
   std::optional<std::vector<std::uint8_t>> image;
-  auto report = [&](const std::string& text) { report_(QString::fromStdString(text)); };
-  if (!session.LoadManager()) {
-    report(kNoSourceManager);
-  } else if (!session.OpenManager()) {
-    report("Unable to open Source Manager (libsane.so.1)");
-  } else if (!session.OpenDefaultSource()) {
-    report(ScanErrorReport("Unable to open default Data Source.", session.FirstError()));
-  } else if (!session.EnableSource()) {
-    report(ScanErrorReport("Failed to enable Data Source.", session.FirstError()));
+  // Looking for devices takes seconds (longest when there is none).
+  std::string failure;
+  {
+    const WaitCursor busy;
+    if (!session.LoadManager())
+      failure = kNoSourceManager;
+    else if (!session.OpenManager())
+      failure = "Unable to open Source Manager (libsane.so.1)";
+    else if (!session.OpenDefaultSource())
+      failure = ScanErrorReport("Unable to open default Data Source.", session.FirstError());
+    else if (!session.EnableSource())
+      failure = ScanErrorReport("Failed to enable Data Source.", session.FirstError());
+  }
+  if (!failure.empty()) {
+    report_(QString::fromStdString(failure));
   } else {
     // The source is enabled: our dialog runs in a loop of its own until it
     // is closed or an image has arrived, with the caller's window disabled.

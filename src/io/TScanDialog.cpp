@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -18,6 +19,9 @@
 namespace quillo {
 
 namespace {
+
+// How often the rows received are shown while scanning.
+constexpr int kProgressMs = 100;
 
 QString Number(double v) {
   return QString::number(v, 'g', 6);
@@ -60,6 +64,9 @@ TScanDialog::TScanDialog(ScanSession& session, QWidget* caller)
   layout->addLayout(buttons);
   ConnectHandler(ScanButton, &QPushButton::clicked, this, [this] { ScanClick(); });
   ConnectHandler(CloseButton, &QPushButton::clicked, this, [this] { CloseClick(); });
+  progress_ = new QTimer(this);
+  progress_->setInterval(kProgressMs);
+  ConnectHandler(progress_, &QTimer::timeout, this, [this] { ShowProgress(); });
   setMinimumWidth(320);
   adjustSize();
   // Centred over the window that asked for the scan.
@@ -131,6 +138,7 @@ void TScanDialog::ScanClick() {
   if (!ApplyOptions()) return;
   SetBusy(true);
   Status->setText("Scanning...");
+  progress_->start();
   try {
     worker_ = std::thread([this] {
       ScanTransfer result = session_.Transfer();  // throws nothing
@@ -140,29 +148,51 @@ void TScanDialog::ScanClick() {
     });
   } catch (...) {
     // No thread for the scan: the dialog stays ready to scan again.
+    progress_->stop();
     SetBusy(false);
     Status->setText("Ready to scan.");
     throw;
   }
 }
 
+void TScanDialog::ShowProgress() {
+  if (!Scanning() || closeRequested_ || cancelling_) return;
+  const ScanProgress p = session_.Progress();
+  Status->setText(p.rowsExpected > 0
+                      ? QString("Scanning: %1 of %2 rows received.").arg(p.rows).arg(p.rowsExpected)
+                      : QString("Scanning: %1 rows received.").arg(p.rows));
+}
+
 void TScanDialog::TransferEnded(ScanTransfer result) {
   if (worker_.joinable()) worker_.join();
+  progress_->stop();
+  const bool stopped = cancelling_ || closeRequested_;
+  cancelling_ = false;
   SetBusy(false);
   // A scan the user stopped brings no picture, even one that was just done.
-  if (!result.dib.empty() && !closeRequested_) {
+  if (!result.dib.empty() && !stopped) {
     image_ = std::move(result.dib);
     Finish();
     return;
   }
   Status->setText(
-      result.cancelled
+      result.cancelled || stopped
           ? QString("The scan was cancelled.")
           : QString("The scan failed: %1.").arg(QString::fromStdString(result.failure)));
   if (closeRequested_) Finish();
 }
 
 void TScanDialog::CloseClick() {
+  if (Scanning()) {
+    cancelling_ = true;
+    Status->setText("Cancelling...");
+    session_.CancelTransfer();
+    return;
+  }
+  Finish();
+}
+
+void TScanDialog::CloseWindow() {
   if (Scanning()) {
     closeRequested_ = true;
     Status->setText("Stopping...");
@@ -186,7 +216,7 @@ void TScanDialog::Finish() {
 
 void TScanDialog::closeEvent(QCloseEvent* event) {
   event->ignore();
-  RunHandler([this] { CloseClick(); });
+  RunHandler([this] { CloseWindow(); });
 }
 
 void TScanDialog::keyPressEvent(QKeyEvent* event) {

@@ -2,8 +2,10 @@
 // The scanning dialog: stands in for the device's own user interface while a
 // scanner session is enabled. It lists the default device's main options
 // (mode, resolution and the scan area where offered) with Scan and Close.
-// A scan reads on a worker thread, so the program keeps painting; a cancelled
-// or failed scan leaves the dialog up to scan again or close.
+// A scan reads on a worker thread, so the program keeps painting, and the
+// dialog shows the rows received; the Cancel button stops the scan and
+// leaves the dialog up to scan again or close, as a failed scan does.
+// Closing the window stops the scan and ends the acquisition.
 #include <QWidget>
 #include <cstdint>
 #include <thread>
@@ -14,6 +16,7 @@
 class QFormLayout;
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace quillo {
 
@@ -31,7 +34,10 @@ class TScanDialog : public QWidget {
   const std::vector<ScanOption>& Options() const { return options_; }
 
   void ScanClick();
+  // Close, or Cancel while scanning: stops the scan, keeping the dialog.
   void CloseClick();
+  // The window's close: stops any scan and ends the acquisition.
+  void CloseWindow();
 
   bool Done() const { return done_; }
   bool Scanning() const { return worker_.joinable(); }
@@ -53,13 +59,16 @@ class TScanDialog : public QWidget {
   bool ApplyOptions();
   void TransferEnded(ScanTransfer result);
   void SetBusy(bool busy);
+  void ShowProgress();
   void Finish();
 
   ScanSession& session_;
   std::vector<ScanOption> options_;
   std::thread worker_;
+  QTimer* progress_ = nullptr;
   std::vector<std::uint8_t> image_;
   bool closeRequested_ = false;
+  bool cancelling_ = false;  // Cancel clicked, the scan not yet stopped
   bool done_ = false;
 };
 

@@ -3,6 +3,7 @@
 // source dialog's scanner button over a scripted scanner.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -121,7 +122,7 @@ TEST_F(SaneTestScanner, AFailedOrClosedScanGivesNoPictureAndTheDialogOutlivesAFa
     d.ScanClick();
     // The outcome comes back from the scan's worker thread through the event
     // loop; this waits for the worker, not for a timer.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return d.Status->text() != "Scanning..."; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !d.Scanning(); }, 10000));
     status = d.Status->text();
     upAfterFailure = d.isVisible() && !d.Done() && d.ScanButton->isEnabled();
     d.CloseClick();
@@ -131,6 +132,39 @@ TEST_F(SaneTestScanner, AFailedOrClosedScanGivesNoPictureAndTheDialogOutlivesAFa
   EXPECT_TRUE(upAfterFailure);
   EXPECT_TRUE(reports_.isEmpty());
   EXPECT_TRUE(caller_.isEnabled());
+}
+
+TEST_F(SaneTestScanner, CancelStopsTheScanUnderWayAndKeepsTheDialogToScanAgain) {
+  // Small reads with a pause after each: a scan of a few seconds.
+  Configure("test\n", QByteArray(kColourScan) +
+                          "read-limit true\nread-limit-size 256\nread-delay true\n"
+                          "read-delay-duration 20000\n");
+  QString progress, afterCancel;
+  bool upAfterCancel = false, busyPointer = true;
+  auto dib = Acquire([&](TScanDialog& d) {
+    busyPointer = QApplication::overrideCursor() != nullptr;
+    d.ScanClick();
+    EXPECT_EQ(d.CloseButton->text(), "Cancel");
+    // The rows received so far, of the rows the device announced.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+          progress = d.Status->text();
+          return progress.startsWith("Scanning: ") && !progress.startsWith("Scanning: 0 ");
+        },
+        10000));
+    d.CloseClick();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !d.Scanning(); }, 10000));
+    afterCancel = d.Status->text();
+    upAfterCancel =
+        d.isVisible() && !d.Done() && d.ScanButton->isEnabled() && d.CloseButton->text() == "Close";
+    d.ScanClick();  // and again, to the end
+  });
+  EXPECT_FALSE(busyPointer) << "the wait cursor outlived the opening";
+  EXPECT_TRUE(progress.endsWith(" of 98 rows received.")) << progress.toStdString();
+  EXPECT_EQ(afterCancel, "The scan was cancelled.");
+  EXPECT_TRUE(upAfterCancel);
+  ASSERT_TRUE(dib);
+  EXPECT_EQ(DibToBitmap(*dib).Height(), 98);
 }
 
 TEST_F(SaneTestScanner, NoDeviceIsReportedWithTheManagersCodes) {
