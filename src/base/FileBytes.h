@@ -36,6 +36,9 @@ class AtomicFile {
   // The temporary file's descriptor, for writers that seek (a video muxer).
   int Descriptor() const { return fd_; }
   const std::string& Path() const { return path_; }
+  // The temporary file's own name, for a writer that reads back what it
+  // wrote (an MP4 muxer moving its index to the front).
+  const std::string& TemporaryPath() const { return temp_; }
 
   void Write(std::span<const std::uint8_t> bytes);
   // Throws the error of this file for errno `code` (a writer of its own

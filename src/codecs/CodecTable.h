@@ -20,10 +20,15 @@
 
 namespace quillo::codecs {
 
-inline constexpr int kCodecTableVersion = 3;
+inline constexpr int kCodecTableVersion = 4;
 
 // The module's one exported symbol: extern "C" const CodecTable* quillo_codecs_table().
 inline constexpr const char* kCodecTableEntry = "quillo_codecs_table";
+
+// The kinds of video file the writer makes, each with the encoders its
+// muxer carries: AVI (any of them), MP4 (H.264 and the like), WebM (VP8, VP9,
+// AV1) and an animated GIF (one palette for all frames, looping forever).
+enum class VideoContainer { kAvi, kMp4, kWebm, kGif };
 
 // What the decoder found in a video file.
 struct VideoFacts {
@@ -73,14 +78,16 @@ struct CodecTable {
   std::unique_ptr<VideoReading> (*openVideo)(const std::string& path) = nullptr;
   // encoder is an FFmpeg encoder name; qscale 1 to 31, or 0 for the
   // encoder's own rate control.
-  std::unique_ptr<VideoWriting> (*createVideo)(const std::string& path, int width, int height,
-                                               int framesPerSecond, const std::string& encoder,
-                                               int qscale) = nullptr;
-  // The encoders the AVI muxer carries that open at width x height as the
-  // writer opens them, hardware and experimental ones left out, in FFmpeg's
-  // order; and whether one named encoder is among them.
-  std::vector<VideoEncoderFacts> (*aviVideoEncoders)(int width, int height) = nullptr;
-  bool (*aviVideoEncoderUsable)(const std::string& encoder, int width, int height) = nullptr;
+  std::unique_ptr<VideoWriting> (*createVideo)(const std::string& path, VideoContainer container,
+                                               int width, int height, int framesPerSecond,
+                                               const std::string& encoder, int qscale) = nullptr;
+  // The encoders the container's muxer carries that open at width x height
+  // as the writer opens them, hardware and experimental ones left out, in
+  // FFmpeg's order; and whether one named encoder is among them.
+  std::vector<VideoEncoderFacts> (*videoEncoders)(VideoContainer container, int width,
+                                                  int height) = nullptr;
+  bool (*videoEncoderUsable)(VideoContainer container, const std::string& encoder, int width,
+                             int height) = nullptr;
 
   // ImageMagick (io/MagickReader.h).
   bool (*magickCanRead)(const std::string& coder) = nullptr;
@@ -97,6 +104,10 @@ struct CodecTable {
   std::unique_ptr<CaptureReading> (*openCapture)(
       const std::string& format, const std::string& url,
       const std::vector<std::pair<std::string, std::string>>& options) = nullptr;
+
+  // The versions of the FFmpeg libraries the module runs with, as one line:
+  // what decides which encoders there are.
+  std::string (*ffmpegVersions)() = nullptr;
 };
 
 }  // namespace quillo::codecs

@@ -12,6 +12,13 @@ class QWidget;
 
 namespace quillo {
 
+// A file named to be written, and which of the offered filters was chosen
+// (0 for the first).
+struct SaveChoice {
+  std::string path;
+  int filter = 0;
+};
+
 class FileChoosers : public PlatformService {
  public:
   // Lets the user choose an existing picture file, starting in `folder` and
@@ -22,10 +29,11 @@ class FileChoosers : public PlatformService {
   virtual std::optional<std::string> OpenFile(const std::string& folder, const std::string& filter,
                                               QWidget* parent) = 0;
   // Lets the user name a file to write, starting in `folder`: titled `title`,
-  // `defaultSuffix` added to a name without one, asking before overwriting.
-  virtual std::optional<std::string> SaveFile(const std::string& folder, const std::string& filter,
-                                              const std::string& defaultSuffix,
-                                              const std::string& title, QWidget* parent) = 0;
+  // offering the toolkit name filters `filter` (";;" between them, the first
+  // chosen at first), the chosen filter's first extension added to a name
+  // without one, asking before overwriting.
+  virtual std::optional<SaveChoice> SaveFile(const std::string& folder, const std::string& filter,
+                                             const std::string& title, QWidget* parent) = 0;
 
  protected:
   using PlatformService::PlatformService;
@@ -38,9 +46,8 @@ class QtFileChoosers final : public FileChoosers {
                                          QWidget* parent) override;
   std::optional<std::string> OpenFile(const std::string& folder, const std::string& filter,
                                       QWidget* parent) override;
-  std::optional<std::string> SaveFile(const std::string& folder, const std::string& filter,
-                                      const std::string& defaultSuffix, const std::string& title,
-                                      QWidget* parent) override;
+  std::optional<SaveChoice> SaveFile(const std::string& folder, const std::string& filter,
+                                     const std::string& title, QWidget* parent) override;
 };
 
 class UnavailableFileChoosers final : public FileChoosers {
@@ -53,8 +60,8 @@ class UnavailableFileChoosers final : public FileChoosers {
   std::optional<std::string> OpenFile(const std::string&, const std::string&, QWidget*) override {
     return std::nullopt;
   }
-  std::optional<std::string> SaveFile(const std::string&, const std::string&, const std::string&,
-                                      const std::string&, QWidget*) override {
+  std::optional<SaveChoice> SaveFile(const std::string&, const std::string&, const std::string&,
+                                     QWidget*) override {
     return std::nullopt;
   }
 };

@@ -24,7 +24,8 @@ const int kDefaultQuality = kFinest + 1 - VideoCodec{}.qscale;
 
 }  // namespace
 
-TCodecDialog::TCodecDialog(std::vector<VideoCodecInfo> codecs, QWidget* parent)
+TCodecDialog::TCodecDialog(std::vector<VideoCodecInfo> codecs, QWidget* parent,
+                           const std::string& preferredEncoder)
     : QDialog(parent), codecs_(std::move(codecs)) {
   setWindowTitle("Video Compression");
   resize(460, 380);
@@ -40,7 +41,7 @@ TCodecDialog::TCodecDialog(std::vector<VideoCodecInfo> codecs, QWidget* parent)
   for (std::size_t i = 0; i < codecs_.size(); ++i) {
     CodecList->addItem(
         QString::fromStdString(codecs_[i].description + " (" + codecs_[i].encoder + ")"));
-    if (codecs_[i].encoder == VideoCodec{}.encoder) preferred = static_cast<int>(i);
+    if (codecs_[i].encoder == preferredEncoder) preferred = static_cast<int>(i);
   }
   layout->addWidget(CodecList);
   qualityLabel_ = new QLabel("Quality:", this);
@@ -76,8 +77,14 @@ VideoCodec TCodecDialog::Chosen() const {
   return codec;
 }
 
-std::optional<VideoCodec> QtVideoCodecChooser::ChooseCodec(int width, int height, QWidget* parent) {
-  TCodecDialog dialog(UsableVideoCodecs(width, height), parent);
+std::optional<VideoCodec> QtVideoCodecChooser::ChooseCodec(VideoContainer container, int width,
+                                                           int height, QWidget* parent) {
+  std::vector<VideoCodecInfo> usable;
+  {
+    const WaitCursor busy;
+    usable = UsableVideoCodecs(container, width, height);
+  }
+  TCodecDialog dialog(std::move(usable), parent, DefaultEncoder(container));
   if (dialog.exec() != QDialog::Accepted || dialog.CodecList->currentRow() < 0) return std::nullopt;
   return dialog.Chosen();
 }

@@ -6,10 +6,12 @@
 #include <QPrinter>
 #include <QShowEvent>
 #include <QUrl>
+#include <array>
 
 #include "Clipboard.h"
 #include "FileChoosers.h"
 #include "MessageBoxes.h"
+#include "PictureWriter.h"
 #include "Printers.h"
 #include "Shell.h"
 #include "VideoCodecChooser.h"
@@ -33,6 +35,11 @@ constexpr int kFormHeight = 290;
 constexpr int kFormLeft = 10;   // in from the picture area's left edge
 constexpr int kFaded = 50;      // bAVI without a way to render frames
 constexpr int kScreenDpi = 96;  // the pixels per inch a picture is printed at
+constexpr const char* kPngFilter = "PNG picture (*.png)";
+constexpr const char* kJpegFilter = "JPEG picture (*.jpg *.jpeg)";
+// The AVI first, as ever, with its codec dialog; the kinds people share besides.
+constexpr const char* kVideoFilters =
+    "*.avi (*.avi);;MP4 video (*.mp4);;WebM video (*.webm);;Animated GIF (*.gif)";
 
 }  // namespace
 
@@ -72,13 +79,21 @@ void TSaveForm::hideEvent(QHideEvent* event) {
 void TSaveForm::bFileClick() {
   if (!SaveBitmap) return;
   const std::string pattern = "*." + FileExt;
-  const std::optional<std::string> path = services_.files.SaveFile(
-      StartFolder, pattern + " (" + pattern + ")", FileExt, "Save To File...", this);
-  if (!path) return;
+  // A bitmap file as ever, first; PNG and JPEG besides, chosen by the filter.
+  const bool picture = !OnWriteFile && FileExt == "bmp";
+  const std::string filters =
+      picture ? pattern + " (" + pattern + ");;" + kPngFilter + ";;" + kJpegFilter
+              : pattern + " (" + pattern + ")";
+  const std::optional<SaveChoice> chosen =
+      services_.files.SaveFile(StartFolder, filters, "Save To File...", this);
+  if (!chosen) return;
   if (OnWriteFile)
-    OnWriteFile(*path);
+    OnWriteFile(chosen->path);
+  else if (!picture || chosen->filter == 0)
+    SaveBitmapFile(chosen->path, *SaveBitmap, 24);  // a bitmap file whatever the extension
   else
-    SaveBitmapFile(*path, *SaveBitmap, 24);  // a bitmap file whatever the extension
+    SavePictureFile(chosen->path, *SaveBitmap,
+                    chosen->filter == 1 ? PictureKind::kPng : PictureKind::kJpeg);
   EndModal(kModalOk);
 }
 
@@ -112,21 +127,34 @@ void TSaveForm::bPrintClick() {
 
 void TSaveForm::bAVIClick() {
   if (!OnRenderFrame || !SaveBitmap) return;
-  const std::optional<std::string> path =
-      services_.files.SaveFile(StartFolder, "*.avi (*.avi)", "avi", "Save To File...", this);
-  if (!path) return;
-  ExportVideo(*path);
+  const std::optional<SaveChoice> chosen =
+      services_.files.SaveFile(StartFolder, kVideoFilters, "Save To File...", this);
+  if (!chosen) return;
+  ExportVideo(chosen->path, chosen->filter);
   EndModal(kModalOk);
 }
 
-void TSaveForm::ExportVideo(const std::string& path) {
+void TSaveForm::ExportVideo(std::string path, int filter) {
+  // The name's extension tells the kind of video; a name of no such
+  // extension gets the chosen filter's kind, and an AVI whatever it is named
+  // when that is the AVI filter.
+  VideoContainer container = VideoContainerOf(path);
+  if (container == VideoContainer::kAvi && filter > 0 && filter < 4) {
+    container = std::array{VideoContainer::kMp4, VideoContainer::kWebm,
+                           VideoContainer::kGif}[static_cast<std::size_t>(filter - 1)];
+    path += std::array{".mp4", ".webm", ".gif"}[static_cast<std::size_t>(filter - 1)];
+  }
   const int width = SaveBitmap->Width(), height = SaveBitmap->Height();
   // The codec is asked for before anything is written, so that cancelling
-  // leaves the disk as it was.
-  const std::optional<VideoCodec> codec = services_.codecs.ChooseCodec(width, height, this);
+  // leaves the disk as it was. A GIF has one encoder: nothing to ask.
+  std::optional<VideoCodec> codec = VideoCodec{};
+  if (container != VideoContainer::kGif)
+    codec = services_.codecs.ChooseCodec(container, width, height, this);
   if (!codec) return;
-  if (!VideoCodecUsable(*codec, width, height)) {
-    services_.messages.ShowError("Cannot write an AVI-file in that format");
+  if (!VideoCodecUsable(container, *codec, width, height)) {
+    services_.messages.ShowError(container == VideoContainer::kAvi
+                                     ? "Cannot write an AVI-file in that format"
+                                     : "Cannot write a video file in that format");
     return;
   }
   QCoreApplication::processEvents();
@@ -137,9 +165,9 @@ void TSaveForm::ExportVideo(const std::string& path) {
       OnRenderFrame();
       return *SaveBitmap;
     });
-  } catch (const Error&) {
-    // A video that could not be written ends the export quietly; the file
-    // that was there stays as it was.
+  } catch (const Error& e) {
+    // Nothing was written; the file that was there stays as it was.
+    services_.messages.ShowError(e.what());
     return;
   }
   services_.shell.Open(QUrl::fromLocalFile(QString::fromStdString(path)));

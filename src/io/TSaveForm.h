@@ -65,9 +65,10 @@ class TSaveForm : public ArtDialog {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  // The video of the effect into the chosen file, then shown in the
-  // desktop's player.
-  void ExportVideo(const std::string& path);
+  // The video of the effect into the chosen file (chosen with the video
+  // chooser's filter of that index), then shown in the desktop's player; a
+  // failure is told in a message box.
+  void ExportVideo(std::string path, int filter);
 
   SaveServices services_;
 };

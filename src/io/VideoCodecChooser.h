@@ -2,7 +2,6 @@
 // Choosing how a video is compressed, as a platform service: the real one
 // asks the user in the codec dialog (TCodecDialog); the unavailable one (no
 // screen, or forced for tests) chooses nothing, so no video is made.
-#include <map>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -17,8 +16,10 @@ namespace quillo {
 
 class VideoCodecChooser : public PlatformService {
  public:
-  // The codec for frames of that size, or nothing when the user cancelled.
-  virtual std::optional<VideoCodec> ChooseCodec(int width, int height, QWidget* parent) = 0;
+  // The codec for a video of the container with frames of that size, or
+  // nothing when the user cancelled.
+  virtual std::optional<VideoCodec> ChooseCodec(VideoContainer container, int width, int height,
+                                                QWidget* parent) = 0;
 
  protected:
   using PlatformService::PlatformService;
@@ -26,16 +27,18 @@ class VideoCodecChooser : public PlatformService {
 
 class QtVideoCodecChooser final : public VideoCodecChooser {
  public:
-  std::optional<VideoCodec> ChooseCodec(int width, int height, QWidget* parent) override;
-
- private:
-  std::map<std::pair<int, int>, std::vector<VideoCodecInfo>> usable_;  // by frame size
+  // Shows the wait cursor while the encoders are probed (the first time
+  // for an FFmpeg build).
+  std::optional<VideoCodec> ChooseCodec(VideoContainer container, int width, int height,
+                                        QWidget* parent) override;
 };
 
 class UnavailableVideoCodecChooser final : public VideoCodecChooser {
  public:
   explicit UnavailableVideoCodecChooser(std::string why) : VideoCodecChooser(std::move(why)) {}
-  std::optional<VideoCodec> ChooseCodec(int, int, QWidget*) override { return std::nullopt; }
+  std::optional<VideoCodec> ChooseCodec(VideoContainer, int, int, QWidget*) override {
+    return std::nullopt;
+  }
 };
 
 // The codec dialog when there is a screen to show it on.

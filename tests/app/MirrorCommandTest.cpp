@@ -128,7 +128,62 @@ TEST_F(MirrorCommand, BadInputGetsOneLineExitCodeTwoAndWritesNothing) {
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 4);  // no temporary files left
 }
 
+TEST_F(MirrorCommand, AFailedRunWritesNothingAndAStrayWordIsNamed) {
+  SaveBitmapFile(In("face.bmp").toStdString(), testing::TestFace(8, 8), 24);
+  // The picture cannot be written: the video it came with is not left behind.
+  Outcome run = Quillo(
+      {"mirror", "--kind", "radial", "--video", In("ok.avi"), In("face.bmp"), In("bad/out.bmp")});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "quillo mirror: Cannot create file " + In("bad/out.bmp") +
+                         ": the folder does not exist.\n");
+  EXPECT_FALSE(QFile::exists(In("ok.avi")));
+  run = Quillo({"mirror", "--kind", "radial", In("face.bmp"), In("out.bmp"), "extra"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "quillo mirror: unexpected argument \"extra\"\n");
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"face.bmp"});
+}
+
+TEST_F(MirrorCommand, OutputsByNameAndAGifVideo) {
+  const Bitmap face = testing::TestFace(40, 40);
+  SaveBitmapFile(In("face.bmp").toStdString(), face, 24);
+  const Outcome run = Quillo(
+      {"mirror", "--kind", "radial", "--video", In("clip.gif"), In("face.bmp"), In("out.png")});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const Outcome bmp = Quillo({"mirror", "--kind", "radial", In("face.bmp"), In("out.bmp")});
+  ASSERT_EQ(bmp.exitCode, 0) << bmp.err.toStdString();
+  // The PNG holds exactly the frame the BMP holds.
+  const QImage png(In("out.png"), "png");
+  const Bitmap frame = LoadBitmapFile(In("out.bmp").toStdString());
+  ASSERT_EQ(png.size(), QSize(320, 320));
+  int differing = 0;
+  for (int y = 0; y < 320; ++y)
+    for (int x = 0; x < 320; ++x)
+      differing += (png.pixel(x, y) & 0xFFFFFF) != (frame.At(x, y) & 0xFFFFFF);
+  EXPECT_EQ(differing, 0);
+  QProcess probe;
+  probe.start("ffprobe", {"-v", "error", "-count_frames", "-show_entries",
+                          "stream=codec_name,nb_read_frames", "-of", "csv=p=0", In("clip.gif")});
+  ASSERT_TRUE(probe.waitForFinished(30000));
+  EXPECT_EQ(probe.readAllStandardOutput().trimmed(), "gif,52");
+}
+
 TEST_F(MirrorCommand, HelpAndVersion) {
+  for (const char* command : {"mirror", "warp", "morph"})
+    for (const char* ask : {"--help", "-h"}) {
+      const Outcome help = Quillo({command, ask});
+      EXPECT_EQ(help.exitCode, 0) << command << " " << ask << ": " << help.err.toStdString();
+      EXPECT_TRUE(help.out.startsWith(QString("Usage: quillo ") + command + " "))
+          << help.out.toStdString();
+      EXPECT_TRUE(help.err.isEmpty());
+    }
+  // Without a display the desktop program says so in one line.
+  for (const QStringList& args : {QStringList{}, QStringList{In("face.bmp")}}) {
+    const Outcome run = Quillo(args);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("quillo: no display")) << run.err.toStdString();
+  }
+
   const Outcome help = Quillo({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_TRUE(help.out.contains("quillo mirror --kind"));

@@ -26,9 +26,9 @@ TEST(Services, WithoutAScreenTheWindowServicesSayWhyAndAskNothing) {
   }
   // The unavailable twins answer at once, as a person who cancelled would.
   EXPECT_FALSE(s.files->OpenPicture("/tmp/", "*.bmp", nullptr).has_value());
-  EXPECT_FALSE(s.files->SaveFile("/tmp/", "*.bmp", "bmp", "Save", nullptr).has_value());
+  EXPECT_FALSE(s.files->SaveFile("/tmp/", "*.bmp (*.bmp)", "Save", nullptr).has_value());
   EXPECT_EQ(s.printers->ChoosePrinter(nullptr), nullptr);
-  EXPECT_FALSE(s.codecs->ChooseCodec(64, 48, nullptr).has_value());
+  EXPECT_FALSE(s.codecs->ChooseCodec(VideoContainer::kAvi, 64, 48, nullptr).has_value());
 }
 
 TEST(Services, TheForcingVariableTurnsEveryServiceOff) {

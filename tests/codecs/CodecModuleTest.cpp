@@ -82,7 +82,8 @@ TEST(CodecModule, ItsErrorsAreQuilloErrorsAndAModuleThatDoesNotLoadIsNamed) {
 TEST(CodecModule, ListsTheAviEncodersThatOpenAtTheSize) {
   const codecs::CodecTable& table = codecs::Codecs();
   std::vector<std::string> names;
-  for (const codecs::VideoEncoderFacts& e : table.aviVideoEncoders(290, 290)) {
+  for (const codecs::VideoEncoderFacts& e :
+       table.videoEncoders(codecs::VideoContainer::kAvi, 290, 290)) {
     names.push_back(e.name);
     EXPECT_FALSE(e.description.empty()) << e.name;
   }
@@ -91,10 +92,10 @@ TEST(CodecModule, ListsTheAviEncodersThatOpenAtTheSize) {
   EXPECT_TRUE(listed("mjpeg"));
   EXPECT_FALSE(listed("cinepak"));
   EXPECT_FALSE(listed("msvideo1"));
-  EXPECT_TRUE(table.aviVideoEncoderUsable("cinepak", 288, 288));
-  EXPECT_FALSE(table.aviVideoEncoderUsable("cinepak", 290, 290));
-  EXPECT_FALSE(table.aviVideoEncoderUsable("mjpeg", 0, 290));
-  EXPECT_FALSE(table.aviVideoEncoderUsable("nonesuch", 290, 290));
+  EXPECT_TRUE(table.videoEncoderUsable(codecs::VideoContainer::kAvi, "cinepak", 288, 288));
+  EXPECT_FALSE(table.videoEncoderUsable(codecs::VideoContainer::kAvi, "cinepak", 290, 290));
+  EXPECT_FALSE(table.videoEncoderUsable(codecs::VideoContainer::kAvi, "mjpeg", 0, 290));
+  EXPECT_FALSE(table.videoEncoderUsable(codecs::VideoContainer::kAvi, "nonesuch", 290, 290));
 }
 
 TEST(CodecModule, WithoutItTheProgramStillReadsBitmapsAndNamesItForOtherFormats) {

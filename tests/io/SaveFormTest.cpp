@@ -85,9 +85,26 @@ TEST_F(SaveDialog, TheFileActionWritesA24BitBitmapWhateverTheNameSays) {
   ASSERT_EQ(recorded_.files.calls.size(), 2u);
   const auto& call = recorded_.files.calls[1];
   EXPECT_EQ(call.folder, StartFolder);
-  EXPECT_EQ(call.filter, "*.bmp (*.bmp)");
-  EXPECT_EQ(call.defaultSuffix, "bmp");
+  EXPECT_EQ(call.filter, "*.bmp (*.bmp);;PNG picture (*.png);;JPEG picture (*.jpg *.jpeg)");
   EXPECT_EQ(call.title, "Save To File...");
+}
+
+TEST_F(SaveDialog, ThePngAndJpegFiltersWriteThoseFormats) {
+  recorded_.files.saveFilter = 1;
+  recorded_.files.answers = {InFiles("face.png")};
+  ShowSave([](TSaveForm& f) { Click(f.bFile); });
+  const QImage png(QString::fromStdString(InFiles("face.png")), "png");
+  ASSERT_FALSE(png.isNull());
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 60; ++x)
+      ASSERT_EQ(png.pixel(x, y) & 0xFFFFFF, picture_.At(x, y) & 0xFFFFFF) << x << "," << y;
+
+  recorded_.files.saveFilter = 2;
+  recorded_.files.answers = {InFiles("face.jpg")};
+  ShowSave([](TSaveForm& f) { Click(f.bFile); });
+  const QImage jpeg(QString::fromStdString(InFiles("face.jpg")), "jpeg");
+  ASSERT_EQ(jpeg.size(), QSize(60, 40));
+  EXPECT_NEAR(qRed(jpeg.pixel(30, 20)), Red(picture_.At(30, 20)), 24);
 }
 
 TEST_F(SaveDialog, AScreensOwnWriterAndExtensionLastOnlyUntilTheDialogHides) {
@@ -102,7 +119,8 @@ TEST_F(SaveDialog, AScreensOwnWriterAndExtensionLastOnlyUntilTheDialogHides) {
   EXPECT_FALSE(Save().OnWriteFile);
   ShowSave([](TSaveForm& f) { Click(f.bFile); });
   EXPECT_EQ(recorded_.files.calls[0].filter, "*.mph (*.mph)");
-  EXPECT_EQ(recorded_.files.calls[1].filter, "*.bmp (*.bmp)");
+  EXPECT_EQ(recorded_.files.calls[1].filter,
+            "*.bmp (*.bmp);;PNG picture (*.png);;JPEG picture (*.jpg *.jpeg)");
   EXPECT_EQ(writtenTo, InFiles("a.mph"));
   EXPECT_TRUE(QFile::exists(QString::fromStdString(InFiles("b.bmp"))));
 }
@@ -190,9 +208,51 @@ TEST_F(SaveDialog, ACancelledCodecOrAProtectedFileLeavesTheDiskAsItWas) {
   Save().OnRenderFrame = [] {};
   EXPECT_EQ(ShowSave([](TSaveForm& f) { Click(f.bAVI); }), kModalOk);
   EXPECT_EQ(ReadFileBytes(path).size(), 3u);
-  EXPECT_TRUE(recorded_.messages.errors.isEmpty());
+  // The protected file is named in a message box, not passed over in silence.
+  EXPECT_EQ(recorded_.messages.errors,
+            QStringList{QString::fromStdString("Cannot replace the write-protected file " + path)});
   EXPECT_TRUE(recorded_.shell.opened.isEmpty());
   EXPECT_EQ(QDir(files_.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(SaveDialog, AVideoThatCannotBeWrittenIsToldWithTheFileAndTheReason) {
+  Save().OnRenderFrame = [] {};
+  const std::string path = InFiles("gone/clip.avi");
+  recorded_.files.answers = {path};
+  EXPECT_EQ(ShowSave([](TSaveForm& f) { Click(f.bAVI); }), kModalOk);
+  EXPECT_EQ(recorded_.messages.errors,
+            QStringList{QString::fromStdString("Cannot create file " + path +
+                                               ": the folder does not exist.")});
+  EXPECT_TRUE(recorded_.shell.opened.isEmpty());
+}
+
+TEST_F(SaveDialog, TheVideoFiltersMakeAGifWithoutAskingForACodecAndAnMp4WithItsOwn) {
+  const auto render = [this] {
+    picture_.FillRect({0, 0, 60, 40}, MakePixel(Save().Tag * 2, 100, 255 - Save().Tag * 2));
+  };
+  Save().OnRenderFrame = render;
+  recorded_.files.saveFilter = 3;  // Animated GIF, the name typed without its extension
+  recorded_.files.answers = {InFiles("clip")};
+  ShowSave([](TSaveForm& f) { Click(f.bAVI); });
+  EXPECT_TRUE(recorded_.codecs.containers.empty());
+  EXPECT_TRUE(recorded_.messages.errors.isEmpty())
+      << recorded_.messages.errors.join("").toStdString();
+  EXPECT_EQ(ToolOutput("ffprobe", {"-v", "error", "-count_frames", "-show_entries",
+                                   "stream=codec_name,nb_read_frames", "-of", "csv=p=0",
+                                   QString::fromStdString(InFiles("clip.gif"))})
+                .trimmed(),
+            "gif,52");
+
+  Save().OnRenderFrame = render;
+  recorded_.files.saveFilter = 0;  // the extension decides
+  recorded_.files.answers = {InFiles("clip.mp4")};
+  ShowSave([](TSaveForm& f) { Click(f.bAVI); });
+  EXPECT_EQ(recorded_.codecs.containers, std::vector{VideoContainer::kMp4});
+  EXPECT_EQ(ToolOutput("ffprobe", {"-v", "error", "-count_frames", "-show_entries",
+                                   "stream=codec_name,pix_fmt,nb_read_frames", "-of", "csv=p=0",
+                                   QString::fromStdString(InFiles("clip.mp4"))})
+                .trimmed(),
+            "h264,yuv420p,52");
 }
 
 TEST_F(SaveDialog, ACodecThatCannotTakeTheFramesIsRefusedWithItsMessage) {

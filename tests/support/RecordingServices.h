@@ -45,23 +45,24 @@ class ScriptedFileChoosers final : public FileChoosers {
     std::string folder;
     std::string filter;
     Kind kind = Kind::Picture;
-    std::string defaultSuffix;  // Save only
-    std::string title;          // Save only
+    std::string title;  // Save only
   };
   std::optional<std::string> OpenPicture(const std::string& folder, const std::string& filter,
                                          QWidget*) override {
-    return Answer({folder, filter, Kind::Picture, {}, {}});
+    return Answer({folder, filter, Kind::Picture, {}});
   }
   std::optional<std::string> OpenFile(const std::string& folder, const std::string& filter,
                                       QWidget*) override {
-    return Answer({folder, filter, Kind::File, {}, {}});
+    return Answer({folder, filter, Kind::File, {}});
   }
-  std::optional<std::string> SaveFile(const std::string& folder, const std::string& filter,
-                                      const std::string& defaultSuffix, const std::string& title,
-                                      QWidget*) override {
-    return Answer({folder, filter, Kind::Save, defaultSuffix, title});
+  std::optional<SaveChoice> SaveFile(const std::string& folder, const std::string& filter,
+                                     const std::string& title, QWidget*) override {
+    const std::optional<std::string> path = Answer({folder, filter, Kind::Save, title});
+    if (!path) return std::nullopt;
+    return SaveChoice{*path, saveFilter};
   }
   std::vector<std::optional<std::string>> answers;
+  int saveFilter = 0;  // the filter every save answer was chosen with
   std::vector<Call> calls;
 
  private:
@@ -97,12 +98,15 @@ class ScriptedPrinters final : public Printers {
 // frame sizes it was asked about.
 class ScriptedVideoCodecChooser final : public VideoCodecChooser {
  public:
-  std::optional<VideoCodec> ChooseCodec(int width, int height, QWidget*) override {
+  std::optional<VideoCodec> ChooseCodec(VideoContainer container, int width, int height,
+                                        QWidget*) override {
     sizes.emplace_back(width, height);
+    containers.push_back(container);
     return answer;
   }
   std::optional<VideoCodec> answer = VideoCodec{};
   std::vector<std::pair<int, int>> sizes;
+  std::vector<VideoContainer> containers;
 };
 
 // A scanner that answers from a script: each acquisition takes the next

@@ -9,7 +9,6 @@
 #include "base/Error.h"
 #include "effects/core/WarpModel.h"
 #include "io/PictureFile.h"
-#include "io/core/BitmapFile.h"
 
 namespace quillo {
 
@@ -60,6 +59,11 @@ int RunMirrorCommand(const QStringList& args) {
     model.SetSmooth(quality == "bilinear");
 
     model.SetFacePicture(LoadPictureFile(parsed.positional[0]));
+    std::optional<PictureOutput> picture;
+    if (parsed.positional.size() == 2) {
+      model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, 0.0, strength, 0, 0);
+      picture.emplace(parsed.positional[1], model.ViewBitmap());
+    }
     if (video) {
       // The mirror growing from none to full strength and back.
       WriteEffectVideo(video->path, kFaceSize, kFaceSize, video->codec,
@@ -69,10 +73,7 @@ int RunMirrorCommand(const QStringList& args) {
                          return model.ViewBitmap();
                        });
     }
-    if (parsed.positional.size() == 2) {
-      model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, 0.0, strength, 0, 0);
-      SaveBitmapFile(parsed.positional[1], model.ViewBitmap(), 24);
-    }
+    if (picture) picture->Commit();
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "quillo mirror: %s\n", e.what());

@@ -1,5 +1,5 @@
 // `quillo morph`: one position of a morph file, rendered as the morph screen
-// shows it after the slider has moved there, and written as a 24-bit BMP file.
+// shows it after the slider has moved there, and written as a picture file.
 #include <cstdio>
 
 #include "Commands.h"
@@ -8,7 +8,6 @@
 #include "base/Error.h"
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphFile.h"
-#include "io/core/BitmapFile.h"
 
 namespace quillo {
 
@@ -36,6 +35,12 @@ int RunMorphCommand(const QStringList& args) {
       throw Error(message.find(input) == std::string::npos ? input + ": " + message : message);
     }
     Bitmap display(kDisplaySize, kDisplaySize);
+    std::optional<PictureOutput> output;
+    if (picture) {
+      ShowMorphFrame(morph, value, kSliderMax, display);
+      output.emplace(parsed.positional[1],
+                     parsed.flags.count("frame") ? morph.FrameBitmap() : display);
+    }
     if (video) {
       // The display picture at each position, as the slider would show it.
       WriteEffectVideo(video->path, kDisplaySize, kDisplaySize, video->codec,
@@ -44,10 +49,7 @@ int RunMorphCommand(const QStringList& args) {
                          return display;
                        });
     }
-    if (!picture) return 0;
-    ShowMorphFrame(morph, value, kSliderMax, display);
-    SaveBitmapFile(parsed.positional[1],
-                   parsed.flags.count("frame") ? morph.FrameBitmap() : display, 24);
+    if (output) output->Commit();
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "quillo morph: %s\n", e.what());

@@ -4,6 +4,7 @@
 
 #include "Commands.h"
 #include "base/Error.h"
+#include "io/PictureWriter.h"
 #include "io/VideoCodecs.h"
 
 namespace quillo {
@@ -11,6 +12,7 @@ namespace quillo {
 void CheckOutputs(const Arguments& parsed, bool video, const std::string& command,
                   const std::string& input) {
   const std::size_t n = parsed.positional.size();
+  if (n > 2) throw Error("unexpected argument \"" + parsed.positional[2] + "\"");
   if (n == 2 || (video && n == 1)) return;
   throw Error(command + " needs " + input +
               (video ? " (and OUTPUT for a picture)" : " and OUTPUT"));
@@ -18,7 +20,8 @@ void CheckOutputs(const Arguments& parsed, bool video, const std::string& comman
 
 bool ListCodecsIfAsked(const Arguments& parsed, int width, int height) {
   if (parsed.Option("codec") != "list") return false;
-  for (const VideoCodecInfo& codec : UsableVideoCodecs(width, height))
+  const VideoContainer container = VideoContainerOf(parsed.Option("video").value_or(""));
+  for (const VideoCodecInfo& codec : UsableVideoCodecs(container, width, height))
     std::printf("%-16s %s\n", codec.encoder.c_str(), codec.description.c_str());
   return true;
 }
@@ -34,13 +37,17 @@ std::optional<VideoRequest> VideoRequestOf(const Arguments& parsed, int width, i
   if (codecName) {
     request.codec.encoder = *codecName;
     // Only this encoder is tried, not the whole list.
-    if (!VideoCodecUsable(request.codec, width, height))
+    if (!VideoCodecUsable(VideoContainerOf(*path), request.codec, width, height))
       throw Error("the codec \"" + *codecName + "\" cannot write " + std::to_string(width) + " x " +
                   std::to_string(height) + " frames here (see --codec list)");
     // The quantiser suits the encoders that take one; the others choose.
     if (!TakesQuantiser(*codecName)) request.codec.qscale = 0;
   }
   return request;
+}
+
+PictureOutput::PictureOutput(std::string path, const Bitmap& picture) : file_(path) {
+  file_.Write(EncodePicture(picture, PictureKindOf(path)));
 }
 
 }  // namespace quillo

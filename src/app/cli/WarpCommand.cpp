@@ -17,7 +17,6 @@
 #include "base/Error.h"
 #include "effects/core/WarpModel.h"
 #include "io/PictureFile.h"
-#include "io/core/BitmapFile.h"
 
 namespace quillo {
 
@@ -161,6 +160,11 @@ int RunWarpCommand(const QStringList& args) {
     // A drag switches the window to bilinear; the chosen quality comes after.
     model.SetMode(WarpField);
     model.SetSmooth(quality == "bilinear");
+    std::optional<PictureOutput> picture;
+    if (parsed.rest.positional.size() == 2) {
+      model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, scale, 0.0, 0, 0);
+      picture.emplace(parsed.rest.positional[1], model.ViewBitmap());
+    }
     if (video) {
       // The smear growing from nothing to the chosen scale and back.
       WriteEffectVideo(video->path, kFaceSize, kFaceSize, video->codec,
@@ -170,10 +174,7 @@ int RunWarpCommand(const QStringList& args) {
                          return model.ViewBitmap();
                        });
     }
-    if (parsed.rest.positional.size() == 2) {
-      model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, scale, 0.0, 0, 0);
-      SaveBitmapFile(parsed.rest.positional[1], model.ViewBitmap(), 24);
-    }
+    if (picture) picture->Commit();
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "quillo warp: %s\n", e.what());

@@ -18,13 +18,14 @@ std::unique_ptr<VideoReading> OpenFfmpegVideo(const std::string& path);
 std::string FfmpegErrorText(int code);
 
 // FfmpegVideoWriter.cpp
-std::unique_ptr<VideoWriting> CreateFfmpegVideo(const std::string& path, int width, int height,
-                                                int framesPerSecond, const std::string& encoder,
-                                                int qscale);
+std::unique_ptr<VideoWriting> CreateFfmpegVideo(const std::string& path, VideoContainer container,
+                                                int width, int height, int framesPerSecond,
+                                                const std::string& encoder, int qscale);
 
 // FfmpegEncoders.cpp
-std::vector<VideoEncoderFacts> AviVideoEncoders(int width, int height);
-bool AviVideoEncoderUsable(const std::string& name, int width, int height);
+std::vector<VideoEncoderFacts> VideoEncoders(VideoContainer container, int width, int height);
+bool VideoEncoderUsable(VideoContainer container, const std::string& name, int width, int height);
+std::string FfmpegVersions();
 
 // FfmpegCapture.cpp
 std::unique_ptr<CaptureReading> OpenFfmpegCapture(

@@ -8,12 +8,13 @@ extern "C" const quillo::codecs::CodecTable* quillo_codecs_table() {
       .version = kCodecTableVersion,
       .openVideo = OpenFfmpegVideo,
       .createVideo = CreateFfmpegVideo,
-      .aviVideoEncoders = AviVideoEncoders,
-      .aviVideoEncoderUsable = AviVideoEncoderUsable,
+      .videoEncoders = VideoEncoders,
+      .videoEncoderUsable = VideoEncoderUsable,
       .magickCanRead = MagickCanRead,
       .readWithMagick = ReadWithMagick,
       .drawEps = DrawEpsWithGhostscript,
       .openCapture = OpenFfmpegCapture,
+      .ffmpegVersions = FfmpegVersions,
   };
   return &table;
 }
