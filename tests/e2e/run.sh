@@ -712,6 +712,44 @@ check_morph_video() {
   keep_shot "$SETTLED" morph-8-video-made
 }
 
+# The same video as an MP4, chosen by its name: the codec dialog offers the
+# encoders an MP4 holds, H.264 first; and as a GIF, which needs no codec.
+check_morph_shared_video() {
+  local probe asked
+  click "$(point "$SAVE_TAB")"
+  click_dialog_button "$SAVE_VIDEO_BUTTON"
+  if poll window_named "Save To File..."; then
+    sleep 0.3
+    keep_shot "$(shot chooser)" morph-9-video-chooser
+  fi
+  choose_file "Save To File..." morph.mp4
+  asked=$(now_ms)
+  if poll window_named "Video Compression"; then
+    echo "the codec dialog came up $(($(now_ms) - asked)) ms after the name"
+    xdotool windowfocus --sync "$FOUND" 2>/dev/null || true
+    sleep 0.3
+    keep_shot "$(shot codecs)" morph-10-mp4-codecs
+    xdotool key Return
+  else
+    fail "no codec dialog appeared for the MP4"
+  fi
+  poll grep -q morph.mp4 "$WORK/opened" 2>/dev/null || fail "the MP4 was not handed to the player"
+  probe=$(ffprobe -v error -count_frames -select_streams v:0 \
+    -show_entries stream=codec_name,pix_fmt,nb_read_frames -of csv=p=0 "$WORK/run/morph.mp4" 2>&1)
+  [ "$probe" = "h264,yuv420p,52" ] || fail "the MP4 is \"$probe\", not 52 H.264 frames"
+  poll help_gone || fail "the save dialog did not close after the MP4"
+
+  click "$(point "$SAVE_TAB")"
+  click_dialog_button "$SAVE_VIDEO_BUTTON"
+  choose_file "Save To File..." morph.gif
+  poll grep -q morph.gif "$WORK/opened" 2>/dev/null || fail "the GIF was not handed to the player"
+  window_named "Video Compression" && fail "a codec dialog came up for a GIF"
+  probe=$(ffprobe -v error -count_frames -show_entries stream=codec_name,nb_read_frames \
+    -of csv=p=0 "$WORK/run/morph.gif" 2>&1)
+  [ "$probe" = "gif,52" ] || fail "the GIF is \"$probe\", not 52 frames"
+  poll help_gone || fail "the save dialog did not close after the GIF"
+}
+
 # The close button ends the program with status 0.
 check_close() {
   read_geometry
@@ -735,15 +773,15 @@ step() {
 }
 
 steps=(start_program check_start check_warping check_help check_home check_morphing
-  check_morph_face check_morph_files check_morph_video check_home check_about check_blending
-  check_title_drag check_close)
+  check_morph_face check_morph_files check_morph_video check_morph_shared_video check_home
+  check_about check_blending check_title_drag check_close)
 if [ -n "$WM_PID" ]; then
   # The first press after start a title drag (the window manager's idea of
   # the window's place lags then) and a later one, minimising, and every
   # screen and dialog as users have them.
   steps=(start_program check_start check_title_drag check_title_drag_back check_warping check_help
     check_home check_minimise check_morphing check_morph_face check_morph_files check_morph_video
-    check_home check_about check_blending check_close)
+    check_morph_shared_video check_home check_about check_blending check_close)
 fi
 for name in "${steps[@]}"; do
   step "$name"
