@@ -99,6 +99,13 @@ TEST(VideoFileWriter, WritesAnAviThatPlaysBackAsWrittenAndTheSameOnEveryRun) {
   const std::string again = dir.path().toStdString() + "/again.avi";
   WriteClip(again, 5);
   EXPECT_TRUE(ReadFileBytes(path) == ReadFileBytes(again)) << "two runs differ";
+
+  // A video written over one of the user's own keeps its permissions.
+  namespace fs = std::filesystem;
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  WriteClip(path, 3);
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST(VideoFileWriter, FailuresKeepTheOldFileAndLeaveNoTemporaryFile) {
