@@ -54,8 +54,8 @@ void MirrorScreen::Bind(const MirrorScreenParts& controls) {
   c_.LeftSlider->OnMouseMove = [this](TGraphicButton*, Qt::KeyboardModifiers, int, int y) {
     LeftSliderMouseMove(y);
   };
-  c_.LeftSlider->OnMouseUp = [](TGraphicButton* b, Qt::MouseButton, Qt::KeyboardModifiers, int,
-                                int) { b->Tag = 0; };
+  c_.LeftSlider->OnMouseUp = [this](TGraphicButton*, Qt::MouseButton, Qt::KeyboardModifiers, int,
+                                    int) { SliderMouseUp(*c_.LeftSlider); };
   c_.LeftSlider->OnChange = [this](TGraphicSlider*) { LeftSliderChange(); };
   c_.LeftSlider->OnPaint = [this](QWidget*, QPainter& canvas) { LeftSliderPaint(canvas); };
   c_.RightSlider->OnMouseDown = [this](TGraphicButton*, Qt::MouseButton, Qt::KeyboardModifiers, int,
@@ -63,8 +63,8 @@ void MirrorScreen::Bind(const MirrorScreenParts& controls) {
   c_.RightSlider->OnMouseMove = [this](TGraphicButton*, Qt::KeyboardModifiers, int, int y) {
     RightSliderMouseMove(y);
   };
-  c_.RightSlider->OnMouseUp = [](TGraphicButton* b, Qt::MouseButton, Qt::KeyboardModifiers, int,
-                                 int) { b->Tag = 0; };
+  c_.RightSlider->OnMouseUp = [this](TGraphicButton*, Qt::MouseButton, Qt::KeyboardModifiers, int,
+                                     int) { SliderMouseUp(*c_.RightSlider); };
   c_.RightSlider->OnChange = [this](TGraphicSlider*) { RightSliderChange(); };
   c_.RightSlider->OnPaint = [this](QWidget*, QPainter& canvas) { RightSliderPaint(canvas); };
   c_.LeftPanel->OnPaint = [this](QWidget*, QPainter& canvas) { LeftPanelPaint(canvas); };
@@ -97,9 +97,16 @@ void MirrorScreen::EnterMirrorsState() {
   c_.RightPanel->update();
 }
 
+void MirrorScreen::SliderMouseUp(TGraphicSlider& slider) {
+  const bool pressed = slider.Tag == 1;
+  slider.Tag = 0;
+  if (pressed && MirrorsMode()) warpWindow_->EndChange();
+}
+
 void MirrorScreen::LeftSliderMouseDown(int y) {
   c_.PlayCue(DataFile(kLeftSliderSound));
   c_.LeftSlider->Tag = 1;
+  if (MirrorsMode()) warpWindow_->BeginChange();
   const int h = c_.LeftSlider->height();
   c_.LeftSlider->SetValue(MirrorsMode() ? StrengthSliderValueAt(y, h) : WarpSliderValueAt(y, h));
 }
@@ -129,6 +136,7 @@ void MirrorScreen::LeftSliderChange() {
 void MirrorScreen::RightSliderMouseDown(int y) {
   c_.PlayCue(DataFile(kRightSliderSound));
   c_.RightSlider->Tag = 1;
+  if (MirrorsMode()) warpWindow_->BeginChange();
   RightSliderMouseMove(y);
 }
 
@@ -166,6 +174,19 @@ int MirrorScreen::RightSliderValue() const {
 
 void MirrorScreen::ResetWarpScale() {
   c_.RightSlider->SetValue(10);
+}
+
+void MirrorScreen::RestoreSliders(int left, int right) {
+  c_.LeftSlider->SetValue(left);
+  c_.RightSlider->SetValue(right);
+  // The mirror's icons follow the mirror, which the caller sets next.
+  c_.LeftSlider->update();
+  c_.RightSlider->update();
+}
+
+void MirrorScreen::Record(std::unique_ptr<UndoStep> step, bool faceOrField) {
+  if (c_.Histories)
+    c_.Histories->Record(c_.CurrentScreen ? c_.CurrentScreen() : 1, std::move(step), faceOrField);
 }
 
 void MirrorScreen::TimerTimer() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/core/ScreenHistories.h"
 #include "effects/WarpControls.h"
 
 class QPainter;
@@ -26,6 +27,8 @@ struct MirrorScreenParts {
   TNonRectPanel* RightPanel = nullptr;
   const PictureHolder* Resource = nullptr;  // the skin sheet
   std::function<void(const std::string&)> PlayCue;
+  ScreenHistories* Histories = nullptr;  // where the mirror window's changes go
+  std::function<int()> CurrentScreen;
 };
 
 class MirrorScreen final : public WarpControls {
@@ -49,8 +52,10 @@ class MirrorScreen final : public WarpControls {
 
   // The sliders' handlers (MirrorScreen.cpp) and the scales beside them
   // (SliderScales.cpp).
+  // On Mirrors a slider's press to its release is one undoable change.
   void LeftSliderMouseDown(int y);
   void LeftSliderMouseMove(int y);
+  void SliderMouseUp(TGraphicSlider& slider);
   void LeftSliderChange();
   void LeftSliderPaint(QPainter& canvas);
   void RightSliderMouseDown(int y);
@@ -66,6 +71,8 @@ class MirrorScreen final : public WarpControls {
   void ResetWarpScale() override;
   void PauseSettling() override { Timer.stop(); }
   void RestartSettling() override { Timer.start(); }
+  void RestoreSliders(int left, int right) override;
+  void Record(std::unique_ptr<UndoStep> step, bool faceOrField) override;
 
  private:
   // True on the Mirrors screen: the mirror window shows one of the mirrors.

@@ -29,13 +29,18 @@ QuilloWindows::QuilloWindows(Services& services)
                                           *services.codecs, *services.shell, *services.clipboard})),
       OpenMorphForm(std::make_unique<TOpenMorphForm>(HostOf(*JumpForm))),
       ServerForm(std::make_unique<TServerForm>()) {
+  // The screens' changes go into their histories: 3 Morphing, 4 Blending.
+  ScreenHistories& histories = JumpForm->Histories;
   BlendForm->Attach(
-      {*JumpForm->PaintBox, *JumpForm->PaintBox1, *JumpForm->PaintBox2, *OpenForm, *SaveForm});
+      {*JumpForm->PaintBox, *JumpForm->PaintBox1, *JumpForm->PaintBox2, *OpenForm, *SaveForm,
+       [&histories](std::unique_ptr<UndoStep> step) { histories.Record(4, std::move(step)); }});
   OpenForm->AttachCamera(*CaptureBitmapDialog);
   JumpForm->Attach(*this);
   TJumpForm& f = *JumpForm;
-  MorphForm->Attach({*f.PaintBox, *f.PaintBox1, *f.PaintBox2, *f.TrackBar, *OpenForm,
-                     *OpenMorphForm, *SaveForm, *services.files});
+  MorphForm->Attach(
+      {*f.PaintBox, *f.PaintBox1, *f.PaintBox2, *f.TrackBar, *OpenForm, *OpenMorphForm, *SaveForm,
+       *services.files,
+       [&histories](std::unique_ptr<UndoStep> step) { histories.Record(3, std::move(step)); }});
 }
 
 }  // namespace quillo

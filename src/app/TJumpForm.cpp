@@ -165,8 +165,10 @@ void TJumpForm::CreateControls() {
   GraphicButton5->OnMouseEnter = [this](TGraphicButton* b) { GraphicButton5MouseEnter(b); };
   GraphicButton5->OnMouseLeave = [this](TGraphicButton* b) { GraphicButton1MouseLeave(b); };
   mirror_.Bind({LeftSlider, RightSlider, LeftPanel, RightPanel, &Resource,
-                [this](const std::string& name) { PlayCue(name); }});
+                [this](const std::string& name) { PlayCue(name); }, &Histories,
+                [this] { return CurrentScreen; }});
   BindScreenHandlers();
+  BindUndoKeys();
   MidiTimer.setInterval(3000);
   MidiTimer.setSingleShot(true);
   ConnectHandler(&MidiTimer, &QTimer::timeout, this, [this] { MidiTimerTimer(); });

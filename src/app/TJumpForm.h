@@ -39,6 +39,10 @@ class TJumpForm : public QWidget {
   MirrorScreen mirror_;
 
  public:
+  // The histories of the four mode screens' changes, for undo and redo.
+  ScreenHistories Histories;
+
+ public:
   // Runs the create handler: fixes the program and start folders and the size.
   explicit TJumpForm(Services& services);
   ~TJumpForm() override;
@@ -152,6 +156,10 @@ class TJumpForm : public QWidget {
   void RenderForSave();
   void bnCloseClick();
   void bnMinimizeClick();
+  // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y (Undo.cpp): the last change of the
+  // current screen undone or redone; nothing during a drag or a slide.
+  void UndoClick();
+  void RedoClick();
   // The shortcut buttons: "website.url", "moregames.url", "tellafriend.url"
   // and "subscribe.url" of the current directory, when there.
   void OpenShortcut(std::string_view name);
@@ -207,6 +215,10 @@ class TJumpForm : public QWidget {
   bool movingWindow_ = false;
   QPoint moveOffset_;
   void BindScreenHandlers();
+  // The undo and redo keys (Undo.cpp).
+  void BindUndoKeys();
+  // True while a change is under way: a drag, a slide, a button held.
+  bool ChangeUnderWay() const;
   void Graft(const ScreenHandlers& handlers);
   void MovePanels(const SlidePositions& p);
 };

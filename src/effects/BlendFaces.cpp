@@ -65,8 +65,10 @@ void TBlendForm::PaintBox2DblClick() {
 
 void TBlendForm::Restart(int face) {
   if (!parts_) return;
-  Blend.Restart(face);
-  parts_->PaintBox.Tag = face;
+  Recorded([&] {
+    Blend.Restart(face);
+    parts_->PaintBox.Tag = face;
+  });
   parts_->PaintBox.update();
 }
 

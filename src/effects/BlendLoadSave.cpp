@@ -55,7 +55,7 @@ void TBlendForm::LoadInto(BlendPicture picture, TPaintBox& shownIn) {
 
 void TBlendForm::PutPicture(BlendPicture picture, TPaintBox& shownIn, const Bitmap& source) {
   // Fitted into the square on a white ground; the picture keeps its size.
-  Blend.FitPicture(picture, source);
+  Recorded([&] { Blend.FitPicture(picture, source); });
   shownIn.update();
 }
 

@@ -9,6 +9,7 @@
 #include "TMorphForm.h"
 #include "skin/BitmapImage.h"
 #include "skin/QtRect.h"
+#include "skin/TGraphicSlider.h"
 #include "skin/TPaintBox.h"
 
 namespace quillo {
@@ -106,6 +107,9 @@ void TMorphForm::PaintBoxPaint(QPainter& canvas) const {
 
 void TMorphForm::PaintBoxMouseDown(TPaintBox* sender, Qt::MouseButton button, int x, int y) {
   if (!parts_) return;
+  // A line's edit, from the press to the release, is one undoable step.
+  if (!Editing.Drawing && Editing.DragHandle == dhNone)
+    recorder_.Begin(Morph, parts_->TrackBar.Value());
   const std::optional<MorphLine> before = HotLineNow();
   const MorphPicture picture = sender == &parts_->PaintBox1 ? MorphPicture::One : MorphPicture::Two;
   const EditOutcome outcome = Editing.MouseDown(Morph, picture, ToEditButton(button), x, y);
@@ -123,6 +127,7 @@ void TMorphForm::PaintBoxMouseMove(TPaintBox* sender, int x, int y) {
 
 void TMorphForm::PaintBoxMouseUp() {
   Repaint(Editing.MouseUp(), HotLineNow());
+  EndRecording();
 }
 
 std::optional<MorphLine> TMorphForm::HotLineNow() const {

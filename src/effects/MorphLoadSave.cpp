@@ -60,7 +60,7 @@ void TMorphForm::LoadFace(MorphPicture face) {
 void TMorphForm::PutFace(MorphPicture face, const Bitmap& picture) {
   // Fitted into the face's square on a white ground; the face keeps its size.
   // The lines belonged to the old face: all go, from both pictures.
-  Morph.ReplaceFace(face, picture);
+  Recorded([&] { Morph.ReplaceFace(face, picture); });
   LinesReplaced();
   parts_->PaintBox1.update();
   parts_->PaintBox2.update();
@@ -83,8 +83,10 @@ void TMorphForm::bLoadClick() {
 void TMorphForm::OpenMorph(const std::string& path) {
   // All or nothing: a bad file leaves the morph as it was. The new morph
   // shows its position 0, picture 1, and the slider goes there.
-  LoadMorphFile(path);
-  parts_->TrackBar.SetValue(0);
+  Recorded([&] {
+    LoadMorphFile(path);
+    parts_->TrackBar.SetValue(0);
+  });
   for (TPaintBox* box : {&parts_->PaintBox, &parts_->PaintBox1, &parts_->PaintBox2}) box->update();
 }
 

@@ -3,12 +3,15 @@
 // and the handlers the main window lends its controls on the Blending
 // screen. It is never shown; the handlers draw on and read those controls.
 #include <QWidget>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "ScreenHandlers.h"
 #include "base/Bitmap.h"
 #include "effects/core/BlendModel.h"
+#include "effects/core/BlendSteps.h"
 
 namespace quillo {
 
@@ -24,6 +27,8 @@ struct BlendScreenParts {
   TPaintBox& PaintBox2;  // the right face
   TOpenForm& OpenForm;
   TSaveForm& SaveForm;
+  // Takes each undoable change into the screen's history.
+  std::function<void(std::unique_ptr<UndoStep>)> Record;
 };
 
 class TBlendForm : public QWidget {
@@ -87,7 +92,16 @@ class TBlendForm : public QWidget {
   // One dab of the brush at (x, y) with the buttons in `shift`.
   void Dab(Qt::MouseButtons shift, int x, int y);
 
+  // A change (a restart, a load) as one undoable step; the stroke's step
+  // runs from its press to its release.
+  void Recorded(const std::function<void()>& change);
+  void EndRecording();
+  int BaseFace() const;
+  // Puts a recorded base face back and shows the restored pictures.
+  void ShowRestored(int baseFace);
+
   std::optional<BlendScreenParts> parts_;
+  BlendRecorder recorder_;
   // The buttons held over the blend picture: its box tells the presses and
   // releases, its moves carry only the keys.
   Qt::MouseButtons held_;

@@ -37,6 +37,40 @@ void TMorphForm::LoadMorphFile(const std::string& path) {
   ShowFrame(0, kSliderMax);
 }
 
+void TMorphForm::Recorded(const std::function<void()>& change) {
+  if (!parts_) return change();
+  recorder_.Begin(Morph, parts_->TrackBar.Value());
+  try {
+    change();
+  } catch (...) {
+    EndRecording();  // a failed load changed nothing; anything else is kept
+    throw;
+  }
+  EndRecording();
+}
+
+void TMorphForm::EndRecording() {
+  if (!parts_ || !recorder_.Recording()) return;
+  std::unique_ptr<UndoStep> step =
+      recorder_.End(Morph, parts_->TrackBar.Value(),
+                    [this](int position, bool recompute) { ShowRestored(position, recompute); });
+  if (step && parts_->Record) parts_->Record(std::move(step));
+}
+
+void TMorphForm::ShowRestored(int position, bool recompute) {
+  if (!parts_) return;
+  LinesReplaced();
+  if (recompute) {
+    // The slider's change recomputes the frame; at the same place it is asked.
+    if (parts_->TrackBar.Value() != position)
+      parts_->TrackBar.SetValue(position);
+    else
+      TrackBarChange();
+  }
+  parts_->PaintBox1.update();
+  parts_->PaintBox2.update();
+}
+
 void TMorphForm::LinesReplaced() {
   Editing.Reset();
   UpdateHints();

@@ -3,6 +3,8 @@
 // and its handlers. It is never shown; the main window lends it its controls
 // on the Morphing screen, and the handlers draw on and read those controls.
 #include <QWidget>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -10,6 +12,7 @@
 #include "base/Bitmap.h"
 #include "effects/core/LineEditing.h"
 #include "effects/core/MorphModel.h"
+#include "effects/core/MorphSteps.h"
 
 namespace quillo {
 
@@ -32,6 +35,8 @@ struct MorphScreenParts {
   TOpenMorphForm& OpenMorphForm;
   TSaveForm& SaveForm;
   FileChoosers& files;
+  // Takes each undoable change into the screen's history.
+  std::function<void(std::unique_ptr<UndoStep>)> Record;
 };
 
 class TMorphForm : public QWidget {
@@ -109,8 +114,17 @@ class TMorphForm : public QWidget {
   // With all lines in use, the small boxes' hint says so.
   void UpdateHints();
 
+  // A change (a face, a morph file) as one undoable step; a line's edit
+  // runs from its press to its release.
+  void Recorded(const std::function<void()>& change);
+  void EndRecording();
+  // Shows a restored morph: the slider at its position, the frame computed
+  // afresh when asked, the lines redrawn.
+  void ShowRestored(int position, bool recompute);
+
   MessageBoxes& messages_;
   std::optional<MorphScreenParts> parts_;
+  MorphRecorder recorder_;
 };
 
 }  // namespace quillo

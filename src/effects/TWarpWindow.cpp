@@ -45,9 +45,37 @@ void TWarpWindow::dropEvent(QDropEvent* event) {
 }
 
 void TWarpWindow::SetFacePicture(const Bitmap& picture) {
+  recorder_.Begin(model_, Settings(), true);
   model_.SetFacePicture(picture);
   controls_.ResetWarpScale();
   Invalidate();
+  EndChange();
+}
+
+void TWarpWindow::BeginChange() {
+  recorder_.Begin(model_, Settings());
+}
+
+void TWarpWindow::EndChange() {
+  std::unique_ptr<UndoStep> step =
+      recorder_.End(model_, Settings(), [this](const MirrorSettings& s) { ApplySettings(s); });
+  if (step) controls_.Record(std::move(step), recorder_.ChangedFaceOrField());
+}
+
+MirrorSettings TWarpWindow::Settings() const {
+  return {controls_.LeftSliderValue(), controls_.RightSliderValue(), model_.Tag(), model_.CenterX(),
+          model_.CenterY()};
+}
+
+void TWarpWindow::ApplySettings(const MirrorSettings& s) {
+  controls_.RestoreSliders(s.leftSlider, s.rightSlider);
+  // The sliders' handlers choose a mirror and centre it; the recorded ones hold.
+  model_.SetMode(s.tag);
+  model_.SetCenter(s.centerX, s.centerY);
+  model_.SetSmooth(false);
+  controls_.PauseSettling();
+  Invalidate();
+  controls_.RestartSettling();
 }
 
 void TWarpWindow::Invalidate() {
@@ -56,6 +84,9 @@ void TWarpWindow::Invalidate() {
 }
 
 void TWarpWindow::FormMouseDown(int x, int y) {
+  if (model_.Dragging()) return;
+  // The stroke or the centre's move is one step, the press's bake included.
+  BeginChange();
   if (!model_.BeginPress(x, y, controls_.RightSliderValue())) return;
   // The field now holds what was shown: the strength goes back to full.
   if (model_.Tag() == WarpField) controls_.ResetWarpScale();
@@ -80,7 +111,9 @@ void TWarpWindow::FormMouseMove(int x, int y) {
 
 void TWarpWindow::FormMouseUp() {
   if (pending_) repaint();
+  if (!model_.Dragging()) return;
   model_.EndDrag();
+  EndChange();
 }
 
 void TWarpWindow::mousePressEvent(QMouseEvent* event) {

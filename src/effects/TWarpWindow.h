@@ -6,6 +6,7 @@
 
 #include "WarpControls.h"
 #include "core/WarpModel.h"
+#include "core/WarpSteps.h"
 
 namespace quillo {
 
@@ -16,8 +17,18 @@ class TWarpWindow : public QWidget {
   // through controls; the renderer reads the sliders on every paint.
   TWarpWindow(QWidget* mainWindow, WarpControls& controls);
 
-  // Installs a new face, sets the right slider to 10 and repaints.
+  // Installs a new face, sets the right slider to 10 and repaints; one
+  // undoable step.
   void SetFacePicture(const Bitmap& picture);
+
+  // A change of the sliders (a mirror or strength chosen) as one undoable
+  // step: begun at the slider's press, ended at its release.
+  void BeginChange();
+  void EndChange();
+  // The sliders, the mirror and its centre as they stand, and put back with
+  // a fresh render (the smooth view once it settles).
+  MirrorSettings Settings() const;
+  void ApplySettings(const MirrorSettings& settings);
 
   // Renders a rectangle of the view; UseSliderValue takes a slider instead.
   void RenderDistorted(Rect rect, SliderOrValue warpScale, SliderOrValue mirrorStrength);
@@ -50,6 +61,7 @@ class TWarpWindow : public QWidget {
  private:
   WarpModel model_;
   WarpControls& controls_;
+  MirrorWindowRecorder recorder_;
   bool pending_ = false;  // invalidated and not yet repainted
 };
 

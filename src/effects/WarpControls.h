@@ -1,7 +1,12 @@
 #pragma once
 // What the mirror window reads from and tells the controls beside it: the two
 // sliders' values, which every paint renders with, and the changes it makes
-// to them (the warp scale back at full, the settling of the view).
+// to them (the warp scale back at full, the settling of the view, the values
+// an undo puts back), and where its changes are recorded.
+#include <memory>
+
+#include "base/UndoHistory.h"
+
 namespace quillo {
 
 class WarpControls {
@@ -21,6 +26,12 @@ class WarpControls {
   // changes rest.
   virtual void PauseSettling() = 0;
   virtual void RestartSettling() = 0;
+
+  // Puts both sliders at recorded values (an undo or redo).
+  virtual void RestoreSliders(int left, int right) = 0;
+  // Takes a change of the mirror window into the current screen's history;
+  // faceOrField: it changed the face or the displacement field.
+  virtual void Record(std::unique_ptr<UndoStep> step, bool faceOrField) = 0;
 };
 
 }  // namespace quillo

@@ -4,6 +4,7 @@
 // under way. It changes only through the methods below.
 #include "BlendBrush.h"
 #include "base/Bitmap.h"
+#include "base/BitmapPatch.h"
 
 namespace quillo {
 
@@ -19,6 +20,13 @@ class BlendModel {
   void SetPicture(BlendPicture which, Bitmap picture);
   // A picture fitted into one of the three on the ground; it keeps its size.
   void FitPicture(BlendPicture which, const Bitmap& source);
+  // Puts one version of a recorded change back into a picture (undo, redo).
+  void ApplyPatch(BlendPicture which, const BitmapPatch& patch, bool after) {
+    after ? patch.ApplyAfter(Picture(which)) : patch.ApplyBefore(Picture(which));
+  }
+  const Bitmap& Picture(BlendPicture which) const {
+    return const_cast<BlendModel*>(this)->Picture(which);
+  }
 
   // Puts the anchor at (x, y) of a face's pixels and selects that face
   // (1 left, 2 right).

@@ -28,6 +28,11 @@ bool IsMorphPicture(const Bitmap& picture) {
   return picture.Width() == kMorphSize && picture.Height() == kMorphSize;
 }
 
+void MorphModel::SetLines(const std::vector<MorphLine>& lines) {
+  lineCount_ = static_cast<std::int32_t>(std::min<std::size_t>(lines.size(), kMaxLines));
+  std::copy_n(lines.begin(), lineCount_, lines_.begin());
+}
+
 void MorphModel::SetFace(MorphPicture picture, Bitmap face, const BmpExtraHeader& header) {
   const bool one = picture == MorphPicture::One;
   (one ? face1_ : face2_) = std::move(face);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "MorphLine.h"
 #include "base/Bitmap.h"
@@ -44,6 +45,8 @@ class MorphModel {
   // Removes a line; the later lines move down one place, keeping their order.
   void DeleteLine(int index);
   void ClearLines() { lineCount_ = 0; }
+  // Replaces all lines (at most 1000 are taken), as an undo puts them back.
+  void SetLines(const std::vector<MorphLine>& lines);
   // Moves one end of a line in one picture.
   void MoveLineEnd(int index, LineEnd end, RealPoint to);
   // Moves the end of a line being drawn, the same in both pictures.

@@ -80,6 +80,23 @@ void WarpModel::SetField(std::vector<double> shiftX, std::vector<double> shiftY)
   shiftY_ = std::move(shiftY);
 }
 
+void WarpModel::PatchField(Rect rect, const std::vector<double>& shiftX,
+                           const std::vector<double>& shiftY) {
+  const std::size_t n =
+      static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(rect.Height());
+  if (rect.left < 0 || rect.top < 0 || rect.right > kFaceSize || rect.bottom > kFaceSize ||
+      rect.Width() < 0 || rect.Height() < 0 || shiftX.size() != n || shiftY.size() != n)
+    throw Error("A patch of the displacement field must lie inside it");
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    const std::size_t from = static_cast<std::size_t>(y - rect.top) * rect.Width();
+    const std::size_t to = static_cast<std::size_t>(y) * kFaceSize + rect.left;
+    std::copy_n(shiftX.begin() + static_cast<std::ptrdiff_t>(from), rect.Width(),
+                shiftX_.begin() + static_cast<std::ptrdiff_t>(to));
+    std::copy_n(shiftY.begin() + static_cast<std::ptrdiff_t>(from), rect.Width(),
+                shiftY_.begin() + static_cast<std::ptrdiff_t>(to));
+  }
+}
+
 bool WarpModel::BeginPress(int x, int y, int rightSlider) {
   if (dragging_) return false;
   centerX_ = x;

@@ -32,6 +32,9 @@ class WarpModel {
   void ReplaceFace(const Bitmap& face);
   // Replaces the displacement field (both of 320 x 320 values, row-major).
   void SetField(std::vector<double> shiftX, std::vector<double> shiftY);
+  // Replaces the field inside a rectangle of it with values given row by
+  // row (rect.Width() x rect.Height() of each).
+  void PatchField(Rect rect, const std::vector<double>& shiftX, const std::vector<double>& shiftY);
 
   // The warp field (WarpField) or one of the mirrors.
   void SetMode(int tag) { tag_ = tag; }
