@@ -154,13 +154,28 @@ std::vector<Pixel> MakePalette(std::span<const Bitmap* const> frames, int maxCol
 }
 
 PaletteDitherer::PaletteDitherer(std::vector<Pixel> palette)
-    : palette_(std::move(palette)), nearest_(1 << 24, -1) {
+    : palette_(std::move(palette)), inPalette_((1u << 24) / 64), nearest_(1 << 18, -1) {
   if (palette_.empty()) palette_.push_back(MakePixel(0, 0, 0));
   if (palette_.size() > 256) palette_.resize(256);
+  for (std::size_t i = 0; i < palette_.size(); ++i) {
+    const Pixel c = ColourBits(palette_[i]);
+    exact_.emplace_back(c, static_cast<std::uint8_t>(i));
+    inPalette_[c / 64] |= std::uint64_t{1} << (c % 64);
+  }
+  // The first index of a colour listed twice wins.
+  std::stable_sort(exact_.begin(), exact_.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
 std::uint8_t PaletteDitherer::Nearest(int red, int green, int blue) {
-  std::int16_t& cached = nearest_[static_cast<std::size_t>(red << 16 | green << 8 | blue)];
+  const Pixel colour = MakePixel(red, green, blue);
+  if (inPalette_[colour / 64] >> (colour % 64) & 1) {
+    const auto hit = std::lower_bound(exact_.begin(), exact_.end(), colour,
+                                      [](const auto& e, Pixel c) { return e.first < c; });
+    return hit->second;
+  }
+  std::int16_t& cached =
+      nearest_[static_cast<std::size_t>((red >> 2) << 12 | (green >> 2) << 6 | blue >> 2)];
   if (cached < 0) {
     int best = 0;
     int bestDistance = 1 << 30;

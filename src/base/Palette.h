@@ -4,6 +4,7 @@
 // dithering: what an animated GIF with one colour table needs.
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "Bitmap.h"
@@ -18,8 +19,10 @@ namespace quillo {
 std::vector<Pixel> MakePalette(std::span<const Bitmap* const> frames, int maxColours = 256);
 
 // Turns frames into palette indices, row by row, spreading each pixel's
-// error to its unvisited neighbours. Keeps a cache of the nearest colours,
-// so one ditherer should serve all frames of a palette.
+// error to its unvisited neighbours. A colour of the palette maps to itself;
+// any other to the palette colour nearest to the first colour met in its cell
+// of 4 levels a channel, which the spread error then corrects. The cache of
+// those answers serves all frames of a palette, so one ditherer should too.
 class PaletteDitherer {
  public:
   explicit PaletteDitherer(std::vector<Pixel> palette);
@@ -32,7 +35,9 @@ class PaletteDitherer {
   std::uint8_t Nearest(int red, int green, int blue);
 
   std::vector<Pixel> palette_;
-  std::vector<std::int16_t> nearest_;  // by 24-bit colour, -1 until looked up
+  std::vector<std::pair<Pixel, std::uint8_t>> exact_;  // the palette's colours, sorted
+  std::vector<std::uint64_t> inPalette_;               // one bit per 24-bit colour
+  std::vector<std::int16_t> nearest_;  // by cell of 6 bits a channel, -1 until looked up
 };
 
 }  // namespace quillo

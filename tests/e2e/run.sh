@@ -29,6 +29,8 @@ readonly ASTRONAUTS_EYE="80 64 247 148"    # around the astronaut's eye in BLEND
 readonly ERASED_STRIP="40 12 267 180"      # its middle, rubbed out again
 # The Morphing screen, slid in.
 readonly MORPHING_BUTTON="116 116 21 251"
+readonly MIRRORS_BUTTON="116 116 495 70"
+readonly SQUEEZE_ON_SLIDER="2 2 565 328" # the lowest fifth of the right slider, slid in
 readonly CENTRE_BOX="290 290 171 65"
 readonly LEFT_BOX="145 145 1 180"
 readonly RIGHT_BOX="145 145 476 180"
@@ -118,7 +120,8 @@ display_answers() { xdotool getmouselocation >/dev/null 2>&1; }
 # Runs a command every 100 ms until it succeeds or TIMEOUT seconds pass.
 # Gives up at once when the program has ended (unless that is awaited).
 poll() {
-  local deadline=$(($(now_ms) + TIMEOUT * 1000))
+  # POLL_SECONDS: a longer wait for one poll (a whole video in a slow build).
+  local deadline=$(($(now_ms) + ${POLL_SECONDS:-$TIMEOUT} * 1000))
   until "$@"; do
     [ "$(now_ms)" -lt "$deadline" ] || return 1
     if [ -n "$PID" ] && [ "$1" != program_ended ] && program_ended; then
@@ -199,6 +202,25 @@ looks_like() { # reference rect
   now=$(shot same)
   CHANGED=$(changed "$1" "$now" "$2") || return 1
   [ "$CHANGED" -le $(($(area "$2") / 100)) ]
+}
+
+# True when not one pixel of the rectangle differs from the reference shot.
+looks_exactly() { # reference rect
+  local now
+  now=$(shot same)
+  CHANGED=$(changed "$1" "$now" "$2") || return 1
+  [ "$CHANGED" -eq 0 ]
+}
+
+# Ctrl+Z shows exactly the settled shot of before a change, Ctrl+Shift+Z
+# exactly the one of after it.
+check_undo_redo() { # before after rect what
+  xdotool key ctrl+z
+  poll looks_exactly "$1" "$3" ||
+    fail "Ctrl+Z after $4 did not bring back what was there before ($CHANGED pixels differ)"
+  xdotool key ctrl+shift+z
+  poll looks_exactly "$2" "$3" ||
+    fail "Ctrl+Shift+Z after $4 did not bring it back again ($CHANGED pixels differ)"
 }
 
 # True when at least a given share (percent) of the rectangle differs.
@@ -346,6 +368,23 @@ check_warping() {
   xdotool mouseup 1
   poll differs_from "$before" "$MIRROR_WINDOW" 2 ||
     fail "dragging across the face hardly changed it ($CHANGED pixels)"
+  settle
+  check_undo_redo "$before" "$SETTLED" "$MIRROR_WINDOW" "a warp stroke"
+}
+
+# A mirror chosen on the right slider, taken back and brought again.
+check_mirrors() {
+  local before
+  click "$(point "$MIRRORS_BUTTON")"
+  poll differs_from "$HOME_SHOT" "$MIRROR_WINDOW" 30 ||
+    fail "mirror window did not show the face after clicking Mirrors ($CHANGED pixels changed)"
+  settle
+  before=$SETTLED
+  click "$(point "$SQUEEZE_ON_SLIDER")"
+  poll differs_from "$before" "$MIRROR_WINDOW" 5 ||
+    fail "choosing the squeeze mirror hardly changed the face ($CHANGED pixels changed)"
+  settle
+  check_undo_redo "$before" "$SETTLED" "$MIRROR_WINDOW" "a mirror change"
 }
 
 # The Help panel opens the help window over the picture; a press closes it
@@ -461,6 +500,7 @@ check_blending() {
     fail "the stroke hardly cloned the cat's eye ($CHANGED pixels changed)"
   settle
   cloned=$SETTLED
+  check_undo_redo "$blank" "$cloned" "$BLEND_PICTURE" "a blend stroke"
   local rub=() x
   for x in $(seq 272 3 302) $(seq 299 -3 275); do rub+=("$x 186"); done
   drag_through 3 "${rub[@]}" "${rub[@]}" "272 186"
@@ -610,8 +650,12 @@ check_morphing() {
   drag $(left_box 8 8) $(left_box 60 20)
   poll differs_by "$before" "$LEFT_BOX" 40 || fail "no line appeared on the left ($CHANGED pixels)"
   poll differs_by "$before" "$RIGHT_BOX" 40 || fail "no line appeared on the right ($CHANGED pixels)"
+  # Off the line's end, so that it is drawn black, not lit up as the hot one.
+  # shellcheck disable=SC2046
+  move_to "$(point $(left_box 100 120))"
   settle
   keep_shot "$SETTLED" morph-2-line-drawn
+  check_undo_redo "$before" "$SETTLED" "$LEFT_BOX" "a new morph line"
   looks_like "$before" "$CENTRE_BOX" || fail "drawing a line changed the centre ($CHANGED pixels)"
   before=$SETTLED
   # shellcheck disable=SC2046
@@ -733,7 +777,8 @@ check_morph_shared_video() {
   else
     fail "no codec dialog appeared for the MP4"
   fi
-  poll grep -q morph.mp4 "$WORK/opened" 2>/dev/null || fail "the MP4 was not handed to the player"
+  POLL_SECONDS=60 poll grep -q morph.mp4 "$WORK/opened" 2>/dev/null ||
+    fail "the MP4 was not handed to the player"
   probe=$(ffprobe -v error -count_frames -select_streams v:0 \
     -show_entries stream=codec_name,pix_fmt,nb_read_frames -of csv=p=0 "$WORK/run/morph.mp4" 2>&1)
   [ "$probe" = "h264,yuv420p,52" ] || fail "the MP4 is \"$probe\", not 52 H.264 frames"
@@ -742,7 +787,8 @@ check_morph_shared_video() {
   click "$(point "$SAVE_TAB")"
   click_dialog_button "$SAVE_VIDEO_BUTTON"
   choose_file "Save To File..." morph.gif
-  poll grep -q morph.gif "$WORK/opened" 2>/dev/null || fail "the GIF was not handed to the player"
+  POLL_SECONDS=60 poll grep -q morph.gif "$WORK/opened" 2>/dev/null ||
+    fail "the GIF was not handed to the player"
   window_named "Video Compression" && fail "a codec dialog came up for a GIF"
   probe=$(ffprobe -v error -count_frames -show_entries stream=codec_name,nb_read_frames \
     -of csv=p=0 "$WORK/run/morph.gif" 2>&1)
@@ -772,9 +818,9 @@ step() {
   echo "$1: $(($(now_ms) - begun)) ms"
 }
 
-steps=(start_program check_start check_warping check_help check_home check_morphing
-  check_morph_face check_morph_files check_morph_video check_morph_shared_video check_home
-  check_about check_blending check_title_drag check_close)
+steps=(start_program check_start check_warping check_help check_home check_mirrors check_home
+  check_morphing check_morph_face check_morph_files check_morph_video check_morph_shared_video
+  check_home check_about check_blending check_title_drag check_close)
 if [ -n "$WM_PID" ]; then
   # The first press after start a title drag (the window manager's idea of
   # the window's place lags then) and a later one, minimising, and every
