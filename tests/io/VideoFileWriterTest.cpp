@@ -219,7 +219,7 @@ TEST(VideoFileWriterLossless, EveryLosslessEncoderGivesBackEachFrameBitForBit) {
   std::vector<std::string> tried;
   for (const VideoCodecInfo& codec : UsableVideoCodecs(VideoContainer::kAvi, w, h)) {
     static const std::vector<std::string> kLossless = {
-        "ffv1", "ffvhuff", "huffyuv", "utvideo", "rawvideo", "magicyuv", "png", "zmbv", "ljpeg"};
+        "ffv1", "ffvhuff", "huffyuv", "utvideo", "rawvideo", "magicyuv", "png", "zmbv", "jpegls"};
     if (std::ranges::count(kLossless, codec.encoder) == 0) continue;
     tried.push_back(codec.encoder);
     const std::string path =
