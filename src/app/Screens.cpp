@@ -12,6 +12,7 @@
 #include "effects/TBlendForm.h"
 #include "effects/TMorphForm.h"
 #include "effects/TWarpWindow.h"
+#include "effects/core/FullSizeRender.h"
 #include "io/TOpenForm.h"
 #include "io/TSaveForm.h"
 #include "io/core/DataFiles.h"
@@ -197,6 +198,14 @@ void TJumpForm::SavePanelClick() {
   // The dialog only reads the view, which RenderForSave renders afresh.
   saveForm.SaveBitmap = const_cast<Bitmap*>(&warpWindow_->Model().ViewBitmap());
   saveForm.OnRenderFrame = [this] { RenderForSave(); };
+  // A face made from a larger photo can also be saved at the photo's size.
+  if (const std::shared_ptr<const Bitmap> photo = warpWindow_->Model().Photo()) {
+    saveForm.FullSize = {photo->Width(), photo->Height()};
+    saveForm.OnRenderFullSize = [this, photo] {
+      return RenderFullSize(warpWindow_->Model(), *photo, RightSlider->Value() * 0.1,
+                            LeftSlider->Value() * 0.1);
+    };
+  }
   saveForm.ShowModal();
   warpWindow_->show();
 }

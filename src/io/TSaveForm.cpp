@@ -72,6 +72,8 @@ void TSaveForm::hideEvent(QHideEvent* event) {
   if (event->spontaneous()) return;
   OnRenderFrame = nullptr;
   OnWriteFile = nullptr;
+  OnRenderFullSize = nullptr;
+  FullSize = {};
   FileExt = "bmp";
   bAVI->SetTransparency(0);
 }
@@ -79,21 +81,36 @@ void TSaveForm::hideEvent(QHideEvent* event) {
 void TSaveForm::bFileClick() {
   if (!SaveBitmap) return;
   const std::string pattern = "*." + FileExt;
-  // A bitmap file as ever, first; PNG and JPEG besides, chosen by the filter.
+  // A bitmap file as ever, first; PNG and JPEG besides, chosen by the filter,
+  // and all three at the photo's size when there is one.
   const bool picture = !OnWriteFile && FileExt == "bmp";
-  const std::string filters =
-      picture ? pattern + " (" + pattern + ");;" + kPngFilter + ";;" + kJpegFilter
-              : pattern + " (" + pattern + ")";
+  std::string filters = pattern + " (" + pattern + ")";
+  if (picture) {
+    filters += std::string(";;") + kPngFilter + ";;" + kJpegFilter;
+    if (OnRenderFullSize) {
+      const std::string size = " at the photo's size, " + std::to_string(FullSize.width) + " x " +
+                               std::to_string(FullSize.height);
+      filters += ";;BMP picture" + size + " (*.bmp);;PNG picture" + size +
+                 " (*.png);;JPEG picture" + size + " (*.jpg *.jpeg)";
+    }
+  }
   const std::optional<SaveChoice> chosen =
       services_.files.SaveFile(StartFolder, filters, "Save To File...", this);
   if (!chosen) return;
-  if (OnWriteFile)
+  if (OnWriteFile) {
     OnWriteFile(chosen->path);
-  else if (!picture || chosen->filter == 0)
+  } else if (!picture || chosen->filter == 0) {
     SaveBitmapFile(chosen->path, *SaveBitmap, 24);  // a bitmap file whatever the extension
-  else
-    SavePictureFile(chosen->path, *SaveBitmap,
-                    chosen->filter == 1 ? PictureKind::kPng : PictureKind::kJpeg);
+  } else {
+    constexpr PictureKind kKinds[] = {PictureKind::kBmp, PictureKind::kPng, PictureKind::kJpeg};
+    const PictureKind kind = kKinds[chosen->filter % 3];
+    if (chosen->filter >= 3 && OnRenderFullSize) {
+      const WaitCursor busy;
+      SavePictureFile(chosen->path, OnRenderFullSize(), kind);
+    } else {
+      SavePictureFile(chosen->path, *SaveBitmap, kind);
+    }
+  }
   EndModal(kModalOk);
 }
 

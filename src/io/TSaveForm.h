@@ -41,6 +41,13 @@ class TSaveForm : public ArtDialog {
   std::function<void()> OnRenderFrame;
   // Writes the chosen file itself instead of a bitmap file.
   std::function<void(const std::string& path)> OnWriteFile;
+  // The picture at the size of the photo it was made from (FullSize), which
+  // the file chooser then offers beside SaveBitmap's.
+  std::function<Bitmap()> OnRenderFullSize;
+  struct {
+    int width = 0;
+    int height = 0;
+  } FullSize;
   // The extension of the file action.
   std::string FileExt = "bmp";
   // The position of the frame OnRenderFrame renders.

@@ -167,6 +167,29 @@ TEST_F(MirrorCommand, OutputsByNameAndAGifVideo) {
   EXPECT_EQ(probe.readAllStandardOutput().trimmed(), "gif,52");
 }
 
+TEST_F(MirrorCommand, FullResolutionKeepsTheInputsSize) {
+  const Bitmap photo = testing::TestFace(640, 480);
+  SaveBitmapFile(In("photo.bmp").toStdString(), photo, 24);
+  // Undistorted, the picture comes out exactly as it went in.
+  Outcome run = Quillo({"mirror", "--kind", "radial", "--strength", "0", "--full-resolution",
+                        In("photo.bmp"), In("same.png")});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const QImage same(In("same.png"), "png");
+  ASSERT_EQ(same.size(), QSize(640, 480));
+  int differing = 0;
+  for (int y = 0; y < 480; ++y)
+    for (int x = 0; x < 640; ++x)
+      differing += (same.pixel(x, y) & 0xFFFFFF) != (photo.At(x, y) & 0xFFFFFF);
+  EXPECT_EQ(differing, 0);
+  run = Quillo({"warp", "--stroke", "100,100", "200,150", "--full-resolution", In("photo.bmp"),
+                In("warped.bmp")});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const Bitmap warped = LoadBitmapFile(In("warped.bmp").toStdString());
+  EXPECT_EQ(warped.Width(), 640);
+  EXPECT_EQ(warped.Height(), 480);
+  EXPECT_NE(warped, LoadBitmapFile(In("photo.bmp").toStdString()));
+}
+
 TEST_F(MirrorCommand, HelpAndVersion) {
   for (const char* command : {"mirror", "warp", "morph"})
     for (const char* ask : {"--help", "-h"}) {

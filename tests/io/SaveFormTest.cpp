@@ -215,6 +215,22 @@ TEST_F(SaveDialog, ACancelledCodecOrAProtectedFileLeavesTheDiskAsItWas) {
   EXPECT_EQ(QDir(files_.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
+TEST_F(SaveDialog, APhotosOwnSizeIsOfferedBesideTheViewWhenTheScreenHasOne) {
+  const Bitmap big = testing::TestFace(200, 120);
+  Save().OnRenderFullSize = [&big] { return big; };
+  Save().FullSize = {200, 120};
+  recorded_.files.saveFilter = 4;  // PNG at the photo's size
+  recorded_.files.answers = {InFiles("big.png")};
+  ShowSave([](TSaveForm& f) { Click(f.bFile); });
+  EXPECT_EQ(recorded_.files.calls.back().filter,
+            "*.bmp (*.bmp);;PNG picture (*.png);;JPEG picture (*.jpg *.jpeg);;"
+            "BMP picture at the photo's size, 200 x 120 (*.bmp);;"
+            "PNG picture at the photo's size, 200 x 120 (*.png);;"
+            "JPEG picture at the photo's size, 200 x 120 (*.jpg *.jpeg)");
+  EXPECT_EQ(QImage(QString::fromStdString(InFiles("big.png"))).size(), QSize(200, 120));
+  EXPECT_FALSE(Save().OnRenderFullSize) << "the offer outlived the dialog";
+}
+
 TEST_F(SaveDialog, AVideoThatCannotBeWrittenIsToldWithTheFileAndTheReason) {
   Save().OnRenderFrame = [] {};
   const std::string path = InFiles("gone/clip.avi");

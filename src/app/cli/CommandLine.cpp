@@ -16,10 +16,11 @@ namespace {
 
 constexpr const char* kMirrorUsage =
     "quillo mirror --kind horizontal|vertical|radial|squeeze [--strength S]\n"
-    "                     [--center X,Y] [--quality bilinear|nearest] [VIDEO] INPUT OUTPUT\n";
+    "                     [--center X,Y] [--quality bilinear|nearest] [--full-resolution]\n"
+    "                     [VIDEO] INPUT OUTPUT\n";
 constexpr const char* kWarpUsage =
     "quillo warp --stroke X,Y [X,Y ...] [--stroke ...] [--radius R] [--scale K]\n"
-    "                   [--quality bilinear|nearest] [VIDEO] INPUT OUTPUT\n";
+    "                   [--quality bilinear|nearest] [--full-resolution] [VIDEO] INPUT OUTPUT\n";
 constexpr const char* kMorphUsage =
     "quillo morph --position P [--frame] [VIDEO] INPUT.mph OUTPUT\n";
 
@@ -44,7 +45,10 @@ constexpr const char* kMirrorHelp =
     "          --kind K       horizontal, vertical, radial or squeeze\n"
     "          --strength S   mirror strength from -1.0 to 1.0 (default 0.5)\n"
     "          --center X,Y   the mirror's centre in the frame (default 160,160)\n"
-    "          --quality Q    bilinear (default) or nearest\n";
+    "          --quality Q    bilinear (default) or nearest\n"
+    "          --full-resolution\n"
+    "                         OUTPUT at INPUT's own size: the same mirror, mapped\n"
+    "                         onto the whole picture (bilinear)\n";
 
 constexpr const char* kWarpHelp =
     "warp    smears the picture INPUT like wet paint, one mouse stroke after the\n"
@@ -55,7 +59,10 @@ constexpr const char* kWarpHelp =
     "                         for the next one. Points may lie outside the picture.\n"
     "          --radius R     the brush radius from 1 to 320 (default 45)\n"
     "          --scale K      how much of the smear is shown, 0.0 to 1.0 (default 1.0)\n"
-    "          --quality Q    bilinear (default) or nearest\n";
+    "          --quality Q    bilinear (default) or nearest\n"
+    "          --full-resolution\n"
+    "                         OUTPUT at INPUT's own size: the same smear, mapped\n"
+    "                         onto the whole picture (bilinear)\n";
 
 constexpr const char* kMorphHelp =
     "morph   renders position P (0 to 100) of the morph file INPUT.mph and writes\n"

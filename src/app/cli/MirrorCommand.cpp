@@ -7,6 +7,7 @@
 #include "VideoOutput.h"
 #include "app/core/Arguments.h"
 #include "base/Error.h"
+#include "effects/core/FullSizeRender.h"
 #include "effects/core/WarpModel.h"
 #include "io/PictureFile.h"
 
@@ -30,7 +31,7 @@ int RunMirrorCommand(const QStringList& args) {
     for (const QString& a : args) words.push_back(a.toStdString());
     std::set<std::string> options{"kind", "strength", "center", "quality"};
     options.insert(kVideoOptions.begin(), kVideoOptions.end());
-    const Arguments parsed = ParseArguments(words, options, {});
+    const Arguments parsed = ParseArguments(words, options, {"full-resolution"});
     if (ListCodecsIfAsked(parsed, kFaceSize, kFaceSize)) return 0;
     const std::optional<VideoRequest> video = VideoRequestOf(parsed, kFaceSize, kFaceSize);
     CheckOutputs(parsed, video.has_value(), "mirror");
@@ -58,11 +59,16 @@ int RunMirrorCommand(const QStringList& args) {
       throw Error("unknown quality \"" + quality + "\" (bilinear or nearest)");
     model.SetSmooth(quality == "bilinear");
 
-    model.SetFacePicture(LoadPictureFile(parsed.positional[0]));
+    const Bitmap photo = LoadPictureFile(parsed.positional[0]);
+    model.SetFacePicture(photo);
     std::optional<PictureOutput> picture;
     if (parsed.positional.size() == 2) {
-      model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, 0.0, strength, 0, 0);
-      picture.emplace(parsed.positional[1], model.ViewBitmap());
+      if (parsed.flags.count("full-resolution")) {
+        picture.emplace(parsed.positional[1], RenderFullSize(model, photo, 0.0, strength));
+      } else {
+        model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, 0.0, strength, 0, 0);
+        picture.emplace(parsed.positional[1], model.ViewBitmap());
+      }
     }
     if (video) {
       // The mirror growing from none to full strength and back.

@@ -15,6 +15,7 @@
 #include "VideoOutput.h"
 #include "app/core/Arguments.h"
 #include "base/Error.h"
+#include "effects/core/FullSizeRender.h"
 #include "effects/core/WarpModel.h"
 #include "io/PictureFile.h"
 
@@ -119,7 +120,7 @@ WarpArguments ParseWarpArguments(const std::vector<std::string>& words) {
     out.strokes.push_back(std::move(stroke));
   }
   rest.insert(rest.end(), words.begin() + static_cast<std::ptrdiff_t>(i), words.end());
-  out.rest = ParseArguments(rest, kValueOptions, {});
+  out.rest = ParseArguments(rest, kValueOptions, {"full-resolution"});
   return out;
 }
 
@@ -153,7 +154,8 @@ int RunWarpCommand(const QStringList& args) {
     CheckOutputs(parsed.rest, video.has_value(), "warp");
 
     WarpModel model;
-    model.SetFacePicture(LoadPictureFile(parsed.rest.positional[0]));
+    const Bitmap photo = LoadPictureFile(parsed.rest.positional[0]);
+    model.SetFacePicture(photo);
     model.SetBrushRadius(radius);
     model.SetBrushStrength(0.25);
     for (const Stroke& stroke : parsed.strokes) ApplyStroke(model, stroke);
@@ -162,8 +164,12 @@ int RunWarpCommand(const QStringList& args) {
     model.SetSmooth(quality == "bilinear");
     std::optional<PictureOutput> picture;
     if (parsed.rest.positional.size() == 2) {
-      model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, scale, 0.0, 0, 0);
-      picture.emplace(parsed.rest.positional[1], model.ViewBitmap());
+      if (parsed.rest.flags.count("full-resolution")) {
+        picture.emplace(parsed.rest.positional[1], RenderFullSize(model, photo, scale, 0.0));
+      } else {
+        model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, scale, 0.0, 0, 0);
+        picture.emplace(parsed.rest.positional[1], model.ViewBitmap());
+      }
     }
     if (video) {
       // The smear growing from nothing to the chosen scale and back.

@@ -13,32 +13,30 @@
 namespace quillo::render {
 namespace {
 
-// The view pixel (x, y) shows the face at (x + dx, y + dy).
-inline Pixel SamplePixel(const Frame& f, int x, int y, double dx, double dy) {
-  if (dx == 0.0 && dy == 0.0) return f.face.Row(y)[x];
-  const double px = x + dx;
-  const double py = y + dy;
+// The face at (px, py), white outside it: the nearest pixel, or the
+// bilinear blend of the four around the point.
+inline Pixel SampleAt(const Bitmap& face, int w, int h, bool smooth, double px, double py) {
   // Written as "not inside" so that a field gone to infinity (NaN) is white too.
-  if (!(px >= 0 && px <= f.w - 1 && py >= 0 && py <= f.h - 1)) return kWhite;
-  if (!f.smooth) {
+  if (!(px >= 0 && px <= w - 1 && py >= 0 && py <= h - 1)) return kWhite;
+  if (!smooth) {
     const int ix = static_cast<int>(px + 0.499);
     const int iy = static_cast<int>(py + 0.499);
-    return f.face.Row(iy)[ix];
+    return face.Row(iy)[ix];
   }
   int ix = static_cast<int>(px);
   int iy = static_cast<int>(py);
   double fx = px - ix;
   double fy = py - iy;
-  if (ix >= f.w - 2) {
-    ix = f.w - 2;
+  if (ix >= w - 2) {
+    ix = w - 2;
     fx = 0;
   }
-  if (iy >= f.h - 2) {
-    iy = f.h - 2;
+  if (iy >= h - 2) {
+    iy = h - 2;
     fy = 0;
   }
-  const Pixel* upper = f.face.Row(iy) + ix;
-  const Pixel* lower = f.face.Row(iy + 1) + ix;
+  const Pixel* upper = face.Row(iy) + ix;
+  const Pixel* lower = face.Row(iy + 1) + ix;
   Pixel result = 0;
   for (int shift = 0; shift < 24; shift += 8) {
     const double p00 = (upper[0] >> shift) & 0xFF;
@@ -49,6 +47,12 @@ inline Pixel SamplePixel(const Frame& f, int x, int y, double dx, double dy) {
     result |= static_cast<Pixel>(static_cast<int>(v) & 0xFF) << shift;
   }
   return result;
+}
+
+// The view pixel (x, y) shows the face at (x + dx, y + dy).
+inline Pixel SamplePixel(const Frame& f, int x, int y, double dx, double dy) {
+  if (dx == 0.0 && dy == 0.0) return f.face.Row(y)[x];
+  return SampleAt(f.face, f.w, f.h, f.smooth, x + dx, y + dy);
 }
 
 #if defined(__AVX2__)

@@ -25,18 +25,24 @@ WarpModel::WarpModel()
       shiftY_(kFaceSize * kFaceSize, 0.0),
       face_(kFaceSize, kFaceSize, kWhite) {}
 
-void WarpModel::SetFacePicture(const Bitmap& picture) {
-  const int w = picture.Width();
-  const int h = picture.Height();
+Rect FitInFace(int w, int h) {
   const double scale = std::max(w, h) * 0.003125;
   const int drawnW = scale > 0 ? static_cast<int>(w / scale) : 0;
   const int drawnH = scale > 0 ? static_cast<int>(h / scale) : 0;
   const int left = (kFaceSize - drawnW) / 2;
   const int top = (kFaceSize - drawnH) / 2;
+  return {left, top, left + drawnW, top + drawnH};
+}
+
+void WarpModel::SetFacePicture(const Bitmap& picture) {
   // The whole face is cleared, not only the visible rows, so that nothing of
   // the previous face survives below the window into a saved frame.
   face_.Fill(kWhite);
-  SmoothDraw(face_, {left, top, left + drawnW, top + drawnH}, picture);
+  SmoothDraw(face_, FitInFace(picture.Width(), picture.Height()), picture);
+  // A picture larger than the face is kept for saving at its own size.
+  photo_ = picture.Width() > kFaceSize || picture.Height() > kFaceSize
+               ? std::make_shared<const Bitmap>(picture)
+               : nullptr;
   view_.SetSize(face_.Width(), face_.Height());
   std::fill(shiftX_.begin(), shiftX_.end(), 0.0);
   std::fill(shiftY_.begin(), shiftY_.end(), 0.0);
@@ -66,10 +72,11 @@ void WarpModel::RenderDistorted(Rect rect, SliderOrValue warpScale, SliderOrValu
   });
 }
 
-void WarpModel::ReplaceFace(const Bitmap& face) {
+void WarpModel::ReplaceFace(const Bitmap& face, std::shared_ptr<const Bitmap> photo) {
   if (face.Width() != kFaceSize || face.Height() != kFaceSize)
     throw Error("The mirror window's face must be 320 x 320");
   face_ = face;
+  photo_ = std::move(photo);
 }
 
 void WarpModel::SetField(std::vector<double> shiftX, std::vector<double> shiftY) {

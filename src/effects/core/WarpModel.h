@@ -3,6 +3,7 @@
 // loaded, the displacement field and the rendered view. One renderer serves
 // the warp field and the four mirrors in two qualities (bilinear and a
 // nearest-pixel preview). The state changes only through the methods below.
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -21,15 +22,21 @@ constexpr int kFaceSize = 320;
 constexpr int kWarpWindowWidth = 320;
 constexpr int kWarpWindowHeight = 307;
 
+// Where a picture of w x h lands in the 320 x 320 face: scaled to fit with
+// its proportions kept, centred.
+Rect FitInFace(int w, int h);
+
 class WarpModel {
  public:
   WarpModel();
 
   // Installs a new face: fits the picture into the 320 x 320 face on white
-  // and clears the displacement field.
+  // and clears the displacement field. A picture larger than the face is
+  // kept as the photo, for renders at its own size (FullSizeRender.h).
   void SetFacePicture(const Bitmap& picture);
-  // Installs a face of exactly 320 x 320 as it is; the field stays.
-  void ReplaceFace(const Bitmap& face);
+  // Installs a face of exactly 320 x 320 as it is, with the photo it was
+  // made from, if any; the field stays.
+  void ReplaceFace(const Bitmap& face, std::shared_ptr<const Bitmap> photo = nullptr);
   // Replaces the displacement field (both of 320 x 320 values, row-major).
   void SetField(std::vector<double> shiftX, std::vector<double> shiftY);
   // Replaces the field inside a rectangle of it with values given row by
@@ -78,6 +85,8 @@ class WarpModel {
   const std::vector<double>& ShiftX() const { return shiftX_; }  // index y x 320 + x
   const std::vector<double>& ShiftY() const { return shiftY_; }
   const Bitmap& FaceBitmap() const { return face_; }
+  // The picture the face was made from when it was larger, or nullptr.
+  const std::shared_ptr<const Bitmap>& Photo() const { return photo_; }
   const Bitmap& ViewBitmap() const { return view_; }
   bool Smooth() const { return smooth_; }
   int BrushRadius() const { return brushRadius_; }
@@ -91,6 +100,7 @@ class WarpModel {
   std::vector<double> shiftX_;
   std::vector<double> shiftY_;
   Bitmap face_;
+  std::shared_ptr<const Bitmap> photo_;
   Bitmap view_;
   bool smooth_ = true;
   int brushRadius_ = 30;

@@ -24,11 +24,17 @@ std::vector<double> Cut(const std::vector<double>& field, Rect r) {
   return part;
 }
 
+// A face with the photo it was made from.
+struct FaceVersion {
+  Bitmap face;
+  std::shared_ptr<const Bitmap> photo;
+};
+
 class MirrorWindowStep final : public UndoStep {
  public:
   MirrorWindowStep(WarpModel& model, ApplyMirrorSettings apply, MirrorSettings before,
                    MirrorSettings after, std::optional<FieldPatch> field,
-                   std::optional<std::pair<Bitmap, Bitmap>> faces)
+                   std::optional<std::pair<FaceVersion, FaceVersion>> faces)
       : model_(model),
         apply_(std::move(apply)),
         before_(before),
@@ -37,18 +43,24 @@ class MirrorWindowStep final : public UndoStep {
         faces_(std::move(faces)) {}
 
   void Undo() override {
-    if (faces_) model_.ReplaceFace(faces_->first);
+    if (faces_) model_.ReplaceFace(faces_->first.face, faces_->first.photo);
     if (field_) field_->ApplyBefore(model_);
     apply_(before_);
   }
   void Redo() override {
-    if (faces_) model_.ReplaceFace(faces_->second);
+    if (faces_) model_.ReplaceFace(faces_->second.face, faces_->second.photo);
     if (field_) field_->ApplyAfter(model_);
     apply_(after_);
   }
   std::size_t Bytes() const override {
-    return sizeof(*this) + (field_ ? field_->Bytes() : 0) +
-           (faces_ ? 2 * static_cast<std::size_t>(kFaceSize) * kFaceSize * sizeof(Pixel) : 0);
+    std::size_t bytes = sizeof(*this) + (field_ ? field_->Bytes() : 0);
+    if (faces_) {
+      bytes += 2 * static_cast<std::size_t>(kFaceSize) * kFaceSize * sizeof(Pixel);
+      // The photo replaced lives on only in the step.
+      if (const auto& photo = faces_->first.photo)
+        bytes += static_cast<std::size_t>(photo->Width()) * photo->Height() * sizeof(Pixel);
+    }
+    return bytes;
   }
 
  private:
@@ -56,7 +68,7 @@ class MirrorWindowStep final : public UndoStep {
   ApplyMirrorSettings apply_;
   MirrorSettings before_, after_;
   std::optional<FieldPatch> field_;
-  std::optional<std::pair<Bitmap, Bitmap>> faces_;  // before, after
+  std::optional<std::pair<FaceVersion, FaceVersion>> faces_;  // before, after
 };
 
 }  // namespace
@@ -98,6 +110,7 @@ void MirrorWindowRecorder::Begin(const WarpModel& model, const MirrorSettings& s
   shiftX_ = model.ShiftX();
   shiftY_ = model.ShiftY();
   face_ = withFace ? model.FaceBitmap() : Bitmap();
+  photo_ = withFace ? model.Photo() : nullptr;
 }
 
 std::unique_ptr<UndoStep> MirrorWindowRecorder::End(WarpModel& model,
@@ -107,9 +120,12 @@ std::unique_ptr<UndoStep> MirrorWindowRecorder::End(WarpModel& model,
   recording_ = false;
   std::optional<FieldPatch> field =
       FieldPatch::Between(shiftX_, shiftY_, model.ShiftX(), model.ShiftY());
-  std::optional<std::pair<Bitmap, Bitmap>> faces;
-  if (withFace_) faces.emplace(std::move(face_), model.FaceBitmap());
+  std::optional<std::pair<FaceVersion, FaceVersion>> faces;
+  if (withFace_)
+    faces.emplace(FaceVersion{std::move(face_), std::move(photo_)},
+                  FaceVersion{model.FaceBitmap(), model.Photo()});
   face_ = Bitmap();
+  photo_ = nullptr;
   changedFaceOrField_ = field || faces;
   if (!field && !faces && settings == before_) return nullptr;
   return std::make_unique<MirrorWindowStep>(model, std::move(apply), before_, settings,

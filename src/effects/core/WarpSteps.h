@@ -67,6 +67,7 @@ class MirrorWindowRecorder {
   MirrorSettings before_;
   std::vector<double> shiftX_, shiftY_;  // the field at Begin
   Bitmap face_;                          // the face at Begin, when withFace
+  std::shared_ptr<const Bitmap> photo_;  // and its photo
 };
 
 }  // namespace quillo
