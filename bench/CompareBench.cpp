@@ -23,6 +23,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include "BenchModels.h"
+#include "effects/core/FullSizeRender.h"
 #include "effects/core/MirrorKind.h"
 #include "effects/core/MorphDisplay.h"
 #include "effects/core/MorphEngine.h"
@@ -198,6 +199,82 @@ void OpenCvMorph(benchmark::State& state, int lines, bool enlarge) {
   }
 }
 
+// ---- the photo at its own size -------------------------------------------
+
+constexpr int kPhotoW = 4000;
+constexpr int kPhotoH = 3000;
+
+const Bitmap& Photo() {
+  static const Bitmap photo = Noise(kPhotoW, kPhotoH, 5);
+  return photo;
+}
+
+WarpModel PhotoModel(int tag) {
+  WarpModel m;
+  m.SetFacePicture(Photo());
+  m.SetMode(tag);
+  m.SetCenter(kCentreX, kCentreY);
+  if (tag == WarpField) FillRandomField(m);
+  return m;
+}
+
+// The absolute map of the full-size render (FullSizeRender.h): each photo
+// pixel into the face's grid, displaced there, and back.
+void BuildPhotoMap(const WarpModel& m, cv::Mat& mapX, cv::Mat& mapY) {
+  const Rect fit = FitInFace(kPhotoW, kPhotoH);
+  const double rx = static_cast<double>(fit.Width()) / kPhotoW;
+  const double ry = static_cast<double>(fit.Height()) / kPhotoH;
+  mapX.create(kPhotoH, kPhotoW, CV_32FC1);
+  mapY.create(kPhotoH, kPhotoW, CV_32FC1);
+  const double cx = m.CenterX(), cy = m.CenterY();
+  for (int Y = 0; Y < kPhotoH; ++Y) {
+    auto* outX = mapX.ptr<float>(Y);
+    auto* outY = mapY.ptr<float>(Y);
+    const double gy = fit.top + Y * ry + (ry - 1) / 2;
+    for (int X = 0; X < kPhotoW; ++X) {
+      const double gx = fit.left + X * rx + (rx - 1) / 2;
+      double dx = 0, dy = 0;
+      if (m.Tag() == WarpField) {
+        const int ix = std::clamp(static_cast<int>(gx), 0, kFaceSize - 2);
+        const int iy = std::clamp(static_cast<int>(gy), 0, kFaceSize - 2);
+        const double fx = std::clamp(gx - ix, 0.0, 1.0), fy = std::clamp(gy - iy, 0.0, 1.0);
+        const auto at = [&](const std::vector<double>& f) {
+          const double* r = f.data() + iy * kFaceSize + ix;
+          return (r[0] * (1 - fx) + r[1] * fx) * (1 - fy) +
+                 (r[kFaceSize] * (1 - fx) + r[kFaceSize + 1] * fx) * fy;
+        };
+        dx = at(m.ShiftX());
+        dy = at(m.ShiftY());
+      } else {
+        const double k = kStrength / (0.0001 * ((cx - gx) * (cx - gx) + (cy - gy) * (cy - gy)) + 1);
+        dx = (cx - gx) * k;
+        dy = (cy - gy) * k;
+      }
+      outX[X] = static_cast<float>((gx + dx - fit.left) / rx + (1 / rx - 1) / 2);
+      outY[X] = static_cast<float>((gy + dy - fit.top) / ry + (1 / ry - 1) / 2);
+    }
+  }
+}
+
+void QuilloPhoto(benchmark::State& state, int tag) {
+  const WarpModel m = PhotoModel(tag);
+  for (auto _ : state) {
+    const Bitmap out = RenderFullSize(m, Photo(), 1.0, kStrength);
+    benchmark::DoNotOptimize(out.Data());
+  }
+}
+
+void OpenCvPhoto(benchmark::State& state, int tag) {
+  const WarpModel m = PhotoModel(tag);
+  cv::Mat mapX, mapY, out(kPhotoH, kPhotoW, CV_8UC4);
+  BuildPhotoMap(m, mapX, mapY);
+  const cv::Mat photo = Wrap(Photo());
+  for (auto _ : state) {
+    cv::remap(photo, out, mapX, mapY, cv::INTER_LINEAR, cv::BORDER_CONSTANT, cv::Scalar::all(255));
+    benchmark::DoNotOptimize(out.data);
+  }
+}
+
 // ---- the table ------------------------------------------------------------
 
 struct Row {
@@ -222,6 +299,8 @@ const std::vector<Row>& Rows() {
       {"ComputeFrame, 1000 lines", "0.4 ms"},
       {"morph slider step, 15 lines (compute, enlarge)", "0.5 ms"},
       {"warp drag step, R = 60, square bilinear", "0.1 ms"},
+      {"photo 4000 x 3000 at its size, radial mirror", "1x"},
+      {"photo 4000 x 3000 at its size, random warp field", "1x"},
   };
   return rows;
 }
@@ -262,6 +341,12 @@ void Register() {
   morph(12, 1000, false);
   morph(13, 15, true);
   both(14, QuilloBrushStep, OpenCvBrushStep);
+  both(
+      15, [](benchmark::State& s) { QuilloPhoto(s, Radial); },
+      [](benchmark::State& s) { OpenCvPhoto(s, Radial); });
+  both(
+      16, [](benchmark::State& s) { QuilloPhoto(s, WarpField); },
+      [](benchmark::State& s) { OpenCvPhoto(s, WarpField); });
 }
 
 // Collects the medians (or the single runs) by benchmark name.

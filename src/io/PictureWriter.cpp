@@ -1,12 +1,12 @@
 #include "PictureWriter.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QImageWriter>
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 
 #include "base/Error.h"
-#include "base/FileBytes.h"
 #include "core/BmpCodec.h"
 #include "skin/BitmapImage.h"
 
@@ -27,22 +27,29 @@ PictureKind PictureKindOf(const std::string& path) {
   return PictureKind::kBmp;
 }
 
-std::vector<std::uint8_t> EncodePicture(const Bitmap& bitmap, PictureKind kind) {
-  if (kind == PictureKind::kBmp) return EncodeBmp(bitmap, 24);
-  QBuffer buffer;
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, kind == PictureKind::kPng ? "png" : "jpeg");
+void WritePicture(AtomicFile& file, const Bitmap& bitmap, PictureKind kind) {
+  if (kind == PictureKind::kBmp) return file.Write(EncodeBmp(bitmap, 24));
+  // Straight onto the file's descriptor, row by row from the bitmap's own
+  // memory: an RGB32 image is written without its fourth byte.
+  QFile out;
+  if (!out.open(file.Descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+    file.Fail(EBADF);
+  QImageWriter writer(&out, kind == PictureKind::kPng ? "png" : "jpeg");
   if (kind == PictureKind::kJpeg) writer.setQuality(kJpegQuality);
-  // RGB32 without alpha: a PNG of three channels, like the screen's picture.
-  if (!writer.write(ToImage(bitmap).convertToFormat(QImage::Format_RGB888)))
+  const bool written = writer.write(WrapImage(bitmap));
+  const bool flushed = out.flush();
+  if (!written) {
+    // A file system's refusal says more than the encoder's.
+    if (writer.error() == QImageWriter::DeviceError || !flushed) file.Fail(errno ? errno : EIO);
     throw Error("Cannot encode the picture: " + writer.errorString().toStdString());
-  const QByteArray& bytes = buffer.data();
-  return {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-          reinterpret_cast<const std::uint8_t*>(bytes.constData()) + bytes.size()};
+  }
+  if (!flushed) file.Fail(errno ? errno : EIO);
 }
 
 void SavePictureFile(const std::string& path, const Bitmap& bitmap, PictureKind kind) {
-  WriteFileAtomically(path, EncodePicture(bitmap, kind));
+  AtomicFile file(path);
+  WritePicture(file, bitmap, kind);
+  file.Commit();
 }
 
 }  // namespace quillo

@@ -2,6 +2,7 @@
 // window shows it, written as the 320 x 320 frame the save dialog writes.
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 #include "Commands.h"
 #include "VideoOutput.h"
@@ -59,12 +60,12 @@ int RunMirrorCommand(const QStringList& args) {
       throw Error("unknown quality \"" + quality + "\" (bilinear or nearest)");
     model.SetSmooth(quality == "bilinear");
 
-    const Bitmap photo = LoadPictureFile(parsed.positional[0]);
+    const auto photo = std::make_shared<const Bitmap>(LoadPictureFile(parsed.positional[0]));
     model.SetFacePicture(photo);
     std::optional<PictureOutput> picture;
     if (parsed.positional.size() == 2) {
       if (parsed.flags.count("full-resolution")) {
-        picture.emplace(parsed.positional[1], RenderFullSize(model, photo, 0.0, strength));
+        picture.emplace(parsed.positional[1], RenderFullSize(model, *photo, 0.0, strength));
       } else {
         model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, 0.0, strength, 0, 0);
         picture.emplace(parsed.positional[1], model.ViewBitmap());

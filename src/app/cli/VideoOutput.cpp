@@ -47,7 +47,7 @@ std::optional<VideoRequest> VideoRequestOf(const Arguments& parsed, int width, i
 }
 
 PictureOutput::PictureOutput(std::string path, const Bitmap& picture) : file_(path) {
-  file_.Write(EncodePicture(picture, PictureKindOf(path)));
+  WritePicture(file_, picture, PictureKindOf(path));
 }
 
 }  // namespace quillo

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -154,7 +155,7 @@ int RunWarpCommand(const QStringList& args) {
     CheckOutputs(parsed.rest, video.has_value(), "warp");
 
     WarpModel model;
-    const Bitmap photo = LoadPictureFile(parsed.rest.positional[0]);
+    const auto photo = std::make_shared<const Bitmap>(LoadPictureFile(parsed.rest.positional[0]));
     model.SetFacePicture(photo);
     model.SetBrushRadius(radius);
     model.SetBrushStrength(0.25);
@@ -165,7 +166,7 @@ int RunWarpCommand(const QStringList& args) {
     std::optional<PictureOutput> picture;
     if (parsed.rest.positional.size() == 2) {
       if (parsed.rest.flags.count("full-resolution")) {
-        picture.emplace(parsed.rest.positional[1], RenderFullSize(model, photo, scale, 0.0));
+        picture.emplace(parsed.rest.positional[1], RenderFullSize(model, *photo, scale, 0.0));
       } else {
         model.RenderDistorted({0, 0, kFaceSize, kFaceSize}, scale, 0.0, 0, 0);
         picture.emplace(parsed.rest.positional[1], model.ViewBitmap());

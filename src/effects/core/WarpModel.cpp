@@ -34,15 +34,30 @@ Rect FitInFace(int w, int h) {
   return {left, top, left + drawnW, top + drawnH};
 }
 
+namespace {
+
+bool LargerThanFace(const Bitmap& picture) {
+  return picture.Width() > kFaceSize || picture.Height() > kFaceSize;
+}
+
+}  // namespace
+
 void WarpModel::SetFacePicture(const Bitmap& picture) {
+  InstallFace(picture, LargerThanFace(picture) ? std::make_shared<const Bitmap>(picture) : nullptr);
+}
+
+void WarpModel::SetFacePicture(std::shared_ptr<const Bitmap> picture) {
+  const Bitmap& p = *picture;
+  InstallFace(p, LargerThanFace(p) ? std::move(picture) : nullptr);
+}
+
+void WarpModel::InstallFace(const Bitmap& picture, std::shared_ptr<const Bitmap> photo) {
   // The whole face is cleared, not only the visible rows, so that nothing of
   // the previous face survives below the window into a saved frame.
   face_.Fill(kWhite);
   SmoothDraw(face_, FitInFace(picture.Width(), picture.Height()), picture);
   // A picture larger than the face is kept for saving at its own size.
-  photo_ = picture.Width() > kFaceSize || picture.Height() > kFaceSize
-               ? std::make_shared<const Bitmap>(picture)
-               : nullptr;
+  photo_ = std::move(photo);
   view_.SetSize(face_.Width(), face_.Height());
   std::fill(shiftX_.begin(), shiftX_.end(), 0.0);
   std::fill(shiftY_.begin(), shiftY_.end(), 0.0);

@@ -34,6 +34,8 @@ class WarpModel {
   // and clears the displacement field. A picture larger than the face is
   // kept as the photo, for renders at its own size (FullSizeRender.h).
   void SetFacePicture(const Bitmap& picture);
+  // The same with a picture that is shared, not copied, when kept.
+  void SetFacePicture(std::shared_ptr<const Bitmap> picture);
   // Installs a face of exactly 320 x 320 as it is, with the photo it was
   // made from, if any; the field stays.
   void ReplaceFace(const Bitmap& face, std::shared_ptr<const Bitmap> photo = nullptr);
@@ -94,6 +96,8 @@ class WarpModel {
   int Tag() const { return tag_; }
 
  private:
+  void InstallFace(const Bitmap& picture, std::shared_ptr<const Bitmap> photo);
+
   bool dragging_ = false;
   int centerX_ = 0;
   int centerY_ = 0;
