@@ -1,9 +1,11 @@
 #include "FullSizeRender.h"
 
 #include <algorithm>
+#include <vector>
 
-#include "RenderRowsImpl.h"
+#include "RenderRows.h"
 #include "base/Bands.h"
+#include "base/Cpu.h"
 
 namespace quillo {
 
@@ -29,20 +31,28 @@ struct Axis {
   double Photo(double g) const { return (g - origin) * toPhoto + photoOffset; }
 };
 
-// The field between its nodes, bilinearly, at a grid point held inside it.
-double FieldAt(const double* field, double gx, double gy) {
+// A grid coordinate held inside the field: the node before it and the
+// fraction towards the next (0 at and beyond the last node).
+struct Between {
+  int node = 0;
+  int next = 0;  // 1, or 0 at the last node (in units of the axis)
+  double fraction = 0;
+};
+
+Between On(double g) {
   constexpr int last = kFaceSize - 1;
-  gx = std::clamp(gx, 0.0, static_cast<double>(last));
-  gy = std::clamp(gy, 0.0, static_cast<double>(last));
-  const int ix = static_cast<int>(gx);
-  const int iy = static_cast<int>(gy);
-  const double fx = gx - ix;
-  const double fy = gy - iy;
-  const double* row = field + static_cast<std::size_t>(iy) * kFaceSize + ix;
-  // At a node the node itself, exactly.
-  if (fx == 0.0 && fy == 0.0) return row[0];
-  const int right = ix < last ? 1 : 0;
-  const int down = iy < last ? kFaceSize : 0;
+  g = std::clamp(g, 0.0, static_cast<double>(last));
+  const int node = static_cast<int>(g);
+  return {node, node < last ? 1 : 0, g - node};
+}
+
+// The field between its nodes, bilinearly; at a node the node itself, exactly.
+double FieldAt(const double* field, const Between& x, const Between& y) {
+  const double* row = field + static_cast<std::size_t>(y.node) * kFaceSize + x.node;
+  if (x.fraction == 0.0 && y.fraction == 0.0) return row[0];
+  const int right = x.next;
+  const int down = y.next * kFaceSize;
+  const double fx = x.fraction, fy = y.fraction;
   return (row[0] * (1 - fx) + row[right] * fx) * (1 - fy) +
          (row[down] * (1 - fx) + row[down + right] * fx) * fy;
 }
@@ -67,18 +77,30 @@ Bitmap RenderFullSize(const WarpModel& model, const Bitmap& photo, double s, dou
     return ((gx - cx) * (gx - cx) - kQuarter) / kFaceSize / kFaceSize * b;
   };
 
+  const auto sample = ForThisProcessor(render::SamplePlacesBaseline, render::SamplePlacesAvx2);
+  // The grid's columns, the same for every row.
+  std::vector<double> gxs(static_cast<std::size_t>(W));
+  std::vector<Between> columns(gxs.size());
+  for (int X = 0; X < W; ++X) {
+    gxs[static_cast<std::size_t>(X)] = ax.Grid(X);
+    columns[static_cast<std::size_t>(X)] = On(ax.Grid(X));
+  }
+
   RunInBands(0, H, kBandRows, [&](int top, int bottom) {
+    // The places of one row in the photo, and which of its pixels stay put.
+    std::vector<double> pxs(static_cast<std::size_t>(W)), pys(pxs.size());
+    std::vector<unsigned char> still(pxs.size());
     for (int Y = top; Y < bottom; ++Y) {
       const double gy = ay.Grid(Y);
       const double row = ((gy - cy) * (gy - cy) - kQuarter) / kSquare * b;
-      Pixel* outRow = out.Row(Y);
+      const Between fieldRow = On(gy);
       for (int X = 0; X < W; ++X) {
-        const double gx = ax.Grid(X);
+        const double gx = gxs[static_cast<std::size_t>(X)];
         double dx = 0, dy = 0;
         switch (tag) {
           case WarpField:
-            dx = FieldAt(shiftX, gx, gy);
-            dy = FieldAt(shiftY, gx, gy);
+            dx = FieldAt(shiftX, columns[static_cast<std::size_t>(X)], fieldRow);
+            dy = FieldAt(shiftY, columns[static_cast<std::size_t>(X)], fieldRow);
             if (s != 1.0) {
               dx *= s;
               dy *= s;
@@ -103,10 +125,16 @@ Bitmap RenderFullSize(const WarpModel& model, const Bitmap& photo, double s, dou
           default:
             break;
         }
-        outRow[X] = dx == 0.0 && dy == 0.0
-                        ? photo.Row(Y)[X]
-                        : render::SampleAt(photo, W, H, true, ax.Photo(gx + dx), ay.Photo(gy + dy));
+        const auto i = static_cast<std::size_t>(X);
+        still[i] = dx == 0.0 && dy == 0.0;
+        pxs[i] = ax.Photo(gx + dx);
+        pys[i] = ay.Photo(gy + dy);
       }
+      Pixel* outRow = out.Row(Y);
+      sample(photo, pxs.data(), pys.data(), W, outRow);
+      const Pixel* own = photo.Row(Y);
+      for (int X = 0; X < W; ++X)
+        if (still[static_cast<std::size_t>(X)]) outRow[X] = own[X];
     }
   });
   return out;

@@ -28,6 +28,11 @@ struct Frame {
 void RenderRectBaseline(const Frame& f, int tag, Rect r);
 void RenderRectAvx2(const Frame& f, int tag, Rect r);
 
+// Samples n pixels of a picture at absolute places, bilinear, white outside.
+void SamplePlacesBaseline(const Bitmap& picture, const double* px, const double* py, int n,
+                          Pixel* out);
+void SamplePlacesAvx2(const Bitmap& picture, const double* px, const double* py, int n, Pixel* out);
+
 // One step of the warp brush: within distance r of (x, y) the field moves by
 // -step x (1 - distance / r) x strength. cone holds 1 - distance / r for
 // every offset within the square, (r + 1) rows of 2r + 1, at

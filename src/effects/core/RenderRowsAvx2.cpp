@@ -12,4 +12,9 @@ void PushFieldAvx2(const Brush& b) {
   PushField(b);
 }
 
+void SamplePlacesAvx2(const Bitmap& picture, const double* px, const double* py, int n,
+                      Pixel* out) {
+  SamplePlaces(picture, px, py, n, out);
+}
+
 }  // namespace quillo::render

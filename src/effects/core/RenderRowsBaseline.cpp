@@ -22,4 +22,9 @@ void PushFieldBaseline(const Brush& b) {
   PushField(b);
 }
 
+void SamplePlacesBaseline(const Bitmap& picture, const double* px, const double* py, int n,
+                          Pixel* out) {
+  SamplePlaces(picture, px, py, n, out);
+}
+
 }  // namespace quillo::render

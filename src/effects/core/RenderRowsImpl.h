@@ -285,6 +285,59 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
   }
 }
 
+// Samples n pixels of a picture at absolute places (px, py), bilinear,
+// white outside it: the full-size render's last step (FullSizeRender.h).
+// The vector kernel takes four places at a time; each lane performs what
+// SampleAt does, so the pixels are the same.
+inline void SamplePlaces(const Bitmap& picture, const double* pxs, const double* pys, int n,
+                         Pixel* out) {
+  const int w = picture.Width(), h = picture.Height();
+  int i = 0;
+#if defined(__AVX2__)
+  if (w >= 2 && h >= 2) {
+    Bitmap unused;
+    const Frame f{picture, unused, w, h, true, 0, 0, 0, 0, nullptr, nullptr};
+    const auto* data = reinterpret_cast<const int*>(picture.Data());
+    const __m128i width = _mm_set1_epi32(w);
+    const __m256d zero = _mm256_setzero_pd();
+    for (; i + 4 <= n; i += 4) {
+      const __m256d px = _mm256_loadu_pd(pxs + i);
+      const __m256d py = _mm256_loadu_pd(pys + i);
+      const __m256d inside =
+          _mm256_and_pd(_mm256_and_pd(_mm256_cmp_pd(px, zero, _CMP_GE_OQ),
+                                      _mm256_cmp_pd(px, _mm256_set1_pd(w - 1), _CMP_LE_OQ)),
+                        _mm256_and_pd(_mm256_cmp_pd(py, zero, _CMP_GE_OQ),
+                                      _mm256_cmp_pd(py, _mm256_set1_pd(h - 1), _CMP_LE_OQ)));
+      const __m256 s = _mm256_castpd_ps(inside);
+      FourFetched fetched;
+      fetched.sampleMask = _mm_castps_si128(
+          _mm_shuffle_ps(_mm256_castps256_ps128(s), _mm256_extractf128_ps(s, 1), 0x88));
+      fetched.stillMask = _mm_setzero_si128();
+      // Outside places are not converted: their lanes read pixel 0.
+      const __m256d safeX = _mm256_and_pd(px, inside), safeY = _mm256_and_pd(py, inside);
+      __m128i ix = _mm256_cvttpd_epi32(safeX);
+      __m128i iy = _mm256_cvttpd_epi32(safeY);
+      const __m256d fx = _mm256_sub_pd(safeX, _mm256_cvtepi32_pd(ix));
+      const __m256d fy = _mm256_sub_pd(safeY, _mm256_cvtepi32_pd(iy));
+      const __m128i lastX = _mm_set1_epi32(w - 2);
+      const __m128i lastY = _mm_set1_epi32(h - 2);
+      const __m128i clampX = _mm_cmpgt_epi32(ix, _mm_sub_epi32(lastX, _mm_set1_epi32(1)));
+      const __m128i clampY = _mm_cmpgt_epi32(iy, _mm_sub_epi32(lastY, _mm_set1_epi32(1)));
+      ix = _mm_blendv_epi8(ix, lastX, clampX);
+      iy = _mm_blendv_epi8(iy, lastY, clampY);
+      fetched.fx = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampX)), fx);
+      fetched.fy = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampY)), fy);
+      const __m128i i00 =
+          _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), fetched.sampleMask);
+      LoadFourPairs(data, i00, fetched.p00, fetched.p10);
+      LoadFourPairs(data, _mm_add_epi32(i00, width), fetched.p01, fetched.p11);
+      FinishFour(f, 0, 0, fetched, out + i);
+    }
+  }
+#endif
+  for (; i < n; ++i) out[i] = SampleAt(picture, w, h, true, pxs[i], pys[i]);
+}
+
 // The largest s with s x s <= n, for n >= 0.
 inline int SquareRootFloor(long long n) {
   auto s = static_cast<long long>(std::sqrt(static_cast<double>(n)));

@@ -276,6 +276,34 @@ TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
   }
 }
 
+// The full-size render's sampler at absolute places: the vector kernel
+// gives the scalar one's pixels, at every kind of place (the edges, beyond
+// them, not a number) and on a picture of an odd size.
+TEST(RenderKernels, SamplingAtPlacesAgreesBitForBit) {
+  if (!HasAvx2()) GTEST_SKIP() << "no AVX2 on this processor";
+  Bitmap picture(333, 211);
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x)
+      picture.At(x, y) = MakePixel(x * 3 ^ y, y * 5 + x, (x * y) & 0xFF, 0x5A);
+  std::mt19937 random(3);
+  std::uniform_real_distribution<double> spread(-20.0, 360.0);
+  const double specials[] = {0.0,   331.0, 332.0,
+                             332.5, 210.0, 209.999,
+                             -0.0,  -1e-9, std::numeric_limits<double>::quiet_NaN(),
+                             1e300};
+  std::vector<double> px(4099), py(px.size());
+  for (std::size_t i = 0; i < px.size(); ++i) {
+    px[i] = random() % 6 == 0 ? specials[random() % 10] : spread(random);
+    py[i] = random() % 6 == 0 ? specials[random() % 10] : spread(random) * 0.6;
+  }
+  std::vector<Pixel> scalar(px.size()), vector(px.size());
+  render::SamplePlacesBaseline(picture, px.data(), py.data(), static_cast<int>(px.size()),
+                               scalar.data());
+  render::SamplePlacesAvx2(picture, px.data(), py.data(), static_cast<int>(px.size()),
+                           vector.data());
+  EXPECT_EQ(scalar, vector);
+}
+
 // The brush's vector kernel moves the field exactly as the scalar one, with
 // the cone cut by every edge, radii of one and more, steps of any size, on a
 // field with infinities and NaNs (which the renderer shows alike, too).
