@@ -78,12 +78,18 @@ Bitmap RenderFullSize(const WarpModel& model, const Bitmap& photo, double s, dou
   };
 
   const auto sample = ForThisProcessor(render::SamplePlacesBaseline, render::SamplePlacesAvx2);
+  const auto radial = ForThisProcessor(render::RadialPlacesBaseline, render::RadialPlacesAvx2);
   // The grid's columns, the same for every row.
   std::vector<double> gxs(static_cast<std::size_t>(W));
   std::vector<Between> columns(gxs.size());
+  // The radial mirror's column offsets from the centre and their squares.
+  std::vector<double> oxs(gxs.size()), ox2s(gxs.size());
   for (int X = 0; X < W; ++X) {
-    gxs[static_cast<std::size_t>(X)] = ax.Grid(X);
-    columns[static_cast<std::size_t>(X)] = On(ax.Grid(X));
+    const auto i = static_cast<std::size_t>(X);
+    gxs[i] = ax.Grid(X);
+    columns[i] = On(gxs[i]);
+    oxs[i] = cx - gxs[i];
+    ox2s[i] = oxs[i] * oxs[i];
   }
 
   RunInBands(0, H, kBandRows, [&](int top, int bottom) {
@@ -94,7 +100,13 @@ Bitmap RenderFullSize(const WarpModel& model, const Bitmap& photo, double s, dou
       const double gy = ay.Grid(Y);
       const double row = ((gy - cy) * (gy - cy) - kQuarter) / kSquare * b;
       const Between fieldRow = On(gy);
-      for (int X = 0; X < W; ++X) {
+      if (tag == Radial) {
+        radial({gxs.data(), oxs.data(), ox2s.data(), gy, cy - gy, b, static_cast<double>(ax.origin),
+                ax.toPhoto, ax.photoOffset, static_cast<double>(ay.origin), ay.toPhoto,
+                ay.photoOffset, pxs.data(), pys.data(), still.data()},
+               W);
+      }
+      for (int X = 0; X < W && tag != Radial; ++X) {
         const double gx = gxs[static_cast<std::size_t>(X)];
         double dx = 0, dy = 0;
         switch (tag) {
@@ -112,12 +124,6 @@ Bitmap RenderFullSize(const WarpModel& model, const Bitmap& photo, double s, dou
           case Vertical:
             dy = (gy - cy) * column(gx);
             break;
-          case Radial: {
-            const double k = b / (0.0001 * ((cx - gx) * (cx - gx) + (cy - gy) * (cy - gy)) + 1);
-            dx = (cx - gx) * k;
-            dy = (cy - gy) * k;
-            break;
-          }
           case Squeeze:
             dx = (cx - gx) * row;
             dy = (cy - gy) * column(gx);

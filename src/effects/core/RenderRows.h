@@ -28,6 +28,28 @@ struct Frame {
 void RenderRectBaseline(const Frame& f, int tag, Rect r);
 void RenderRectAvx2(const Frame& f, int tag, Rect r);
 
+// The radial mirror's places in the photo for one row of the full-size
+// render (FullSizeRender.h): for each column i, with dx = cx - gx[i] given as
+// ox[i] and its square as ox2[i], and dy = cy - gy as oy,
+//   k = b / (0.0001 (ox2 + oy^2) + 1), the displacement (ox k, oy k),
+//   px = (gx + ox k - originX) toPhotoX + offsetX, likewise py,
+// and still[i] when the displacement is zero.
+struct RadialRow {
+  const double* gx;
+  const double* ox;
+  const double* ox2;
+  double gy, oy, b;
+  double originX, toPhotoX, offsetX;
+  double originY, toPhotoY, offsetY;
+  double* px;
+  double* py;
+  unsigned char* still;
+};
+
+// The places of a row of n columns.
+void RadialPlacesBaseline(const RadialRow& row, int n);
+void RadialPlacesAvx2(const RadialRow& row, int n);
+
 // Samples n pixels of a picture at absolute places, bilinear, white outside.
 void SamplePlacesBaseline(const Bitmap& picture, const double* px, const double* py, int n,
                           Pixel* out);

@@ -17,4 +17,8 @@ void SamplePlacesAvx2(const Bitmap& picture, const double* px, const double* py,
   SamplePlaces(picture, px, py, n, out);
 }
 
+void RadialPlacesAvx2(const RadialRow& row, int n) {
+  RadialPlaces(row, n);
+}
+
 }  // namespace quillo::render

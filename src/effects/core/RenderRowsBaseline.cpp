@@ -27,4 +27,8 @@ void SamplePlacesBaseline(const Bitmap& picture, const double* px, const double*
   SamplePlaces(picture, px, py, n, out);
 }
 
+void RadialPlacesBaseline(const RadialRow& row, int n) {
+  RadialPlaces(row, n);
+}
+
 }  // namespace quillo::render

@@ -285,6 +285,45 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
   }
 }
 
+inline void RadialPlaces(const RadialRow& r, int n) {
+  const double oy2 = r.oy * r.oy;
+  int i = 0;
+#if defined(__AVX2__)
+  const __m256d vOy2 = _mm256_set1_pd(oy2), vOy = _mm256_set1_pd(r.oy), vB = _mm256_set1_pd(r.b);
+  const __m256d tenThousandth = _mm256_set1_pd(0.0001), one = _mm256_set1_pd(1.0);
+  const __m256d zero = _mm256_setzero_pd();
+  const __m256d vGy = _mm256_set1_pd(r.gy);
+  const __m256d oX = _mm256_set1_pd(r.originX), tX = _mm256_set1_pd(r.toPhotoX),
+                fX = _mm256_set1_pd(r.offsetX);
+  const __m256d oY = _mm256_set1_pd(r.originY), tY = _mm256_set1_pd(r.toPhotoY),
+                fY = _mm256_set1_pd(r.offsetY);
+  for (; i + 4 <= n; i += 4) {
+    const __m256d ox = _mm256_loadu_pd(r.ox + i);
+    const __m256d sum = _mm256_add_pd(_mm256_loadu_pd(r.ox2 + i), vOy2);
+    const __m256d k = _mm256_div_pd(vB, _mm256_add_pd(_mm256_mul_pd(tenThousandth, sum), one));
+    const __m256d dx = _mm256_mul_pd(ox, k);
+    const __m256d dy = _mm256_mul_pd(vOy, k);
+    const __m256d px = _mm256_add_pd(
+        _mm256_mul_pd(_mm256_sub_pd(_mm256_add_pd(_mm256_loadu_pd(r.gx + i), dx), oX), tX), fX);
+    const __m256d py =
+        _mm256_add_pd(_mm256_mul_pd(_mm256_sub_pd(_mm256_add_pd(vGy, dy), oY), tY), fY);
+    _mm256_storeu_pd(r.px + i, px);
+    _mm256_storeu_pd(r.py + i, py);
+    const int still = _mm256_movemask_pd(
+        _mm256_and_pd(_mm256_cmp_pd(dx, zero, _CMP_EQ_OQ), _mm256_cmp_pd(dy, zero, _CMP_EQ_OQ)));
+    for (int lane = 0; lane < 4; ++lane) r.still[i + lane] = (still >> lane) & 1;
+  }
+#endif
+  for (; i < n; ++i) {
+    const double k = r.b / (0.0001 * (r.ox2[i] + oy2) + 1);
+    const double dx = r.ox[i] * k;
+    const double dy = r.oy * k;
+    r.px[i] = (r.gx[i] + dx - r.originX) * r.toPhotoX + r.offsetX;
+    r.py[i] = (r.gy + dy - r.originY) * r.toPhotoY + r.offsetY;
+    r.still[i] = dx == 0.0 && dy == 0.0;
+  }
+}
+
 // Samples n pixels of a picture at absolute places (px, py), bilinear,
 // white outside it: the full-size render's last step (FullSizeRender.h).
 // The vector kernel takes four places at a time; each lane performs what

@@ -304,6 +304,39 @@ TEST(RenderKernels, SamplingAtPlacesAgreesBitForBit) {
   EXPECT_EQ(scalar, vector);
 }
 
+// The radial mirror's places for the full-size render: the vector kernel
+// gives the scalar one's places and still flags, the centre included.
+TEST(RenderKernels, RadialPlacesAgreeBitForBit) {
+  if (!HasAvx2()) GTEST_SKIP() << "no AVX2 on this processor";
+  constexpr int n = 1003;
+  std::vector<double> gx(n), ox(n), ox2(n);
+  for (int i = 0; i < n; ++i) {
+    gx[i] = -0.5 + i * 0.319;
+    ox[i] = 150.0 - gx[i];
+    ox2[i] = ox[i] * ox[i];
+  }
+  gx[500] = 150.0;  // the centre itself: no displacement
+  ox[500] = 0.0;
+  ox2[500] = 0.0;
+  for (const double oy : {0.0, 12.25, -170.0}) {
+    std::vector<double> px1(n), py1(n), px2(n), py2(n);
+    std::vector<unsigned char> s1(n), s2(n);
+    const render::RadialRow base{gx.data(), ox.data(), ox2.data(), 170.0 - oy, oy,
+                                 0.83,      1.0,       12.5,       0.4,        40.0,
+                                 12.5,      0.4,       px1.data(), py1.data(), s1.data()};
+    render::RadialRow vector = base;
+    vector.px = px2.data();
+    vector.py = py2.data();
+    vector.still = s2.data();
+    render::RadialPlacesBaseline(base, n);
+    render::RadialPlacesAvx2(vector, n);
+    EXPECT_EQ(px1, px2) << oy;
+    EXPECT_EQ(py1, py2) << oy;
+    EXPECT_EQ(s1, s2) << oy;
+    EXPECT_EQ(s1[500], oy == 0.0);
+  }
+}
+
 // The brush's vector kernel moves the field exactly as the scalar one, with
 // the cone cut by every edge, radii of one and more, steps of any size, on a
 // field with infinities and NaNs (which the renderer shows alike, too).
