@@ -30,6 +30,21 @@ inline constexpr const char* kCodecTableEntry = "quillo_codecs_table";
 // AV1) and an animated GIF (one palette for all frames, looping forever).
 enum class VideoContainer { kAvi, kMp4, kWebm, kGif };
 
+// The container's name, which is also FFmpeg's name of its muxer.
+constexpr const char* ContainerName(VideoContainer container) {
+  switch (container) {
+    case VideoContainer::kMp4:
+      return "mp4";
+    case VideoContainer::kWebm:
+      return "webm";
+    case VideoContainer::kGif:
+      return "gif";
+    case VideoContainer::kAvi:
+      break;
+  }
+  return "avi";
+}
+
 // What the decoder found in a video file.
 struct VideoFacts {
   int frames = 0;

@@ -11,15 +11,6 @@ namespace quillo {
 
 namespace {
 
-// The extension of a file name as written, without the dot; empty when the
-// last path component has none.
-std::string_view ExtensionOf(std::string_view name) {
-  const std::size_t slash = name.find_last_of("/\\");
-  const std::string_view file = slash == std::string_view::npos ? name : name.substr(slash + 1);
-  const std::size_t dot = file.rfind('.');
-  return dot == std::string_view::npos ? std::string_view() : file.substr(dot + 1);
-}
-
 // The registered format of the name's extension; throws for any other.
 const PictureFormat& FormatOf(const std::string& name) {
   const std::string_view extension = ExtensionOf(name);

@@ -2,12 +2,11 @@
 
 #include <QFile>
 #include <QImageWriter>
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
 
 #include "base/Error.h"
 #include "core/BmpCodec.h"
+#include "core/PictureFormats.h"
 #include "skin/BitmapImage.h"
 
 namespace quillo {
@@ -19,11 +18,9 @@ constexpr int kJpegQuality = 92;
 }  // namespace
 
 PictureKind PictureKindOf(const std::string& path) {
-  std::string name = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (name.ends_with(".png")) return PictureKind::kPng;
-  if (name.ends_with(".jpg") || name.ends_with(".jpeg")) return PictureKind::kJpeg;
+  const std::string extension = LowerExtensionOf(path);
+  if (extension == "png") return PictureKind::kPng;
+  if (extension == "jpg" || extension == "jpeg") return PictureKind::kJpeg;
   return PictureKind::kBmp;
 }
 

@@ -19,20 +19,6 @@ constexpr std::array<std::string_view, 11> kQuantiserEncoders = {
     "mjpeg", "mpeg4", "msmpeg4", "msmpeg4v2",  "wmv1",      "wmv2",
     "h263",  "h263p", "flv",     "mpeg1video", "mpeg2video"};
 
-constexpr const char* ContainerName(VideoContainer container) {
-  switch (container) {
-    case VideoContainer::kMp4:
-      return "mp4";
-    case VideoContainer::kWebm:
-      return "webm";
-    case VideoContainer::kGif:
-      return "gif";
-    case VideoContainer::kAvi:
-      break;
-  }
-  return "avi";
-}
-
 constexpr std::uint64_t kMaxCacheBytes = 256 * 1024;
 
 // The cached answer for this build, or nothing.
@@ -71,7 +57,7 @@ bool TakesQuantiser(const std::string& encoder) {
 std::vector<VideoCodecInfo> UsableVideoCodecs(VideoContainer container, int width, int height) {
   const codecs::CodecTable& table = codecs::Codecs();
   const std::string build = table.ffmpegVersions();
-  const std::string cache = EncoderCachePath(ContainerName(container), width, height);
+  const std::string cache = EncoderCachePath(codecs::ContainerName(container), width, height);
   std::optional<std::vector<CachedEncoder>> encoders = ReadCache(cache, build);
   if (!encoders) {
     encoders.emplace();

@@ -2,23 +2,17 @@
 // written.
 #include "VideoFileWriter.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "VideoCodecs.h"
 #include "base/Error.h"
 #include "codecs/CodecModule.h"
+#include "core/PictureFormats.h"
 
 namespace quillo {
 
 VideoContainer VideoContainerOf(const std::string& path) {
-  std::string name = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  const auto ends = [&name](const char* extension) { return name.ends_with(extension); };
-  if (ends(".mp4")) return VideoContainer::kMp4;
-  if (ends(".webm")) return VideoContainer::kWebm;
-  if (ends(".gif")) return VideoContainer::kGif;
+  const std::string extension = LowerExtensionOf(path);
+  for (const VideoContainer c : {VideoContainer::kMp4, VideoContainer::kWebm, VideoContainer::kGif})
+    if (extension == codecs::ContainerName(c)) return c;
   return VideoContainer::kAvi;
 }
 

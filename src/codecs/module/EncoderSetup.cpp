@@ -62,22 +62,8 @@ bool IsFullRange(AVPixelFormat format) {
 
 }  // namespace
 
-const char* MuxerName(VideoContainer container) {
-  switch (container) {
-    case VideoContainer::kMp4:
-      return "mp4";
-    case VideoContainer::kWebm:
-      return "webm";
-    case VideoContainer::kGif:
-      return "gif";
-    case VideoContainer::kAvi:
-      break;
-  }
-  return "avi";
-}
-
 const AVOutputFormat* Muxer(VideoContainer container) {
-  return av_guess_format(MuxerName(container), nullptr, nullptr);
+  return av_guess_format(ContainerName(container), nullptr, nullptr);
 }
 
 bool IsLossless(const AVCodec& encoder) {

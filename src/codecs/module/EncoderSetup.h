@@ -10,8 +10,7 @@ extern "C" {
 
 namespace quillo::codecs {
 
-// FFmpeg's muxer name for the container ("avi", "mp4", "webm", "gif").
-const char* MuxerName(VideoContainer container);
+// FFmpeg's muxer for the container (named as the container, ContainerName).
 const AVOutputFormat* Muxer(VideoContainer container);
 
 // True when the encoder loses nothing of what it is given (FFV1, Huffyuv,

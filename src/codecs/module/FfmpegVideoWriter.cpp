@@ -213,9 +213,10 @@ void FfmpegVideoWriter::Open(const std::string& encoderName, int qscale, int fra
   if (!encoder || encoder->type != AVMEDIA_TYPE_VIDEO)
     Fail("there is no video encoder \"" + encoderName + "\"");
   const AVOutputFormat* muxer = Muxer(container_);
-  if (!muxer) Fail(std::string("this FFmpeg has no ") + MuxerName(container_) + " muxer");
+  if (!muxer) Fail(std::string("this FFmpeg has no ") + ContainerName(container_) + " muxer");
   if (avformat_query_codec(muxer, encoder->id, FF_COMPLIANCE_NORMAL) != 1)
-    Fail("a " + std::string(MuxerName(container_)) + " file cannot hold " + encoderName + " video");
+    Fail("a " + std::string(ContainerName(container_)) + " file cannot hold " + encoderName +
+         " video");
 
   AVFormatContext* raw = nullptr;
   Check(avformat_alloc_output_context2(&raw, muxer, nullptr, nullptr), "no muxer");

@@ -99,30 +99,27 @@ struct FourFetched {
   __m128i sampleMask, stillMask;
 };
 
-// The first stage for four pixels from column x: places, masks and loads.
-inline void FetchFour(const Frame& f, int x, int y, const double* dxs, const double* dys,
-                      FourFetched& s) {
-  const __m256d dx = _mm256_loadu_pd(dxs);
-  const __m256d dy = _mm256_loadu_pd(dys);
+// 64-bit lane masks narrowed to 32-bit lanes.
+inline __m128i Narrow(__m256d m) {
+  const __m256 s = _mm256_castpd_ps(m);
+  return _mm_castps_si128(
+      _mm_shuffle_ps(_mm256_castps256_ps128(s), _mm256_extractf128_ps(s, 1), 0x88));
+}
+
+// The lanes whose place lies inside the picture (a place that is no number
+// lies outside).
+inline __m256d Inside(const Frame& f, __m256d px, __m256d py) {
   const __m256d zero = _mm256_setzero_pd();
-  const __m256d xs = _mm256_add_pd(_mm256_set1_pd(x), _mm256_set_pd(3, 2, 1, 0));
-  const __m256d px = _mm256_add_pd(xs, dx);
-  const __m256d py = _mm256_add_pd(_mm256_set1_pd(y), dy);
-  const __m256d still =
-      _mm256_and_pd(_mm256_cmp_pd(dx, zero, _CMP_EQ_OQ), _mm256_cmp_pd(dy, zero, _CMP_EQ_OQ));
-  const __m256d inside =
-      _mm256_and_pd(_mm256_and_pd(_mm256_cmp_pd(px, zero, _CMP_GE_OQ),
-                                  _mm256_cmp_pd(px, _mm256_set1_pd(f.w - 1), _CMP_LE_OQ)),
-                    _mm256_and_pd(_mm256_cmp_pd(py, zero, _CMP_GE_OQ),
-                                  _mm256_cmp_pd(py, _mm256_set1_pd(f.h - 1), _CMP_LE_OQ)));
-  // 64-bit lane masks narrowed to 32-bit lanes.
-  auto narrow = [](__m256d m) {
-    const __m256 s = _mm256_castpd_ps(m);
-    return _mm_castps_si128(
-        _mm_shuffle_ps(_mm256_castps256_ps128(s), _mm256_extractf128_ps(s, 1), 0x88));
-  };
-  s.stillMask = narrow(still);
-  s.sampleMask = _mm_andnot_si128(s.stillMask, narrow(inside));
+  return _mm256_and_pd(_mm256_and_pd(_mm256_cmp_pd(px, zero, _CMP_GE_OQ),
+                                     _mm256_cmp_pd(px, _mm256_set1_pd(f.w - 1), _CMP_LE_OQ)),
+                       _mm256_and_pd(_mm256_cmp_pd(py, zero, _CMP_GE_OQ),
+                                     _mm256_cmp_pd(py, _mm256_set1_pd(f.h - 1), _CMP_LE_OQ)));
+}
+
+// The loads for four places, once s.sampleMask tells the lanes that sample:
+// one pixel each for the nearest pixel, the four corners and the weights for
+// the bilinear blend. The other lanes read pixel 0.
+inline void LoadAtPlaces(const Frame& f, __m256d px, __m256d py, FourFetched& s) {
   const auto* face = reinterpret_cast<const int*>(f.face.Data());
   const __m128i width = _mm_set1_epi32(f.w);
   if (!f.smooth) {
@@ -149,6 +146,22 @@ inline void FetchFour(const Frame& f, int x, int y, const double* dxs, const dou
   const __m128i i00 = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), s.sampleMask);
   LoadFourPairs(face, i00, s.p00, s.p10);
   LoadFourPairs(face, _mm_add_epi32(i00, width), s.p01, s.p11);
+}
+
+// The first stage for four pixels from column x: places, masks and loads.
+inline void FetchFour(const Frame& f, int x, int y, const double* dxs, const double* dys,
+                      FourFetched& s) {
+  const __m256d dx = _mm256_loadu_pd(dxs);
+  const __m256d dy = _mm256_loadu_pd(dys);
+  const __m256d zero = _mm256_setzero_pd();
+  const __m256d xs = _mm256_add_pd(_mm256_set1_pd(x), _mm256_set_pd(3, 2, 1, 0));
+  const __m256d px = _mm256_add_pd(xs, dx);
+  const __m256d py = _mm256_add_pd(_mm256_set1_pd(y), dy);
+  const __m256d still =
+      _mm256_and_pd(_mm256_cmp_pd(dx, zero, _CMP_EQ_OQ), _mm256_cmp_pd(dy, zero, _CMP_EQ_OQ));
+  s.stillMask = Narrow(still);
+  s.sampleMask = _mm_andnot_si128(s.stillMask, Narrow(Inside(f, px, py)));
+  LoadAtPlaces(f, px, py, s);
 }
 
 // The second stage: the bilinear blend (or the nearest pixel as fetched),
@@ -336,40 +349,13 @@ inline void SamplePlaces(const Bitmap& picture, const double* pxs, const double*
   if (w >= 2 && h >= 2) {
     Bitmap unused;
     const Frame f{picture, unused, w, h, true, 0, 0, 0, 0, nullptr, nullptr};
-    const auto* data = reinterpret_cast<const int*>(picture.Data());
-    const __m128i width = _mm_set1_epi32(w);
-    const __m256d zero = _mm256_setzero_pd();
     for (; i + 4 <= n; i += 4) {
       const __m256d px = _mm256_loadu_pd(pxs + i);
       const __m256d py = _mm256_loadu_pd(pys + i);
-      const __m256d inside =
-          _mm256_and_pd(_mm256_and_pd(_mm256_cmp_pd(px, zero, _CMP_GE_OQ),
-                                      _mm256_cmp_pd(px, _mm256_set1_pd(w - 1), _CMP_LE_OQ)),
-                        _mm256_and_pd(_mm256_cmp_pd(py, zero, _CMP_GE_OQ),
-                                      _mm256_cmp_pd(py, _mm256_set1_pd(h - 1), _CMP_LE_OQ)));
-      const __m256 s = _mm256_castpd_ps(inside);
       FourFetched fetched;
-      fetched.sampleMask = _mm_castps_si128(
-          _mm_shuffle_ps(_mm256_castps256_ps128(s), _mm256_extractf128_ps(s, 1), 0x88));
+      fetched.sampleMask = Narrow(Inside(f, px, py));
       fetched.stillMask = _mm_setzero_si128();
-      // Outside places are not converted: their lanes read pixel 0.
-      const __m256d safeX = _mm256_and_pd(px, inside), safeY = _mm256_and_pd(py, inside);
-      __m128i ix = _mm256_cvttpd_epi32(safeX);
-      __m128i iy = _mm256_cvttpd_epi32(safeY);
-      const __m256d fx = _mm256_sub_pd(safeX, _mm256_cvtepi32_pd(ix));
-      const __m256d fy = _mm256_sub_pd(safeY, _mm256_cvtepi32_pd(iy));
-      const __m128i lastX = _mm_set1_epi32(w - 2);
-      const __m128i lastY = _mm_set1_epi32(h - 2);
-      const __m128i clampX = _mm_cmpgt_epi32(ix, _mm_sub_epi32(lastX, _mm_set1_epi32(1)));
-      const __m128i clampY = _mm_cmpgt_epi32(iy, _mm_sub_epi32(lastY, _mm_set1_epi32(1)));
-      ix = _mm_blendv_epi8(ix, lastX, clampX);
-      iy = _mm_blendv_epi8(iy, lastY, clampY);
-      fetched.fx = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampX)), fx);
-      fetched.fy = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampY)), fy);
-      const __m128i i00 =
-          _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), fetched.sampleMask);
-      LoadFourPairs(data, i00, fetched.p00, fetched.p10);
-      LoadFourPairs(data, _mm_add_epi32(i00, width), fetched.p01, fetched.p11);
+      LoadAtPlaces(f, px, py, fetched);
       FinishFour(f, 0, 0, fetched, out + i);
     }
   }

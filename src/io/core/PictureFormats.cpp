@@ -41,6 +41,19 @@ const std::vector<PictureFormat>& PictureFormats() {
   return formats;
 }
 
+std::string_view ExtensionOf(std::string_view name) {
+  const std::size_t slash = name.find_last_of("/\\");
+  const std::string_view file = slash == std::string_view::npos ? name : name.substr(slash + 1);
+  const std::size_t dot = file.rfind('.');
+  return dot == std::string_view::npos ? std::string_view() : file.substr(dot + 1);
+}
+
+std::string LowerExtensionOf(std::string_view name) {
+  std::string extension(ExtensionOf(name));
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension;
+}
+
 const PictureFormat* FindPictureFormat(std::string_view extension) {
   const auto same = [extension](const PictureFormat& f) {
     return std::equal(

@@ -40,6 +40,12 @@ struct PictureFormat {
 // Every registered format, in order.
 const std::vector<PictureFormat>& PictureFormats();
 
+// The extension of a file name as written, without the dot; empty when the
+// last path component has none.
+std::string_view ExtensionOf(std::string_view name);
+// The same in lower case, for names chosen by their extension.
+std::string LowerExtensionOf(std::string_view name);
+
 // The format of an extension (without the dot, any letter case), or nullptr.
 const PictureFormat* FindPictureFormat(std::string_view extension);
 
