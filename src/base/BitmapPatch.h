@@ -18,7 +18,6 @@ class BitmapPatch {
   // the other one.
   void ApplyBefore(Bitmap& picture) const { Apply(picture, before_); }
   void ApplyAfter(Bitmap& picture) const { Apply(picture, after_); }
-  Rect Area() const { return rect_; }
   std::size_t Bytes() const {
     return (static_cast<std::size_t>(before_.Width()) * before_.Height() +
             static_cast<std::size_t>(after_.Width()) * after_.Height()) *

@@ -66,8 +66,6 @@ class UndoHistory {
   bool Redo();
   void Clear();
 
-  bool CanUndo() const { return done_ > 0; }
-  bool CanRedo() const { return done_ < steps_.size(); }
   // Steps that can be undone, and that can be redone.
   std::size_t UndoCount() const { return done_; }
   std::size_t RedoCount() const { return steps_.size() - done_; }

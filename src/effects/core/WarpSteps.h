@@ -35,7 +35,6 @@ class FieldPatch {
                                            const std::vector<double>& afterY);
   void ApplyBefore(WarpModel& model) const { model.PatchField(rect_, beforeX_, beforeY_); }
   void ApplyAfter(WarpModel& model) const { model.PatchField(rect_, afterX_, afterY_); }
-  Rect Area() const { return rect_; }
   std::size_t Bytes() const { return 4 * beforeX_.size() * sizeof(double); }
 
  private:
