@@ -169,6 +169,7 @@ void TJumpForm::CreateControls() {
                 [this] { return CurrentScreen; }});
   BindScreenHandlers();
   BindUndoKeys();
+  BindAutoLinesKey();
   MidiTimer.setInterval(3000);
   MidiTimer.setSingleShot(true);
   ConnectHandler(&MidiTimer, &QTimer::timeout, this, [this] { MidiTimerTimer(); });

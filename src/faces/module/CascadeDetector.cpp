@@ -29,6 +29,8 @@ constexpr double kShortestLongSide = 420.0;
 // from a photo does: the picture is looked at within a border of its own edge
 // pixels repeated, this part of its longer side wide on each side.
 constexpr double kBorder = 0.3;
+// The width of a human face at which its eyes and mouth are looked for.
+constexpr double kFeatureFace = 160.0;
 
 // How a picture is looked at: at a size (a part of the one above) and turned
 // by an angle in degrees. A human face is found at the first where there is
@@ -150,29 +152,46 @@ class CascadeDetector final : public FaceDetecting {
 
   FaceBoxes HumanFeatures(const Look& look, const cv::Rect& face) {
     FaceBoxes boxes{FaceKind::Human, look.InPicture(face), {}, {}, {}};
-    const cv::Rect all(0, 0, look.Grey().cols, look.Grey().rows);
+    // The features are looked for with the face at most this wide: the
+    // cascades find them as well, in a fraction of the time.
+    const double reduce = std::min(1.0, kFeatureFace / face.width);
+    const auto find = [&](cv::CascadeClassifier& cascade, cv::Rect part, double step,
+                          int neighbours, cv::Size smallest, cv::Size largest) {
+      part &= cv::Rect(0, 0, look.Grey().cols, look.Grey().rows);
+      std::vector<Box> out;
+      if (part.empty()) return out;
+      cv::Mat small;
+      cv::resize(look.Grey()(part), small, cv::Size(), reduce, reduce, cv::INTER_AREA);
+      const auto scaled = [&](cv::Size s) {
+        return cv::Size(static_cast<int>(s.width * reduce), static_cast<int>(s.height * reduce));
+      };
+      std::vector<cv::Rect> found;
+      cascade.detectMultiScale(small, found, step, neighbours, 0, scaled(smallest),
+                               scaled(largest));
+      for (const cv::Rect& r : found) {
+        const cv::Rect full(static_cast<int>(r.x / reduce), static_cast<int>(r.y / reduce),
+                            static_cast<int>(r.width / reduce),
+                            static_cast<int>(r.height / reduce));
+        out.push_back(look.InPicture(full, part.tl()));
+      }
+      return out;
+    };
     // Eyes in the band of the face's upper half where they lie; with glasses
     // the plain cascade often misses one.
-    const cv::Rect eyeBand =
-        cv::Rect(face.x, face.y + face.height * 15 / 100, face.width, face.height * 45 / 100) & all;
+    const cv::Rect eyeBand(face.x, face.y + face.height * 15 / 100, face.width,
+                           face.height * 45 / 100);
     const cv::Size smallest(face.width / 10, face.width / 10);
     const cv::Size largest(face.width / 2, face.width / 2);
-    std::vector<cv::Rect> found;
-    eyes_.detectMultiScale(look.Grey()(eyeBand), found, 1.03, 3, 0, smallest, largest);
-    if (found.size() < 2) {
-      std::vector<cv::Rect> more;
-      glasses_.detectMultiScale(look.Grey()(eyeBand), more, 1.05, 3, 0, smallest, largest);
-      found.insert(found.end(), more.begin(), more.end());
+    boxes.eyes = find(eyes_, eyeBand, 1.03, 3, smallest, largest);
+    if (boxes.eyes.size() < 2) {
+      const std::vector<Box> more = find(glasses_, eyeBand, 1.05, 3, smallest, largest);
+      boxes.eyes.insert(boxes.eyes.end(), more.begin(), more.end());
     }
-    for (const cv::Rect& r : found) boxes.eyes.push_back(look.InPicture(r, eyeBand.tl()));
     // Mouths in the face's lower third and a little below it.
-    const cv::Rect mouthBand = cv::Rect(face.x + face.width / 6, face.y + face.height * 6 / 10,
-                                        face.width * 2 / 3, face.height / 2) &
-                               all;
-    found.clear();
-    smile_.detectMultiScale(look.Grey()(mouthBand), found, 1.05, 12, 0,
-                            cv::Size(face.width / 5, face.height / 10));
-    for (const cv::Rect& r : found) boxes.mouths.push_back(look.InPicture(r, mouthBand.tl()));
+    const cv::Rect mouthBand(face.x + face.width / 6, face.y + face.height * 6 / 10,
+                             face.width * 2 / 3, face.height / 2);
+    boxes.mouths =
+        find(smile_, mouthBand, 1.05, 12, cv::Size(face.width / 5, face.height / 10), cv::Size());
     return boxes;
   }
 
