@@ -1,8 +1,9 @@
 # The Debian package: `cpack -G DEB` in a build folder (or ./quillo-dev
 # package) writes quillo_<version>_<arch>.deb. Its library dependencies come
-# from dpkg-shlibdeps, which reads the program and the codec module; what
-# Quillo opens by name at run time is listed here: the window system plugin,
-# the fonts its art and texts name, and the soundfont of the MIDI music.
+# from dpkg-shlibdeps, which reads the program and its codec and sound
+# modules; what Quillo opens by name at run time is listed here: the window
+# system plugin, the fonts its art and texts name, and the soundfont of the
+# MIDI music.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

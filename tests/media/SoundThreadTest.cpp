@@ -1,6 +1,7 @@
-// Sound through SDL2_mixer: silent without a device or a file, and real
-// samples when there is one (SDL's disk driver writes what it plays).
-#include "media/SdlSoundPlayer.h"
+// Sound through the sound module's thread: silent without a device or a
+// file, real samples when there is one (SDL's disk driver writes what it
+// plays), and the music rendered once into the cache.
+#include "media/SoundThread.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -43,31 +45,52 @@ void WriteTone(const std::string& path) {
 
 using Env = testing::ScopedEnv;
 
-TEST(SdlSoundPlayer, WithoutADeviceOrAFileItStaysSilentAndSaysNothing) {
+TEST(SoundThread, WithoutADeviceOrAFileItStaysSilentAndSaysNothing) {
   QTemporaryDir dir;
   const std::string tone = dir.filePath("tone.wav").toStdString();
   WriteTone(tone);
   {
     const Env driver("SDL_AUDIODRIVER", "no-such-driver");
-    SdlSoundPlayer player;
+    SoundThread player;
     ::testing::internal::CaptureStderr();
     player.PlayCue(tone);
     player.PlayMusic(tone);
     player.PlayCue(tone);
+    player.WaitUntilIdle();
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_FALSE(player.Audible());
+    player.PlayCue(tone);  // refused at once
+  }
+  {
+    const Env driver("SDL_AUDIODRIVER", "dummy");
+    const Env module("QUILLO_SOUND_MODULE", "/no/such/libquillo_sound.so");
+    SoundThread player;
+    player.PlayCue(tone);
+    player.WaitUntilIdle();
     EXPECT_FALSE(player.Audible());
   }
   const Env driver("SDL_AUDIODRIVER", "dummy");
-  SdlSoundPlayer player;
+  SoundThread player;
   player.PlayCue(dir.filePath("missing.wav").toStdString());
+  player.WaitUntilIdle();
   EXPECT_TRUE(player.Audible());  // a missing file opens nothing and breaks nothing
   std::ofstream(dir.filePath("broken.wav").toStdString()) << "RIFF not a wave";
   player.PlayCue(dir.filePath("broken.wav").toStdString());
+  player.PlayMusic(dir.filePath("broken.wav").toStdString());
   player.PlayCue(tone);
+  player.WaitUntilIdle();
   EXPECT_TRUE(player.Audible());
 }
 
-TEST(SdlSoundPlayer, ACueReallyProducesSamples) {
+// How many 16-bit samples of the bytes are loud.
+int LoudSamples(const std::vector<std::uint8_t>& samples, std::size_t from = 0) {
+  int loud = 0;
+  for (std::size_t i = from; i + 1 < samples.size(); i += 2)
+    loud += std::abs(static_cast<std::int16_t>(samples[i] | samples[i + 1] << 8)) > 4000;
+  return loud;
+}
+
+TEST(SoundThread, ACueReallyProducesSamples) {
   QTemporaryDir dir;
   const std::string tone = dir.filePath("tone.wav").toStdString();
   const std::string out = dir.filePath("out.raw").toStdString();
@@ -75,32 +98,68 @@ TEST(SdlSoundPlayer, ACueReallyProducesSamples) {
   {
     const Env driver("SDL_AUDIODRIVER", "disk");
     const Env file("SDL_DISKAUDIOFILE", QByteArray::fromStdString(out));
-    SdlSoundPlayer player;
+    SoundThread player;
     player.PlayCue(tone);
+    player.WaitUntilIdle();
     ASSERT_TRUE(player.Audible());
     std::this_thread::sleep_for(
         std::chrono::milliseconds(400));  // the disk device plays in real time
   }
-  const std::vector<std::uint8_t> samples = ReadFileBytes(out);
-  int loud = 0;
-  for (std::size_t i = 0; i + 1 < samples.size(); i += 2)
-    loud += std::abs(static_cast<std::int16_t>(samples[i] | samples[i + 1] << 8)) > 4000;
-  EXPECT_GT(loud, 1000);
+  EXPECT_GT(LoudSamples(ReadFileBytes(out)), 1000);
 }
 
-TEST(SdlSoundPlayer, OpeningTheDeviceLeavesInterruptAndTerminateAlone) {
+TEST(SoundThread, OpeningTheDeviceLeavesInterruptAndTerminateAlone) {
   struct sigaction interruptBefore {
   }, terminateBefore{}, interruptAfter{}, terminateAfter{};
   sigaction(SIGINT, nullptr, &interruptBefore);
   sigaction(SIGTERM, nullptr, &terminateBefore);
   const Env driver("SDL_AUDIODRIVER", "dummy");
-  SdlSoundPlayer player;
+  SoundThread player;
   player.PlayCue("/no/such/cue.wav");  // opens the device
+  player.WaitUntilIdle();
   ASSERT_TRUE(player.Audible());
   sigaction(SIGINT, nullptr, &interruptAfter);
   sigaction(SIGTERM, nullptr, &terminateAfter);
   EXPECT_EQ(interruptAfter.sa_handler, interruptBefore.sa_handler);
   EXPECT_EQ(terminateAfter.sa_handler, terminateBefore.sa_handler);
+}
+
+// The start-up tune is rendered into the cache once, as a wave file that
+// holds the music, and found there the next time.
+TEST(SoundThread, TheMusicIsRenderedOnceIntoTheCache) {
+  QTemporaryDir dir;
+  const Env cache("XDG_CACHE_HOME", dir.path().toUtf8());
+  const Env driver("SDL_AUDIODRIVER", "dummy");
+  const std::string tune = QUILLO_BUILD_DIR "/Resource/start.mid";
+  const std::filesystem::path folder = dir.filePath("quillo").toStdString();
+  auto renderings = [&] {
+    std::vector<std::filesystem::path> found;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
+      found.push_back(entry.path());
+    return found;
+  };
+  {
+    SoundThread player;
+    player.PlayMusic(tune);
+    player.WaitUntilIdle();
+    ASSERT_TRUE(player.Audible());
+  }
+  const std::vector<std::filesystem::path> first = renderings();
+  ASSERT_EQ(first.size(), 1u);
+  EXPECT_EQ(first[0].extension(), ".wav");
+  const std::vector<std::uint8_t> wave = ReadFileBytes(first[0].string());
+  ASSERT_GT(wave.size(), 44u + 44100 * 4 * 5);  // a tune of more than five seconds
+  EXPECT_EQ(std::string(wave.begin(), wave.begin() + 4), "RIFF");
+  EXPECT_GT(LoudSamples(wave, 44), 10000);
+  const auto written = std::filesystem::last_write_time(first[0]);
+  {
+    SoundThread player;
+    player.PlayMusic(tune);
+    player.WaitUntilIdle();
+  }
+  EXPECT_EQ(renderings(), first);
+  EXPECT_EQ(std::filesystem::last_write_time(first[0]), written);
 }
 
 }  // namespace
