@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
-#include <algorithm>
 
 #include "base/Error.h"
 #include "skin/BitmapImage.h"
@@ -12,16 +11,8 @@
 namespace quillo {
 
 bool QtClipboard::HasPicture() const {
-  // Asked four times a second. QMimeData::hasImage() would load every image
-  // plugin Qt has to learn which picture types it reads; the offered types'
-  // names tell it without them.
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-  if (!data) return false;
-  const QStringList formats = data->formats();
-  return std::any_of(formats.begin(), formats.end(), [](const QString& format) {
-    return format.startsWith(QLatin1String("image/")) ||
-           format == QLatin1String("application/x-qt-image");
-  });
+  return data && data->hasImage();
 }
 
 std::optional<Bitmap> QtClipboard::Picture() const {
