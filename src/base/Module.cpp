@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -22,6 +23,17 @@ struct ModuleCloser {
   void operator()(void* handle) const { dlclose(handle); }
 };
 
+// The folder of the object this code is linked into: the program, or the
+// module that loads another (the sound module loads the synthesiser module,
+// which lies beside it).
+std::filesystem::path OwnFolder() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&OwnFolder), &info) == 0 || !info.dli_fname) return {};
+  std::error_code error;
+  const std::filesystem::path own = std::filesystem::canonical(info.dli_fname, error);
+  return error ? std::filesystem::path() : own.parent_path();
+}
+
 // The places to try, best first; the last is the bare name, for the dynamic
 // loader's own search.
 std::vector<std::string> Candidates(const ModuleKind& kind) {
@@ -33,6 +45,10 @@ std::vector<std::string> Candidates(const ModuleKind& kind) {
     const std::filesystem::path folder = program.parent_path();
     places.push_back(folder / kind.file);
     places.push_back(folder / "../lib/quillo" / kind.file);
+  }
+  if (const std::filesystem::path own = OwnFolder(); !own.empty()) {
+    const std::string beside = own / kind.file;
+    if (std::find(places.begin(), places.end(), beside) == places.end()) places.push_back(beside);
   }
   places.push_back(kind.file);
   return places;

@@ -23,8 +23,9 @@ const void* LoadModuleAt(const ModuleKind& kind, const std::string& path);
 // The table of the first place that has the module: the file the kind's
 // environment variable names, when set (and then only there); the program's
 // own folder; ../lib/quillo beside that folder (an installed Quillo); the
-// dynamic loader's own search (the build tree's tests, tools and benchmarks
-// find it through their RUNPATH). Throws quillo::Error with the reason of the
+// folder of the module that asks, when a module loads another; the dynamic
+// loader's own search (the build tree's tests, tools and benchmarks find it
+// through their RUNPATH). Throws quillo::Error with the reason of the
 // first place that has a file that does not load, or of the last.
 const void* FindModule(const ModuleKind& kind);
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the sound module (libquillo_sound.so) offers the program: the audio
-// device through SDL2_mixer, cues and music. The program loads the module on
+// device through SDL2, cues and music. The program loads the module on
 // the first sound, on a thread of its own (SoundThread.h), so that SDL, its
 // decoders and the synthesiser are neither mapped nor opened before the
 // window is painted.
@@ -27,10 +27,10 @@ class SoundDevice {
   // file is silence.
   virtual void PlayCue(const std::string& path) = 0;
   // Plays a MIDI file once, replacing the music playing. The synthesiser
-  // renders it in a child process into a wave file kept in cacheFolder (when
-  // it is not empty), which is then streamed, so that the synthesiser and
-  // its soundfont (a dozen megabytes) never live in the program; it plays
-  // the MIDI file itself where that fails.
+  // renders it in a child process into a wave file kept in cacheFolder,
+  // which is then streamed, so that the synthesiser and its soundfont (a
+  // dozen megabytes) never live in the program; without a cache folder or a
+  // soundfont there is no music.
   virtual void PlayMusic(const std::string& path, const std::string& cacheFolder) = 0;
 };
 

@@ -124,8 +124,18 @@ TEST(SoundThread, OpeningTheDeviceLeavesInterruptAndTerminateAlone) {
   EXPECT_EQ(terminateAfter.sa_handler, terminateBefore.sa_handler);
 }
 
+// A MIDI file of one note, a quarter of a second long.
+void WriteOneNote(const std::string& path) {
+  WriteFileAtomically(path,
+                      std::vector<std::uint8_t>{
+                          'M', 'T',  'h', 'd', 0,  0,    0,  6,  0, 0,    0,    1, 0, 96,  // header
+                          'M', 'T',  'r', 'k', 0,  0,    0,  12,                           // track
+                          0,   0x90, 60,  100, 48, 0x80, 60, 0,  0, 0xff, 0x2f, 0});       // notes
+}
+
 // The start-up tune is rendered into the cache once, as a wave file that
-// holds the music, and found there the next time.
+// holds the music, and found there the next time; another tune's rendering
+// takes its place.
 TEST(SoundThread, TheMusicIsRenderedOnceIntoTheCache) {
   QTemporaryDir dir;
   const Env cache("XDG_CACHE_HOME", dir.path().toUtf8());
@@ -139,12 +149,13 @@ TEST(SoundThread, TheMusicIsRenderedOnceIntoTheCache) {
       found.push_back(entry.path());
     return found;
   };
-  {
+  auto play = [](const std::string& midi) {
     SoundThread player;
-    player.PlayMusic(tune);
+    player.PlayMusic(midi);
     player.WaitUntilIdle();
-    ASSERT_TRUE(player.Audible());
-  }
+    return player.Audible();
+  };
+  ASSERT_TRUE(play(tune));
   const std::vector<std::filesystem::path> first = renderings();
   ASSERT_EQ(first.size(), 1u);
   EXPECT_EQ(first[0].extension(), ".wav");
@@ -153,13 +164,17 @@ TEST(SoundThread, TheMusicIsRenderedOnceIntoTheCache) {
   EXPECT_EQ(std::string(wave.begin(), wave.begin() + 4), "RIFF");
   EXPECT_GT(LoudSamples(wave, 44), 10000);
   const auto written = std::filesystem::last_write_time(first[0]);
-  {
-    SoundThread player;
-    player.PlayMusic(tune);
-    player.WaitUntilIdle();
-  }
+  ASSERT_TRUE(play(tune));
   EXPECT_EQ(renderings(), first);
   EXPECT_EQ(std::filesystem::last_write_time(first[0]), written);
+
+  const std::string note = dir.filePath("note.mid").toStdString();
+  WriteOneNote(note);
+  ASSERT_TRUE(play(note));
+  const std::vector<std::filesystem::path> second = renderings();
+  ASSERT_EQ(second.size(), 1u);
+  EXPECT_NE(second[0], first[0]);
+  EXPECT_LT(std::filesystem::file_size(second[0]), wave.size());
 }
 
 }  // namespace

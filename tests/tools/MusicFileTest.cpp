@@ -226,7 +226,7 @@ TEST(MusicGenerator, WritesTheSameBytesOnEveryRunAndFailsAloud) {
 using Env = testing::ScopedEnv;
 
 // FluidSynth renders the MIDI file with the system's General MIDI soundfont
-// and SDL2_mixer plays the rendering; the disk driver writes what it plays,
+// and the sound module plays the rendering; the disk driver writes what it plays,
 // in real time.
 TEST(MusicStartFile, SoundsThroughTheProgramsPlayer) {
   QTemporaryDir dir;
