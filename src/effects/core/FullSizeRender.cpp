@@ -1,6 +1,7 @@
 #include "FullSizeRender.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "RenderRows.h"
@@ -155,6 +156,9 @@ void RenderFullSizeInto(const WarpModel& model, const Bitmap& photo, double s, d
       }
       Pixel* outRow = out.Row(Y);
       sample(photo, pxs.data(), pys.data(), W, outRow);
+      // Mostly no pixel of a row stays put (a mirror's centre, an undisturbed
+      // part of the field): one quick search says whether to look at each.
+      if (!std::memchr(still.data(), 1, still.size())) continue;
       const Pixel* own = photo.Row(Y);
       for (int X = 0; X < W; ++X)
         if (still[static_cast<std::size_t>(X)]) outRow[X] = own[X];
