@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in a build folder (or ./quillo-dev
 # package) writes quillo_<version>_<arch>.deb. Its library dependencies come
-# from dpkg-shlibdeps, which reads the program and the codec and face
+# from dpkg-shlibdeps, which reads the program and its codec, sound and face
 # modules; what Quillo opens by name at run time is listed here: the window
 # system plugin, the fonts its art and texts name, the soundfont of the MIDI
 # music, and OpenCV's cascades for the automatic lines.

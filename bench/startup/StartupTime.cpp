@@ -5,10 +5,16 @@
 // first painted frame there, then ends the program and prints the difference
 // in microseconds. Exit status 1 when the program ends first or the stamp does
 // not come within TIMEOUT_MS, 2 on bad arguments.
+// With STARTUP_HOLD_MS set, the program runs that long from its start, and
+// the line gives two more numbers: the time to the first sound SDL's disk
+// driver writes to SDL_DISKAUDIOFILE (its first sample that is not silence;
+// -1 when none came), in microseconds, and the program's peak resident memory
+// (VmHWM) at the end, in kilobytes.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -33,6 +39,34 @@ std::optional<long long> ReadStamp(const char* path) {
   long long ns = 0;
   if (!(number >> ns)) return std::nullopt;
   return ns;
+}
+
+// The peak resident memory of the process, in kilobytes; -1 when unknown.
+long PeakMemoryKb(pid_t child) {
+  std::ifstream in("/proc/" + std::to_string(child) + "/status");
+  std::string line;
+  while (std::getline(in, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+  return -1;
+}
+
+// Whether the file holds a byte that is not zero (16-bit silence is zeros),
+// looking from offset on; offset moves past what was read.
+bool SoundIn(const char* path, std::streamoff& offset) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in.seekg(offset)) return false;
+  char block[65536];
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
+    const std::streamsize got = in.gcount();
+    for (std::streamsize i = 0; i < got; ++i)
+      if (block[i] != 0) return true;
+    offset += got;
+  }
+  return false;
+}
+
+long long Micros(Clock::duration d) {
+  return std::chrono::duration_cast<std::chrono::microseconds>(d).count();
 }
 
 // Ends the program at once: what it does after its first frame is not
@@ -70,13 +104,32 @@ int main(int argc, char** argv) {
     _exit(127);
   }
 
-  const auto deadline = start + std::chrono::milliseconds(timeoutMs);
+  const char* hold = std::getenv("STARTUP_HOLD_MS");
+  const long holdMs = hold ? std::strtol(hold, nullptr, 10) : 0;
+  const char* sound = std::getenv("SDL_DISKAUDIOFILE");
+  std::streamoff soundOffset = 0;
+  long long soundUs = -1;
+  std::optional<long long> paintUs;
+  const auto deadline = start + std::chrono::milliseconds(std::max(timeoutMs, holdMs));
   while (Clock::now() < deadline) {
-    if (const std::optional<long long> ns = ReadStamp(stamp)) {
-      const long long begun =
-          std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
-      Stop(child);
-      std::printf("%lld\n", (*ns - begun) / 1000);
+    if (!paintUs) {
+      if (const std::optional<long long> ns = ReadStamp(stamp)) {
+        const long long begun =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
+        paintUs = (*ns - begun) / 1000;
+      }
+    }
+    if (holdMs > 0 && sound && soundUs < 0 && SoundIn(sound, soundOffset))
+      soundUs = Micros(Clock::now() - start);
+    if (paintUs && Clock::now() - start >= std::chrono::milliseconds(holdMs)) {
+      if (holdMs > 0) {
+        const long peak = PeakMemoryKb(child);
+        Stop(child);
+        std::printf("%lld %lld %ld\n", *paintUs, soundUs, peak);
+      } else {
+        Stop(child);
+        std::printf("%lld\n", *paintUs);
+      }
       return 0;
     }
     int status = 0;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -99,11 +100,15 @@ void TJumpForm::FormCreate() {
   StartFolder = WithTrailingSeparator(StartFolder);
   setFixedSize(kWindowWidth, kWindowHeight);
   // The window and the task bar show the icon of the data folder; without
-  // it they show the desktop's default, which needs no message.
+  // it they show the desktop's default, which needs no message. Read as PNG
+  // and nothing else: left to guess, Qt would load every image plugin it has
+  // to ask each whether it reads the file.
   QIcon icon;
   for (int size : kIconSizes) {
-    const QString file = QString::fromStdString(DataFile(IconFile(size)));
-    if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+    QImageReader reader(QString::fromStdString(DataFile(IconFile(size))), "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage picture = reader.read();
+    if (!picture.isNull()) icon.addPixmap(QPixmap::fromImage(picture));
   }
   QApplication::setWindowIcon(icon);
 

@@ -160,4 +160,12 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   file.Commit();
 }
 
+std::string CacheFolder() {
+  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache == '/')
+    return std::string(cache) + "/quillo";
+  if (const char* home = std::getenv("HOME"); home && *home)
+    return std::string(home) + "/.cache/quillo";
+  return {};
+}
+
 }  // namespace quillo

@@ -59,4 +59,9 @@ class AtomicFile {
 // Writes bytes through an AtomicFile.
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// The folder of what Quillo keeps between runs to save work (the encoders
+// found, the music rendered): $XDG_CACHE_HOME/quillo, or ~/.cache/quillo;
+// empty when neither XDG_CACHE_HOME nor HOME is set.
+std::string CacheFolder();
+
 }  // namespace quillo

@@ -1,82 +1,37 @@
 #include "CodecModule.h"
 
-#include <dlfcn.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
-#include <vector>
+#include <type_traits>
 
 #include "base/Error.h"
+#include "base/Module.h"
 
 namespace quillo::codecs {
 
 namespace {
 
-[[noreturn]] void Refuse(const std::string& file, const std::string& reason) {
-  throw Error("Cannot load the codec module " + file + ": " + reason + ".");
-}
+// The table's version is its first member (base/Module.h).
+static_assert(std::is_standard_layout_v<CodecTable>);
 
-struct ModuleCloser {
-  void operator()(void* handle) const { dlclose(handle); }
-};
-
-// The places to try, best first; the last is the bare name, for the dynamic
-// loader's own search.
-std::vector<std::string> Candidates() {
-  if (const char* forced = std::getenv("QUILLO_CODEC_MODULE"); forced && *forced) return {forced};
-  std::vector<std::string> places;
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error) {
-    const std::filesystem::path folder = program.parent_path();
-    places.push_back(folder / kCodecModuleFile);
-    places.push_back(folder / "../lib/quillo" / kCodecModuleFile);
-  }
-  places.push_back(kCodecModuleFile);
-  return places;
-}
+constexpr ModuleKind kCodecModule{"codec module", kCodecModuleFile, "QUILLO_CODEC_MODULE",
+                                  kCodecTableEntry, kCodecTableVersion};
 
 struct Loaded {
   const CodecTable* table = nullptr;
   std::string error;  // why it could not be loaded
 };
 
-// The first candidate that loads. Otherwise the reason of the first that
-// exists but does not load (a damaged or stale module says more than a
-// missing one), or of the last.
 Loaded Load() {
-  const std::vector<std::string> places = Candidates();
-  std::string reason;
-  for (const std::string& place : places) {
-    try {
-      return {&LoadCodecModule(place), {}};
-    } catch (const Error& e) {
-      std::error_code ignored;
-      if (reason.empty() && (place == places.back() || std::filesystem::exists(place, ignored)))
-        reason = e.what();
-    }
+  try {
+    return {static_cast<const CodecTable*>(FindModule(kCodecModule)), {}};
+  } catch (const Error& e) {
+    return {nullptr, e.what()};
   }
-  return {nullptr, reason};
 }
 
 }  // namespace
 
 const CodecTable& LoadCodecModule(const std::string& path) {
-  std::unique_ptr<void, ModuleCloser> module(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL));
-  if (!module) {
-    const char* why = dlerror();
-    Refuse(path, why ? why : "the dynamic loader gave no reason");
-  }
-  using Entry = const CodecTable* (*)();
-  const auto entry = reinterpret_cast<Entry>(dlsym(module.get(), kCodecTableEntry));
-  if (!entry) Refuse(path, std::string("it has no function ") + kCodecTableEntry);
-  const CodecTable* table = entry();
-  if (!table || table->version != kCodecTableVersion)
-    Refuse(path, "it is of version " + std::to_string(table ? table->version : 0) +
-                     ", this program needs version " + std::to_string(kCodecTableVersion));
-  module.release();  // the table's functions live in it for the rest of the run
-  return *table;
+  return *static_cast<const CodecTable*>(LoadModuleAt(kCodecModule, path));
 }
 
 const CodecTable& Codecs() {

@@ -1,9 +1,6 @@
 #pragma once
 // Loads the codec module (CodecTable.h) once, on its first use, from the
-// first place that has it: the file QUILLO_CODEC_MODULE names, when set (and
-// then only there); the program's own folder; ../lib/quillo beside that
-// folder (an installed Quillo); the dynamic loader's own search, which finds
-// it for the build tree's tests, tools and benchmarks through their RUNPATH.
+// places base/Module.h searches; QUILLO_CODEC_MODULE names another file.
 // Without the module everything else goes on working.
 #include <string>
 

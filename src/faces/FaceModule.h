@@ -1,9 +1,7 @@
 #pragma once
-// Loads the face module (FaceTable.h) once, on its first use, from the first
-// place that has it: the file QUILLO_FACE_MODULE names, when set (and then
-// only there); the program's own folder; ../lib/quillo beside that folder (an
-// installed Quillo); the dynamic loader's own search, which finds it for the
-// build tree's tests through their RUNPATH.
+// Loads the face module (FaceTable.h) once, on its first use, from where
+// base/Module.h finds the program's modules (QUILLO_FACE_MODULE names
+// another file).
 #include <string>
 
 #include "FaceTable.h"

@@ -1,13 +1,13 @@
 #include "SoundPlayer.h"
 
-#include "SdlSoundPlayer.h"
+#include "SoundThread.h"
 
 namespace quillo {
 
 std::unique_ptr<SoundPlayer> LoadSoundPlayer(bool forceUnavailable) {
   if (forceUnavailable) return std::make_unique<UnavailableSoundPlayer>(kServiceTurnedOff);
-  // The device itself opens on the first sound and stays silent if it cannot.
-  return std::make_unique<SdlSoundPlayer>();
+  // The module and the device open on the first sound; silent if they cannot.
+  return std::make_unique<SoundThread>();
 }
 
 }  // namespace quillo

@@ -26,8 +26,9 @@ app_id=$(sed -n 's/^Icon=//p' "$usr"/share/applications/*.desktop)
 quillo=$usr/bin/quillo
 
 # The files in their places.
-for file in bin/quillo lib/quillo/libquillo_codecs.so share/quillo/Resource/main.bmp \
-  share/quillo/Clipart share/applications/"$app_id".desktop \
+for file in bin/quillo lib/quillo/libquillo_codecs.so lib/quillo/libquillo_sound.so \
+  lib/quillo/libquillo_synth.so share/quillo/Resource/main.bmp share/quillo/Clipart \
+  share/applications/"$app_id".desktop \
   share/metainfo/"$app_id".metainfo.xml share/man/man1/quillo.1.gz \
   share/bash-completion/completions/quillo; do
   [ -e "$usr/$file" ] || fail "not installed: $file"

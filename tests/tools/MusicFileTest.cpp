@@ -22,7 +22,7 @@
 #include "base/FileBytes.h"
 #include "io/core/DataFiles.h"
 #include "io/core/Folders.h"
-#include "media/SdlSoundPlayer.h"
+#include "media/SoundThread.h"
 
 #include "MidiWriter.h"
 #include "support/ScopedEnv.h"
@@ -225,8 +225,9 @@ TEST(MusicGenerator, WritesTheSameBytesOnEveryRunAndFailsAloud) {
 
 using Env = testing::ScopedEnv;
 
-// SDL2_mixer plays MIDI through FluidSynth with the system's General MIDI
-// soundfont; the disk driver writes what it plays, in real time.
+// FluidSynth renders the MIDI file with the system's General MIDI soundfont
+// and the sound module plays the rendering; the disk driver writes what it plays,
+// in real time.
 TEST(MusicStartFile, SoundsThroughTheProgramsPlayer) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -234,8 +235,10 @@ TEST(MusicStartFile, SoundsThroughTheProgramsPlayer) {
   {
     const Env driver("SDL_AUDIODRIVER", "disk");
     const Env file("SDL_DISKAUDIOFILE", QByteArray::fromStdString(out));
-    SdlSoundPlayer player;
+    const Env cache("XDG_CACHE_HOME", dir.path().toUtf8());
+    SoundThread player;
     player.PlayMusic(StartMusicPath());
+    player.WaitUntilIdle();
     ASSERT_TRUE(player.Audible());
     std::this_thread::sleep_for(std::chrono::milliseconds(2000));
   }

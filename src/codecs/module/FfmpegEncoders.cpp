@@ -17,10 +17,10 @@ extern "C" {
 #include <chrono>
 #include <memory>
 
-#include "ChildProcess.h"
 #include "CodecFunctions.h"
 #include "EncoderSetup.h"
 #include "FfmpegHandles.h"
+#include "base/ChildProcess.h"
 
 namespace quillo::codecs {
 

@@ -14,8 +14,8 @@
 #include <memory>
 #include <mutex>
 
-#include "ChildProcess.h"
 #include "CodecFunctions.h"
+#include "base/ChildProcess.h"
 #include "base/Error.h"
 #include "base/PictureRefusal.h"
 

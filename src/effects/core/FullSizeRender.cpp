@@ -1,6 +1,7 @@
 #include "FullSizeRender.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "RenderRows.h"
@@ -46,23 +47,19 @@ Between On(double g) {
   return {node, node < last ? 1 : 0, g - node};
 }
 
-// The field between its nodes, bilinearly; at a node the node itself, exactly.
-double FieldAt(const double* field, const Between& x, const Between& y) {
-  const double* row = field + static_cast<std::size_t>(y.node) * kFaceSize + x.node;
-  if (x.fraction == 0.0 && y.fraction == 0.0) return row[0];
-  const int right = x.next;
-  const int down = y.next * kFaceSize;
-  const double fx = x.fraction, fy = y.fraction;
-  return (row[0] * (1 - fx) + row[right] * fx) * (1 - fy) +
-         (row[down] * (1 - fx) + row[down + right] * fx) * fy;
-}
-
 }  // namespace
 
 Bitmap RenderFullSize(const WarpModel& model, const Bitmap& photo, double s, double b) {
+  Bitmap out(photo.Width(), photo.Height());
+  RenderFullSizeInto(model, photo, s, b, out);
+  return out;
+}
+
+void RenderFullSizeInto(const WarpModel& model, const Bitmap& photo, double s, double b,
+                        Bitmap& out) {
   const int W = photo.Width(), H = photo.Height();
-  Bitmap out(W, H);
-  if (W == 0 || H == 0) return out;
+  if (out.Width() != W || out.Height() != H) out = Bitmap(W, H);
+  if (W == 0 || H == 0) return;
   const Rect fit = FitInFace(W, H);
   const Axis ax(fit.left, fit.Width(), W), ay(fit.top, fit.Height(), H);
   const int tag = model.Tag();
@@ -79,17 +76,23 @@ Bitmap RenderFullSize(const WarpModel& model, const Bitmap& photo, double s, dou
 
   const auto sample = ForThisProcessor(render::SamplePlacesBaseline, render::SamplePlacesAvx2);
   const auto radial = ForThisProcessor(render::RadialPlacesBaseline, render::RadialPlacesAvx2);
+  const auto field = ForThisProcessor(render::FieldPlacesBaseline, render::FieldPlacesAvx2);
   // The grid's columns, the same for every row.
   std::vector<double> gxs(static_cast<std::size_t>(W));
-  std::vector<Between> columns(gxs.size());
   // The radial mirror's column offsets from the centre and their squares.
   std::vector<double> oxs(gxs.size()), ox2s(gxs.size());
+  // The warp field's node before each column, the step to the next and the fraction.
+  std::vector<int> nodes(gxs.size()), rights(gxs.size());
+  std::vector<double> fractions(gxs.size());
   for (int X = 0; X < W; ++X) {
     const auto i = static_cast<std::size_t>(X);
     gxs[i] = ax.Grid(X);
-    columns[i] = On(gxs[i]);
     oxs[i] = cx - gxs[i];
     ox2s[i] = oxs[i] * oxs[i];
+    const Between column = On(gxs[i]);
+    nodes[i] = column.node;
+    rights[i] = column.next;
+    fractions[i] = column.fraction;
   }
 
   RunInBands(0, H, kBandRows, [&](int top, int bottom) {
@@ -105,19 +108,34 @@ Bitmap RenderFullSize(const WarpModel& model, const Bitmap& photo, double s, dou
                 ax.toPhoto, ax.photoOffset, static_cast<double>(ay.origin), ay.toPhoto,
                 ay.photoOffset, pxs.data(), pys.data(), still.data()},
                W);
+      } else if (tag == WarpField) {
+        const render::FieldRow places{.gx = gxs.data(),
+                                      .node = nodes.data(),
+                                      .right = rights.data(),
+                                      .fx = fractions.data(),
+                                      .shiftX = shiftX,
+                                      .shiftY = shiftY,
+                                      .width = kFaceSize,
+                                      .rowNode = fieldRow.node,
+                                      .down = fieldRow.next,
+                                      .fy = fieldRow.fraction,
+                                      .gy = gy,
+                                      .s = s,
+                                      .originX = static_cast<double>(ax.origin),
+                                      .toPhotoX = ax.toPhoto,
+                                      .offsetX = ax.photoOffset,
+                                      .originY = static_cast<double>(ay.origin),
+                                      .toPhotoY = ay.toPhoto,
+                                      .offsetY = ay.photoOffset,
+                                      .px = pxs.data(),
+                                      .py = pys.data(),
+                                      .still = still.data()};
+        field(places, W);
       }
-      for (int X = 0; X < W && tag != Radial; ++X) {
+      for (int X = 0; X < W && tag != Radial && tag != WarpField; ++X) {
         const double gx = gxs[static_cast<std::size_t>(X)];
         double dx = 0, dy = 0;
         switch (tag) {
-          case WarpField:
-            dx = FieldAt(shiftX, columns[static_cast<std::size_t>(X)], fieldRow);
-            dy = FieldAt(shiftY, columns[static_cast<std::size_t>(X)], fieldRow);
-            if (s != 1.0) {
-              dx *= s;
-              dy *= s;
-            }
-            break;
           case Horizontal:
             dx = (gx - cx) * row;
             break;
@@ -138,12 +156,14 @@ Bitmap RenderFullSize(const WarpModel& model, const Bitmap& photo, double s, dou
       }
       Pixel* outRow = out.Row(Y);
       sample(photo, pxs.data(), pys.data(), W, outRow);
+      // Mostly no pixel of a row stays put (a mirror's centre, an undisturbed
+      // part of the field): one quick search says whether to look at each.
+      if (!std::memchr(still.data(), 1, still.size())) continue;
       const Pixel* own = photo.Row(Y);
       for (int X = 0; X < W; ++X)
         if (still[static_cast<std::size_t>(X)]) outRow[X] = own[X];
     }
   });
-  return out;
 }
 
 }  // namespace quillo

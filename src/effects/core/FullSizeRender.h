@@ -30,5 +30,9 @@ namespace quillo {
 // Shared out in bands of rows over the processor's cores; no buffer beyond
 // the result and a row of displacements per band.
 Bitmap RenderFullSize(const WarpModel& model, const Bitmap& photo, double s, double b);
+// The same into out (made the photo's size when it is not): a picture
+// rendered again and again need not be allocated each time.
+void RenderFullSizeInto(const WarpModel& model, const Bitmap& photo, double s, double b,
+                        Bitmap& out);
 
 }  // namespace quillo

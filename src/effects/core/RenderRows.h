@@ -50,6 +50,34 @@ struct RadialRow {
 void RadialPlacesBaseline(const RadialRow& row, int n);
 void RadialPlacesAvx2(const RadialRow& row, int n);
 
+// The warp field's places in the photo for one row of the full-size render:
+// for each column i the field between its nodes, at the node node[i] of
+// the row of nodes rowNode (the next node right[i] = 0 or 1 columns on, the
+// next row down = 0 or 1 rows on) and the fractions fx[i] and fy,
+//   v = (f[n] (1 - fx) + f[n + right] fx) (1 - fy) + (f[n + down] (1 - fx) + ...) fy,
+// or f[n] itself where fx = fy = 0; dx and dy are those of shiftX and shiftY
+// times s (unless s is 1), px = (gx + dx - originX) toPhotoX + offsetX,
+// likewise py, and still[i] when the displacement is zero.
+struct FieldRow {
+  const double* gx;
+  const int* node;
+  const int* right;
+  const double* fx;
+  const double* shiftX;
+  const double* shiftY;
+  int width;  // nodes a row
+  int rowNode, down;
+  double fy, gy, s;
+  double originX, toPhotoX, offsetX;
+  double originY, toPhotoY, offsetY;
+  double* px;
+  double* py;
+  unsigned char* still;
+};
+
+void FieldPlacesBaseline(const FieldRow& row, int n);
+void FieldPlacesAvx2(const FieldRow& row, int n);
+
 // Samples n pixels of a picture at absolute places, bilinear, white outside.
 void SamplePlacesBaseline(const Bitmap& picture, const double* px, const double* py, int n,
                           Pixel* out);

@@ -21,4 +21,8 @@ void RadialPlacesAvx2(const RadialRow& row, int n) {
   RadialPlaces(row, n);
 }
 
+void FieldPlacesAvx2(const FieldRow& row, int n) {
+  FieldPlaces(row, n);
+}
+
 }  // namespace quillo::render

@@ -31,4 +31,8 @@ void RadialPlacesBaseline(const RadialRow& row, int n) {
   RadialPlaces(row, n);
 }
 
+void FieldPlacesBaseline(const FieldRow& row, int n) {
+  FieldPlaces(row, n);
+}
+
 }  // namespace quillo::render

@@ -1,7 +1,8 @@
 #include "EncoderCache.h"
 
-#include <cstdlib>
 #include <sstream>
+
+#include "base/FileBytes.h"
 
 namespace quillo {
 
@@ -18,14 +19,9 @@ bool Printable(const std::string& s) {
 }  // namespace
 
 std::string EncoderCachePath(const std::string& container, int width, int height) {
-  std::string folder;
-  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache == '/')
-    folder = cache;
-  else if (const char* home = std::getenv("HOME"); home && *home)
-    folder = std::string(home) + "/.cache";
-  else
-    return {};
-  return folder + "/quillo/encoders-" + container + "-" + std::to_string(width) + "x" +
+  const std::string folder = CacheFolder();
+  if (folder.empty()) return {};
+  return folder + "/encoders-" + container + "-" + std::to_string(width) + "x" +
          std::to_string(height);
 }
 

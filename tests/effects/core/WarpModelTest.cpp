@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 
@@ -335,6 +337,73 @@ TEST(RenderKernels, RadialPlacesAgreeBitForBit) {
     EXPECT_EQ(s1, s2) << oy;
     EXPECT_EQ(s1[500], oy == 0.0);
   }
+}
+
+// The warp field's places for the full-size render: the vector kernel gives
+// the scalar one's places and still flags, bit for bit, at the nodes, between
+// them, at the last column and row, at scale one and another, on a field
+// with zeros, infinities and NaNs.
+TEST(RenderKernels, FieldPlacesAgreeBitForBit) {
+  if (!HasAvx2()) GTEST_SKIP() << "no AVX2 on this processor";
+  std::mt19937 random(5);
+  std::uniform_real_distribution<double> spread(-20.0, 20.0);
+  std::vector<double> fx(kFaceSize * kFaceSize), fy(fx.size());
+  for (std::size_t i = 0; i < fx.size(); ++i) {
+    fx[i] = i % 7 == 0 ? 0.0 : spread(random);
+    fy[i] = i % 5 == 0 ? 0.0 : spread(random);
+  }
+  fx[321] = std::numeric_limits<double>::infinity();
+  fy[322] = std::numeric_limits<double>::quiet_NaN();
+  constexpr int n = 1001;
+  std::vector<double> gx(n), fraction(n);
+  std::vector<int> node(n), right(n);
+  for (int i = 0; i < n; ++i) {
+    gx[i] = std::min(i * 0.3193, 319.0);
+    node[i] = static_cast<int>(gx[i]);
+    right[i] = node[i] < kFaceSize - 1 ? 1 : 0;
+    fraction[i] = i % 9 == 0 ? 0.0 : gx[i] - node[i];
+  }
+  auto bits = [](const std::vector<double>& v) {
+    std::vector<std::uint64_t> b(v.size());
+    std::memcpy(b.data(), v.data(), v.size() * sizeof(double));
+    return b;
+  };
+  for (const int rowNode : {0, 1, 200, kFaceSize - 1})
+    for (const double rowFraction : {0.0, 0.37})
+      for (const double scale : {1.0, 0.7}) {
+        std::vector<double> px1(n), py1(n), px2(n), py2(n);
+        std::vector<unsigned char> s1(n), s2(n);
+        const render::FieldRow base{.gx = gx.data(),
+                                    .node = node.data(),
+                                    .right = right.data(),
+                                    .fx = fraction.data(),
+                                    .shiftX = fx.data(),
+                                    .shiftY = fy.data(),
+                                    .width = kFaceSize,
+                                    .rowNode = rowNode,
+                                    .down = rowNode < kFaceSize - 1 ? 1 : 0,
+                                    .fy = rowFraction,
+                                    .gy = rowNode + rowFraction,
+                                    .s = scale,
+                                    .originX = 1.0,
+                                    .toPhotoX = 12.5,
+                                    .offsetX = 5.75,
+                                    .originY = 40.0,
+                                    .toPhotoY = 12.5,
+                                    .offsetY = 5.75,
+                                    .px = px1.data(),
+                                    .py = py1.data(),
+                                    .still = s1.data()};
+        render::FieldRow vector = base;
+        vector.px = px2.data();
+        vector.py = py2.data();
+        vector.still = s2.data();
+        render::FieldPlacesBaseline(base, n);
+        render::FieldPlacesAvx2(vector, n);
+        EXPECT_EQ(bits(px1), bits(px2)) << rowNode << " " << rowFraction << " " << scale;
+        EXPECT_EQ(bits(py1), bits(py2)) << rowNode << " " << rowFraction << " " << scale;
+        EXPECT_EQ(s1, s2) << rowNode << " " << rowFraction << " " << scale;
+      }
 }
 
 // The brush's vector kernel moves the field exactly as the scalar one, with

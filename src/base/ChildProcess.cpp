@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <thread>
 
-namespace quillo::codecs {
+namespace quillo {
 
 ChildEnding AwaitChild(pid_t child, std::chrono::milliseconds timeLimit) {
   const auto deadline = std::chrono::steady_clock::now() + timeLimit;
@@ -27,4 +27,4 @@ ChildEnding AwaitChild(pid_t child, std::chrono::milliseconds timeLimit) {
   return {.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0};
 }
 
-}  // namespace quillo::codecs
+}  // namespace quillo

@@ -1,12 +1,13 @@
 #pragma once
 // Waiting for a child process that runs library code which may hang or crash
-// (Ghostscript on a PostScript program, an encoder being tried), so that
-// either costs the child, not the program.
+// (Ghostscript on a PostScript program, an encoder being tried, the
+// synthesiser rendering the music), so that either costs the child, not the
+// program.
 #include <sys/types.h>
 
 #include <chrono>
 
-namespace quillo::codecs {
+namespace quillo {
 
 struct ChildEnding {
   bool timedOut = false;  // killed at the time limit
@@ -17,4 +18,4 @@ struct ChildEnding {
 // Waits for the child until the time limit and kills it beyond.
 ChildEnding AwaitChild(pid_t child, std::chrono::milliseconds timeLimit);
 
-}  // namespace quillo::codecs
+}  // namespace quillo

@@ -1,0 +1,29 @@
+#pragma once
+// The synthesiser module (libquillo_synth.so): FluidSynth rendering a MIDI file
+// into a wave file. Only the child process that renders loads it (see
+// MusicRendering.h), so the synthesiser and its libraries are never mapped
+// in the program. To change the table, raise kSynthTableVersion.
+#include <string>
+
+namespace quillo::sound {
+
+inline constexpr int kSynthTableVersion = 1;
+inline constexpr const char* kSynthModuleFile = "libquillo_synth.so";
+// The module's one exported symbol: extern "C" const SynthTable* quillo_synth_table().
+inline constexpr const char* kSynthTableEntry = "quillo_synth_table";
+
+// The rendering: 16-bit stereo at 44.1 kHz, as loud as SDL_mixer would play
+// the MIDI file at full volume, ending a moment after the last note has died
+// away.
+inline constexpr int kMusicRate = 44100;
+inline constexpr int kMusicChannels = 2;
+
+struct SynthTable {
+  int version = kSynthTableVersion;
+  // Renders the MIDI file with the soundfont into a wave file written
+  // atomically at out; false when it could not.
+  bool (*render)(const std::string& midi, const std::string& soundfont,
+                 const std::string& out) = nullptr;
+};
+
+}  // namespace quillo::sound

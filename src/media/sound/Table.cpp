@@ -1,0 +1,8 @@
+// The sound module's table (media/SoundTable.h).
+#include "SdlDevice.h"
+#include "media/SoundTable.h"
+
+extern "C" const quillo::sound::SoundTable* quillo_sound_table() {
+  static const quillo::sound::SoundTable table{.open = quillo::sound::SdlDevice::Open};
+  return &table;
+}
