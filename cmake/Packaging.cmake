@@ -1,9 +1,9 @@
 # The Debian package: `cpack -G DEB` in a build folder (or ./quillo-dev
 # package) writes quillo_<version>_<arch>.deb. Its library dependencies come
-# from dpkg-shlibdeps, which reads the program and its codec and sound
+# from dpkg-shlibdeps, which reads the program and its codec, sound and face
 # modules; what Quillo opens by name at run time is listed here: the window
-# system plugin, the fonts its art and texts name, and the soundfont of the
-# MIDI music.
+# system plugin, the fonts its art and texts name, the soundfont of the MIDI
+# music, and OpenCV's cascades for the automatic lines.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -17,6 +17,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quillo.github.io/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core, timgm6mb-soundfont")
+if(QUILLO_HAVE_FACE_MODULE)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", opencv-data")
+endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")
 # The long description, line by line as the package shows it.
 set(CPACK_PACKAGE_DESCRIPTION

@@ -19,7 +19,7 @@ QuilloWindows::QuilloWindows(Services& services)
     : JumpForm(std::make_unique<TJumpForm>(services)),
       WarpWindow(new TWarpWindow(JumpForm->Client(), JumpForm->WarpWindowControls())),
       BlendForm(std::make_unique<TBlendForm>()),
-      MorphForm(std::make_unique<TMorphForm>(*services.messages)),
+      MorphForm(std::make_unique<TMorphForm>(*services.messages, services.faces.get())),
       OpenForm(std::make_unique<TOpenForm>(HostOf(*JumpForm), *services.files, *services.scanner,
                                            *services.clipboard)),
       HelpForm(std::make_unique<THelpForm>(*JumpForm)),

@@ -15,6 +15,7 @@ Services Services::Load() {
   s.codecs = LoadVideoCodecChooser(forced);
   s.scanner = LoadScanner(forced);
   s.clipboard = LoadClipboard(forced);
+  s.faces = LoadFaceFinder(forced);
   return s;
 }
 

@@ -5,6 +5,7 @@
 // that run the real program; the tests' recording doubles live in tests/support.
 #include <memory>
 
+#include "effects/FaceFinder.h"
 #include "io/Clipboard.h"
 #include "io/FileChoosers.h"
 #include "io/MessageBoxes.h"
@@ -25,6 +26,7 @@ struct Services {
   std::unique_ptr<VideoCodecChooser> codecs;
   std::unique_ptr<Scanner> scanner;
   std::unique_ptr<Clipboard> clipboard;
+  std::unique_ptr<FaceFinder> faces;
 
   static Services Load();
 };

@@ -174,6 +174,7 @@ void TJumpForm::CreateControls() {
                 [this] { return CurrentScreen; }});
   BindScreenHandlers();
   BindUndoKeys();
+  BindAutoLinesKey();
   MidiTimer.setInterval(3000);
   MidiTimer.setSingleShot(true);
   ConnectHandler(&MidiTimer, &QTimer::timeout, this, [this] { MidiTimerTimer(); });

@@ -217,6 +217,8 @@ class TJumpForm : public QWidget {
   void BindScreenHandlers();
   // The undo and redo keys (Undo.cpp).
   void BindUndoKeys();
+  // Ctrl+L, the automatic lines of the Morphing screen (AutoLinesKey.cpp).
+  void BindAutoLinesKey();
   // True while a change is under way: a drag, a slide, a button held.
   bool ChangeUnderWay() const;
   void Graft(const ScreenHandlers& handlers);

@@ -9,7 +9,8 @@
 
 namespace quillo {
 
-TMorphForm::TMorphForm(MessageBoxes& messages) : messages_(messages) {}
+TMorphForm::TMorphForm(MessageBoxes& messages, FaceFinder* faces)
+    : messages_(messages), faces_(faces) {}
 
 void TMorphForm::Attach(const MorphScreenParts& parts) {
   parts_.emplace(parts);

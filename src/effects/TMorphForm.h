@@ -16,6 +16,7 @@
 
 namespace quillo {
 
+class FaceFinder;
 class FileChoosers;
 class MessageBoxes;
 class TGraphicSlider;
@@ -42,7 +43,8 @@ struct MorphScreenParts {
 class TMorphForm : public QWidget {
   Q_OBJECT
  public:
-  explicit TMorphForm(MessageBoxes& messages);
+  // faces finds the faces of the automatic lines; without it they are unavailable.
+  explicit TMorphForm(MessageBoxes& messages, FaceFinder* faces = nullptr);
 
   // Gives the handlers the controls and dialogs they work with; the three
   // boxes paint their whole area, and the small ones hear the pointer also
@@ -91,6 +93,11 @@ class TMorphForm : public QWidget {
   // The save dialog's frame: the slider moved to the position in its Tag.
   void ShowFrameForSave();
 
+  // Ctrl+L (MorphAutoLines.cpp): finds both faces and puts matching lines on
+  // their features in place of all lines, as one undoable step. Where a
+  // picture holds no face, quillo::Error says which, and nothing changes.
+  void PlaceAutomaticLines();
+
   // Lines, LineCount, SourceBitmap1, SourceBitmap2 and FrameBitmap.
   MorphModel Morph;
   // HotLine, DragHandle and Drawing.
@@ -123,6 +130,7 @@ class TMorphForm : public QWidget {
   void ShowRestored(int position, bool recompute);
 
   MessageBoxes& messages_;
+  FaceFinder* faces_;
   std::optional<MorphScreenParts> parts_;
   MorphRecorder recorder_;
 };

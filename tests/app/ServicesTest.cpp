@@ -42,7 +42,8 @@ TEST(Services, TheForcingVariableTurnsEveryServiceOff) {
                                          static_cast<const PlatformService*>(s.printers.get()),
                                          static_cast<const PlatformService*>(s.codecs.get()),
                                          static_cast<const PlatformService*>(s.scanner.get()),
-                                         static_cast<const PlatformService*>(s.clipboard.get())}) {
+                                         static_cast<const PlatformService*>(s.clipboard.get()),
+                                         static_cast<const PlatformService*>(s.faces.get())}) {
     EXPECT_FALSE(service->Available());
     EXPECT_EQ(service->WhyUnavailable(), "Turned off for this run");
   }

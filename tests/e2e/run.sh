@@ -671,6 +671,34 @@ check_morphing() {
     fail "the slider did not show an in-between face ($CHANGED pixels changed)"
   settle
   keep_shot "$SETTLED" morph-4-slider-moved
+  check_automatic_lines
+}
+
+# Ctrl+L puts lines on both start-up faces in place of the one there, and
+# Ctrl+Z takes them back; only where the face module and OpenCV's cascades
+# are there.
+check_automatic_lines() {
+  local before
+  if [ ! -e "$(dirname "$QUILLO")/libquillo_faces.so" ] ||
+    [ ! -e /usr/share/opencv4/lbpcascades/lbpcascade_frontalcatface.xml ]; then
+    echo "no face detection here: Ctrl+L is not checked"
+    return
+  fi
+  # The pointer over no line's end, so that none is lit up: an undo shows
+  # every line unlit.
+  # shellcheck disable=SC2046
+  move_to "$(point $(left_box 100 120))"
+  settle
+  before=$SETTLED
+  xdotool key ctrl+l
+  poll differs_by "$before" "$LEFT_BOX" 100 || fail "Ctrl+L put no lines on the left ($CHANGED pixels)"
+  poll differs_by "$before" "$RIGHT_BOX" 100 ||
+    fail "Ctrl+L put no lines on the right ($CHANGED pixels)"
+  settle
+  keep_shot "$SETTLED" morph-4a-automatic-lines
+  looks_like "$before" "$CENTRE_BOX" || fail "Ctrl+L changed the centre ($CHANGED pixels)"
+  check_undo_redo "$before" "$SETTLED" "$LEFT_BOX" "the automatic lines"
+  check_undo_redo "$before" "$SETTLED" "$RIGHT_BOX" "the automatic lines"
 }
 
 # Load picture 1 through the picture dialog's file chooser: the new face is

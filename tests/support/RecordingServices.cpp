@@ -22,6 +22,9 @@ RecordingServices::RecordingServices()
       printers(Install<ScriptedPrinters>(services.printers)),
       codecs(Install<ScriptedVideoCodecChooser>(services.codecs)),
       scanner(Install<ScriptedScanner>(services.scanner)),
-      clipboard(Install<RecordingClipboard>(services.clipboard)) {}
+      clipboard(Install<RecordingClipboard>(services.clipboard)) {
+  // The real detector where this machine has it: it only reads pictures.
+  services.faces = LoadFaceFinder(false);
+}
 
 }  // namespace quillo::testing

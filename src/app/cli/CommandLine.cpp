@@ -23,12 +23,13 @@ constexpr const char* kWarpUsage =
     "                   [--quality bilinear|nearest] [--full-resolution] [VIDEO] INPUT OUTPUT\n";
 constexpr const char* kMorphUsage =
     "quillo morph --position P [--frame] [VIDEO] INPUT.mph OUTPUT\n";
+constexpr const char* kLinesUsage = "quillo lines FACE1 FACE2 OUT.mph\n";
 
 std::string Usage() {
   return std::string("Usage: quillo [FILE]\n") + "       " + kMirrorUsage + "       " + kWarpUsage +
-         "       " + kMorphUsage +
+         "       " + kMorphUsage + "       " + kLinesUsage +
          "       quillo mirror|warp|morph --codec list [--video OUT]\n"
-         "       quillo mirror|warp|morph --help\n"
+         "       quillo mirror|warp|morph|lines --help\n"
          "       quillo --help | --version\n"
          "\n"
          "Without a sub-command Quillo starts the desktop program, with FILE as the face.\n"
@@ -82,12 +83,27 @@ constexpr const char* kVideoHelp =
     "Exit status: 0 on success, 2 on bad input (explained on standard error).\n"
     "OUTPUT and OUT are replaced only when the whole run has succeeded.\n";
 
+constexpr const char* kLinesHelp =
+    "lines   fits the pictures FACE1 and FACE2 into 145 x 145 as the Load buttons\n"
+    "        do, finds the face in each (a human's or a cat's), places matching\n"
+    "        control lines on the eyes, brows, nose, mouth, chin, cheeks and hair\n"
+    "        (or ears), and writes the morph file OUT.mph. It needs OpenCV's face\n"
+    "        detection; a picture without a face is refused and nothing is written.\n"
+    "        On the Morphing screen, Ctrl+L places the same lines.\n";
+
+constexpr const char* kLinesExit =
+    "\n"
+    "Exit status: 0 on success, 2 on bad input or when a face is not found\n"
+    "(explained on standard error). OUT.mph is replaced only when the whole run\n"
+    "has succeeded.\n";
+
 std::string FullHelp() {
-  return Usage() + kOutput + "\n" + kMirrorHelp + kWarpHelp + kMorphHelp + kVideoHelp;
+  return Usage() + kOutput + "\n" + kMirrorHelp + kWarpHelp + kMorphHelp + kLinesHelp + kVideoHelp;
 }
 
 // One sub-command's usage and its part of the help.
 std::string CommandHelp(const char* usage, const char* section) {
+  if (section == kLinesHelp) return std::string("Usage: ") + usage + "\n" + section + kLinesExit;
   return std::string("Usage: ") + usage + "\n" + section + "\n" + kOutput + kVideoHelp;
 }
 
@@ -133,7 +149,8 @@ Launch RunCommandLine(int argc, char** argv) {
   };
   for (const SubCommand& sub : {SubCommand{"mirror", RunMirrorCommand, kMirrorUsage, kMirrorHelp},
                                 SubCommand{"warp", RunWarpCommand, kWarpUsage, kWarpHelp},
-                                SubCommand{"morph", RunMorphCommand, kMorphUsage, kMorphHelp}}) {
+                                SubCommand{"morph", RunMorphCommand, kMorphUsage, kMorphHelp},
+                                SubCommand{"lines", RunLinesCommand, kLinesUsage, kLinesHelp}}) {
     if (std::strcmp(first, sub.name) != 0) continue;
     if (AsksForHelp(argc, argv)) {
       std::fputs(CommandHelp(sub.usage, sub.help).c_str(), stdout);

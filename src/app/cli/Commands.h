@@ -1,6 +1,7 @@
 #pragma once
 // The command-line renderers: `quillo mirror ...`, `quillo warp ...` and
-// `quillo morph ...` run without a display and write a picture file. Each
+// `quillo morph ...` run without a display and write a picture file;
+// `quillo lines ...` writes a morph file with automatic lines. Each
 // returns the process's exit code: 0 on success, 2 for bad input (after one
 // line on stderr).
 #include <QStringList>
@@ -21,5 +22,6 @@ void CheckOutputs(const Arguments& parsed, bool video, const std::string& comman
 int RunMirrorCommand(const QStringList& args);
 int RunWarpCommand(const QStringList& args);
 int RunMorphCommand(const QStringList& args);
+int RunLinesCommand(const QStringList& args);
 
 }  // namespace quillo

@@ -37,11 +37,15 @@ void MorphModel::SetFace(MorphPicture picture, Bitmap face, const BmpExtraHeader
   const bool one = picture == MorphPicture::One;
   (one ? face1_ : face2_) = std::move(face);
   (one ? header1_ : header2_) = header;
+  (one ? photo1_ : photo2_).reset();
 }
 
 void MorphModel::ReplaceFace(MorphPicture picture, const Bitmap& source) {
-  Bitmap& face = picture == MorphPicture::One ? face1_ : face2_;
+  const bool one = picture == MorphPicture::One;
+  Bitmap& face = one ? face1_ : face2_;
   CenterDraw(face, {0, 0, kMorphSize, kMorphSize}, source, kBlankFace);
+  const bool larger = source.Width() > kMorphSize || source.Height() > kMorphSize;
+  (one ? photo1_ : photo2_) = larger ? std::make_shared<const Bitmap>(source) : nullptr;
   ClearLines();
 }
 

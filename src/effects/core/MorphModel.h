@@ -5,6 +5,7 @@
 // (MorphEngine.h) writes the frame and the lines' in-between places.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -34,10 +35,11 @@ class MorphModel {
   void ReplaceWith(MorphModel other) { *this = std::move(other); }
 
   // Installs a face as it is, with the header bytes it came with; the lines
-  // stay. The engine refuses a face that is not 145 x 145.
+  // stay, the photo goes. The engine refuses a face that is not 145 x 145.
   void SetFace(MorphPicture picture, Bitmap face, const BmpExtraHeader& header = {});
   // A new picture fitted into a face on white (the face keeps its size);
-  // the lines belonged to the old face, so all go, from both pictures.
+  // the lines belonged to the old face, so all go, from both pictures. A
+  // picture larger than the face is kept as its photo.
   void ReplaceFace(MorphPicture picture, const Bitmap& source);
 
   // Appends a line; false (and nothing changes) when all 1000 are in use.
@@ -61,6 +63,12 @@ class MorphModel {
   const Bitmap& Face(MorphPicture picture) const {
     return picture == MorphPicture::One ? face1_ : face2_;
   }
+  // The picture the face was fitted from, where it had more pixels; else
+  // the face itself. Face detection looks at it.
+  const Bitmap& Photo(MorphPicture picture) const {
+    const auto& photo = picture == MorphPicture::One ? photo1_ : photo2_;
+    return photo ? *photo : Face(picture);
+  }
   const BmpExtraHeader& ExtraHeader1() const { return header1_; }
   const BmpExtraHeader& ExtraHeader2() const { return header2_; }
   const Bitmap& FrameBitmap() const { return frame_; }
@@ -75,6 +83,8 @@ class MorphModel {
   Bitmap face2_{kMorphSize, kMorphSize, kBlankFace};
   BmpExtraHeader header1_{};
   BmpExtraHeader header2_{};
+  std::shared_ptr<const Bitmap> photo1_;
+  std::shared_ptr<const Bitmap> photo2_;
   Bitmap frame_{kMorphSize, kMorphSize};
 };
 
