@@ -89,4 +89,12 @@ const void* FindModule(const ModuleKind& kind) {
   throw Error(reason);
 }
 
+FoundModule TryFindModule(const ModuleKind& kind) {
+  try {
+    return {FindModule(kind), {}};
+  } catch (const Error& e) {
+    return {nullptr, e.what()};
+  }
+}
+
 }  // namespace quillo

@@ -5,6 +5,9 @@
 // exports one function that returns its table of functions; the table's
 // first member is its version (an int), which must be the program's.
 #include <string>
+#include <type_traits>
+
+#include "Error.h"
 
 namespace quillo {
 
@@ -28,5 +31,24 @@ const void* LoadModuleAt(const ModuleKind& kind, const std::string& path);
 // through their RUNPATH). Throws quillo::Error with the reason of the
 // first place that has a file that does not load, or of the last.
 const void* FindModule(const ModuleKind& kind);
+
+// FindModule's table, or why there is none.
+struct FoundModule {
+  const void* table = nullptr;
+  std::string error;
+};
+FoundModule TryFindModule(const ModuleKind& kind);
+
+// The table of the module, found by the first call for its table type and
+// kept; when it cannot be loaded, this and every later call throw
+// quillo::Error with the reason.
+template <class Table>
+const Table& ModuleTable(const ModuleKind& kind) {
+  // The version is the table's first member.
+  static_assert(std::is_standard_layout_v<Table>);
+  static const FoundModule found = TryFindModule(kind);
+  if (!found.table) throw Error(found.error);
+  return *static_cast<const Table*>(found.table);
+}
 
 }  // namespace quillo

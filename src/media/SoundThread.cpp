@@ -13,7 +13,7 @@ namespace {
 
 constexpr ModuleKind kSoundModule{"sound module", sound::kSoundModuleFile, "QUILLO_SOUND_MODULE",
                                   sound::kSoundTableEntry, sound::kSoundTableVersion};
-static_assert(std::is_standard_layout_v<sound::SoundTable>);
+static_assert(std::is_standard_layout_v<sound::SoundTable>);  // its version first
 
 std::unique_ptr<sound::SoundDevice> OpenDevice() {
   try {
