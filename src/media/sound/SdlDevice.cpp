@@ -74,7 +74,10 @@ std::unique_ptr<SoundDevice> SdlDevice::Open() {
   // SDL would catch SIGINT and SIGTERM for a quit event nobody reads, and
   // the program could no longer be interrupted or terminated.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    SDL_Quit();
+    return nullptr;
+  }
   SDL_AudioSpec want{};
   want.freq = kMusicRate;
   want.format = AUDIO_S16SYS;
@@ -87,7 +90,7 @@ std::unique_ptr<SoundDevice> SdlDevice::Open() {
   // No changes allowed: SDL converts to whatever the device takes.
   opened->device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
   if (opened->device_ == 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    SDL_Quit();
     return nullptr;
   }
   SDL_PauseAudioDevice(opened->device_, 0);  // opened paused
@@ -97,7 +100,9 @@ std::unique_ptr<SoundDevice> SdlDevice::Open() {
 SdlDevice::~SdlDevice() {
   if (device_ == 0) return;
   SDL_CloseAudioDevice(device_);
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  // All of SDL, not its audio alone: the device is SDL's only use here, and
+  // only a full quit frees what it keeps (its hints, for one).
+  SDL_Quit();
 }
 
 void SdlDevice::Fill(void* self, std::uint8_t* stream, int len) {
