@@ -62,10 +62,11 @@ const void* LoadModuleAt(const ModuleKind& kind, const std::string& path) {
     const char* why = dlerror();
     Refuse(kind, path, why ? why : "the dynamic loader gave no reason");
   }
-  using Entry = const int* (*)();
+  // Every module's entry has this type, whatever its table.
+  using Entry = const void* (*)();
   const auto entry = reinterpret_cast<Entry>(dlsym(module.get(), kind.entry));
   if (!entry) Refuse(kind, path, std::string("it has no function ") + kind.entry);
-  const int* table = entry();
+  const auto* table = static_cast<const int*>(entry());  // a table's version comes first
   if (!table || *table != kind.version)
     Refuse(kind, path,
            "it is of version " + std::to_string(table ? *table : 0) +

@@ -1,9 +1,10 @@
 #pragma once
 // Modules of the program's own: shared objects that hold the code over big
-// libraries (the codecs, sound), loaded on first use instead of linked, so
-// that those libraries are mapped only when they are needed. A module
-// exports one function that returns its table of functions; the table's
-// first member is its version (an int), which must be the program's.
+// libraries (the codecs, sound, the synthesiser, face detection), loaded on
+// first use instead of linked, so that those libraries are mapped only when
+// they are needed. A module exports one function, extern "C" const void*
+// entry(), that returns its table of functions; the table's first member is
+// its version (an int), which must be the program's.
 #include <string>
 #include <type_traits>
 

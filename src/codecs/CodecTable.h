@@ -22,7 +22,8 @@ namespace quillo::codecs {
 
 inline constexpr int kCodecTableVersion = 4;
 
-// The module's one exported symbol: extern "C" const CodecTable* quillo_codecs_table().
+// The module's one exported symbol, extern "C" const void* quillo_codecs_table(),
+// gives its table (every module's entry has that type: base/Module.h).
 inline constexpr const char* kCodecTableEntry = "quillo_codecs_table";
 
 // The kinds of video file the writer makes, each with the encoders its

@@ -19,7 +19,8 @@ namespace quillo::faces {
 
 inline constexpr int kFaceTableVersion = 1;
 
-// The module's one exported symbol: extern "C" const FaceTable* quillo_faces_table().
+// The module's one exported symbol, extern "C" const void* quillo_faces_table(),
+// gives its table (every module's entry has that type: base/Module.h).
 inline constexpr const char* kFaceTableEntry = "quillo_faces_table";
 
 // The cascades read once, ready to look at pictures.

@@ -16,7 +16,8 @@ namespace quillo::sound {
 
 inline constexpr int kSoundTableVersion = 1;
 inline constexpr const char* kSoundModuleFile = "libquillo_sound.so";
-// The module's one exported symbol: extern "C" const SoundTable* quillo_sound_table().
+// The module's one exported symbol, extern "C" const void* quillo_sound_table(),
+// gives its table (every module's entry has that type: base/Module.h).
 inline constexpr const char* kSoundTableEntry = "quillo_sound_table";
 
 // The open audio device: one channel for the cues, the music beside it.

@@ -2,7 +2,7 @@
 // after loading the module (codecs/CodecModule.cpp).
 #include "CodecFunctions.h"
 
-extern "C" const quillo::codecs::CodecTable* quillo_codecs_table() {
+extern "C" const void* quillo_codecs_table() {
   using namespace quillo::codecs;
   static const CodecTable table{
       .version = kCodecTableVersion,

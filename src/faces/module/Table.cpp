@@ -2,7 +2,7 @@
 // after loading the module (faces/FaceModule.cpp).
 #include "CascadeDetector.h"
 
-extern "C" const quillo::faces::FaceTable* quillo_faces_table() {
+extern "C" const void* quillo_faces_table() {
   using namespace quillo::faces;
   static const FaceTable table{
       .version = kFaceTableVersion,

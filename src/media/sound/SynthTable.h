@@ -9,7 +9,8 @@ namespace quillo::sound {
 
 inline constexpr int kSynthTableVersion = 1;
 inline constexpr const char* kSynthModuleFile = "libquillo_synth.so";
-// The module's one exported symbol: extern "C" const SynthTable* quillo_synth_table().
+// The module's one exported symbol, extern "C" const void* quillo_synth_table(),
+// gives its table (every module's entry has that type: base/Module.h).
 inline constexpr const char* kSynthTableEntry = "quillo_synth_table";
 
 // The rendering: 16-bit stereo at 44.1 kHz, as loud as SDL_mixer would play

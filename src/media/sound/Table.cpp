@@ -2,7 +2,7 @@
 #include "SdlDevice.h"
 #include "media/SoundTable.h"
 
-extern "C" const quillo::sound::SoundTable* quillo_sound_table() {
+extern "C" const void* quillo_sound_table() {
   static const quillo::sound::SoundTable table{.open = quillo::sound::SdlDevice::Open};
   return &table;
 }

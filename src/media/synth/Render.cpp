@@ -84,7 +84,7 @@ bool Render(const std::string& midi, const std::string& soundfont, const std::st
 
 }  // namespace quillo::sound
 
-extern "C" const quillo::sound::SynthTable* quillo_synth_table() {
+extern "C" const void* quillo_synth_table() {
   static const quillo::sound::SynthTable table{.render = quillo::sound::Render};
   return &table;
 }
