@@ -107,3 +107,34 @@ function(quillo_subsystem name)
     endif()
   endif()
 endfunction()
+
+# A module of the program's own (src/base/Module.h): a shared object of the
+# SOURCES, beside the program in the build tree and in lib/quillo installed,
+# that exports only what the EXPORTS map names and links no Qt. It compiles
+# the base's files it needs (BASE, names without .cpp) itself: the static base
+# is built for the executable, not for a shared object. It sees the base and
+# the VIEWS, and is built before the targets in BEFORE (its loaders), so that
+# what runs during the build and the tests find it.
+function(quillo_module target)
+  cmake_parse_arguments(ARG "" "EXPORTS" "SOURCES;BASE;VIEWS;BEFORE" ${ARGN})
+  set(sources ${ARG_SOURCES})
+  foreach(file IN LISTS ARG_BASE)
+    list(APPEND sources ${PROJECT_SOURCE_DIR}/src/base/${file}.cpp)
+  endforeach()
+  add_library(${target} MODULE ${sources})
+  quillo_include_view(${target} base)
+  foreach(view IN LISTS ARG_VIEWS)
+    quillo_include_view(${target} ${view})
+  endforeach()
+  target_link_options(${target} PRIVATE -Wl,--version-script=${ARG_EXPORTS})
+  set_target_properties(${target} PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}
+                                             LINK_DEPENDS ${ARG_EXPORTS} AUTOMOC OFF)
+  if(NOT QUILLO_SANITIZE AND NOT QUILLO_SANITIZE_THREAD AND NOT QUILLO_FUZZ)
+    # Every symbol resolved at link time (sanitizer runtimes live in the program).
+    target_link_options(${target} PRIVATE -Wl,--no-undefined)
+  endif()
+  foreach(user IN LISTS ARG_BEFORE)
+    add_dependencies(${user} ${target})
+  endforeach()
+  install(TARGETS ${target} LIBRARY DESTINATION lib/quillo)
+endfunction()

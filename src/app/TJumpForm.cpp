@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QMouseEvent>

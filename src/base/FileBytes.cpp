@@ -160,6 +160,11 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   file.Commit();
 }
 
+bool IsRegularFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 std::string CacheFolder() {
   if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache == '/')
     return std::string(cache) + "/quillo";

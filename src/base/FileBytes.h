@@ -59,6 +59,9 @@ class AtomicFile {
 // Writes bytes through an AtomicFile.
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// Whether path names a regular file (not a folder, a device or a pipe).
+bool IsRegularFile(const std::string& path);
+
 // The folder of what Quillo keeps between runs to save work (the encoders
 // found, the music rendered): $XDG_CACHE_HOME/quillo, or ~/.cache/quillo;
 // empty when neither XDG_CACHE_HOME nor HOME is set.

@@ -103,34 +103,23 @@ void RenderFullSizeInto(const WarpModel& model, const Bitmap& photo, double s, d
       const double gy = ay.Grid(Y);
       const double row = ((gy - cy) * (gy - cy) - kQuarter) / kSquare * b;
       const Between fieldRow = On(gy);
+      const render::PhotoRow places{gxs.data(),
+                                    gy,
+                                    static_cast<double>(ax.origin),
+                                    ax.toPhoto,
+                                    ax.photoOffset,
+                                    static_cast<double>(ay.origin),
+                                    ay.toPhoto,
+                                    ay.photoOffset,
+                                    pxs.data(),
+                                    pys.data(),
+                                    still.data()};
       if (tag == Radial) {
-        radial({gxs.data(), oxs.data(), ox2s.data(), gy, cy - gy, b, static_cast<double>(ax.origin),
-                ax.toPhoto, ax.photoOffset, static_cast<double>(ay.origin), ay.toPhoto,
-                ay.photoOffset, pxs.data(), pys.data(), still.data()},
-               W);
+        radial({places, oxs.data(), ox2s.data(), cy - gy, b}, W);
       } else if (tag == WarpField) {
-        const render::FieldRow places{.gx = gxs.data(),
-                                      .node = nodes.data(),
-                                      .right = rights.data(),
-                                      .fx = fractions.data(),
-                                      .shiftX = shiftX,
-                                      .shiftY = shiftY,
-                                      .width = kFaceSize,
-                                      .rowNode = fieldRow.node,
-                                      .down = fieldRow.next,
-                                      .fy = fieldRow.fraction,
-                                      .gy = gy,
-                                      .s = s,
-                                      .originX = static_cast<double>(ax.origin),
-                                      .toPhotoX = ax.toPhoto,
-                                      .offsetX = ax.photoOffset,
-                                      .originY = static_cast<double>(ay.origin),
-                                      .toPhotoY = ay.toPhoto,
-                                      .offsetY = ay.photoOffset,
-                                      .px = pxs.data(),
-                                      .py = pys.data(),
-                                      .still = still.data()};
-        field(places, W);
+        field({places, nodes.data(), rights.data(), fractions.data(), shiftX, shiftY, kFaceSize,
+               fieldRow.node, fieldRow.next, fieldRow.fraction, s},
+              W);
       }
       for (int X = 0; X < W && tag != Radial && tag != WarpField; ++X) {
         const double gx = gxs[static_cast<std::size_t>(X)];

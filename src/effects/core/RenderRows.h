@@ -28,17 +28,14 @@ struct Frame {
 void RenderRectBaseline(const Frame& f, int tag, Rect r);
 void RenderRectAvx2(const Frame& f, int tag, Rect r);
 
-// The radial mirror's places in the photo for one row of the full-size
-// render (FullSizeRender.h): for each column i, with dx = cx - gx[i] given as
-// ox[i] and its square as ox2[i], and dy = cy - gy as oy,
-//   k = b / (0.0001 (ox2 + oy^2) + 1), the displacement (ox k, oy k),
-//   px = (gx + ox k - originX) toPhotoX + offsetX, likewise py,
-// and still[i] when the displacement is zero.
-struct RadialRow {
+// One row of the full-size render (FullSizeRender.h), as both places
+// kernels take it: the grid row gy and the grid columns gx[i], and how the
+// grid maps into the photo. A kernel finds each column's displacement
+// (dx, dy) and writes px = (gx + dx - originX) toPhotoX + offsetX, likewise
+// py, and still[i] when the displacement is zero.
+struct PhotoRow {
   const double* gx;
-  const double* ox;
-  const double* ox2;
-  double gy, oy, b;
+  double gy;
   double originX, toPhotoX, offsetX;
   double originY, toPhotoY, offsetY;
   double* px;
@@ -46,20 +43,29 @@ struct RadialRow {
   unsigned char* still;
 };
 
+// The radial mirror's places: with dx = cx - gx[i] given as ox[i] and its
+// square as ox2[i], and dy = cy - gy as oy, k = b / (0.0001 (ox2 + oy^2) + 1)
+// and the displacement is (ox k, oy k).
+struct RadialRow {
+  PhotoRow row;
+  const double* ox;
+  const double* ox2;
+  double oy, b;
+};
+
 // The places of a row of n columns.
 void RadialPlacesBaseline(const RadialRow& row, int n);
 void RadialPlacesAvx2(const RadialRow& row, int n);
 
-// The warp field's places in the photo for one row of the full-size render:
-// for each column i the field between its nodes, at the node node[i] of
-// the row of nodes rowNode (the next node right[i] = 0 or 1 columns on, the
-// next row down = 0 or 1 rows on) and the fractions fx[i] and fy,
+// The warp field's places: for each column i the field between its nodes,
+// at the node node[i] of the row of nodes rowNode (the next node right[i] =
+// 0 or 1 columns on, the next row down = 0 or 1 rows on) and the fractions
+// fx[i] and fy,
 //   v = (f[n] (1 - fx) + f[n + right] fx) (1 - fy) + (f[n + down] (1 - fx) + ...) fy,
-// or f[n] itself where fx = fy = 0; dx and dy are those of shiftX and shiftY
-// times s (unless s is 1), px = (gx + dx - originX) toPhotoX + offsetX,
-// likewise py, and still[i] when the displacement is zero.
+// or f[n] itself where fx = fy = 0; the displacement is that of shiftX and
+// shiftY times s (unless s is 1).
 struct FieldRow {
-  const double* gx;
+  PhotoRow row;
   const int* node;
   const int* right;
   const double* fx;
@@ -67,12 +73,7 @@ struct FieldRow {
   const double* shiftY;
   int width;  // nodes a row
   int rowNode, down;
-  double fy, gy, s;
-  double originX, toPhotoX, offsetX;
-  double originY, toPhotoY, offsetY;
-  double* px;
-  double* py;
-  unsigned char* still;
+  double fy, s;
 };
 
 void FieldPlacesBaseline(const FieldRow& row, int n);

@@ -312,42 +312,65 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
   }
 }
 
+// A column's place in the photo from its displacement (PhotoRow).
+inline void StorePlace(const PhotoRow& r, int i, double dx, double dy) {
+  r.px[i] = (r.gx[i] + dx - r.originX) * r.toPhotoX + r.offsetX;
+  r.py[i] = (r.gy + dy - r.originY) * r.toPhotoY + r.offsetY;
+  r.still[i] = dx == 0.0 && dy == 0.0;
+}
+
+#if defined(__AVX2__)
+// The same for four columns from i, with the row's constants in registers.
+class StorePlaces {
+ public:
+  explicit StorePlaces(const PhotoRow& r)
+      : r_(r),
+        gy_(_mm256_set1_pd(r.gy)),
+        originX_(_mm256_set1_pd(r.originX)),
+        toPhotoX_(_mm256_set1_pd(r.toPhotoX)),
+        offsetX_(_mm256_set1_pd(r.offsetX)),
+        originY_(_mm256_set1_pd(r.originY)),
+        toPhotoY_(_mm256_set1_pd(r.toPhotoY)),
+        offsetY_(_mm256_set1_pd(r.offsetY)) {}
+
+  void operator()(int i, __m256d dx, __m256d dy) const {
+    const __m256d px = _mm256_add_pd(
+        _mm256_mul_pd(_mm256_sub_pd(_mm256_add_pd(_mm256_loadu_pd(r_.gx + i), dx), originX_),
+                      toPhotoX_),
+        offsetX_);
+    const __m256d py = _mm256_add_pd(
+        _mm256_mul_pd(_mm256_sub_pd(_mm256_add_pd(gy_, dy), originY_), toPhotoY_), offsetY_);
+    _mm256_storeu_pd(r_.px + i, px);
+    _mm256_storeu_pd(r_.py + i, py);
+    const __m256d zero = _mm256_setzero_pd();
+    const int still = _mm256_movemask_pd(
+        _mm256_and_pd(_mm256_cmp_pd(dx, zero, _CMP_EQ_OQ), _mm256_cmp_pd(dy, zero, _CMP_EQ_OQ)));
+    for (int lane = 0; lane < 4; ++lane) r_.still[i + lane] = (still >> lane) & 1;
+  }
+
+ private:
+  const PhotoRow& r_;
+  __m256d gy_, originX_, toPhotoX_, offsetX_, originY_, toPhotoY_, offsetY_;
+};
+#endif
+
 inline void RadialPlaces(const RadialRow& r, int n) {
   const double oy2 = r.oy * r.oy;
   int i = 0;
 #if defined(__AVX2__)
   const __m256d vOy2 = _mm256_set1_pd(oy2), vOy = _mm256_set1_pd(r.oy), vB = _mm256_set1_pd(r.b);
   const __m256d tenThousandth = _mm256_set1_pd(0.0001), one = _mm256_set1_pd(1.0);
-  const __m256d zero = _mm256_setzero_pd();
-  const __m256d vGy = _mm256_set1_pd(r.gy);
-  const __m256d oX = _mm256_set1_pd(r.originX), tX = _mm256_set1_pd(r.toPhotoX),
-                fX = _mm256_set1_pd(r.offsetX);
-  const __m256d oY = _mm256_set1_pd(r.originY), tY = _mm256_set1_pd(r.toPhotoY),
-                fY = _mm256_set1_pd(r.offsetY);
+  const StorePlaces store(r.row);
   for (; i + 4 <= n; i += 4) {
     const __m256d ox = _mm256_loadu_pd(r.ox + i);
     const __m256d sum = _mm256_add_pd(_mm256_loadu_pd(r.ox2 + i), vOy2);
     const __m256d k = _mm256_div_pd(vB, _mm256_add_pd(_mm256_mul_pd(tenThousandth, sum), one));
-    const __m256d dx = _mm256_mul_pd(ox, k);
-    const __m256d dy = _mm256_mul_pd(vOy, k);
-    const __m256d px = _mm256_add_pd(
-        _mm256_mul_pd(_mm256_sub_pd(_mm256_add_pd(_mm256_loadu_pd(r.gx + i), dx), oX), tX), fX);
-    const __m256d py =
-        _mm256_add_pd(_mm256_mul_pd(_mm256_sub_pd(_mm256_add_pd(vGy, dy), oY), tY), fY);
-    _mm256_storeu_pd(r.px + i, px);
-    _mm256_storeu_pd(r.py + i, py);
-    const int still = _mm256_movemask_pd(
-        _mm256_and_pd(_mm256_cmp_pd(dx, zero, _CMP_EQ_OQ), _mm256_cmp_pd(dy, zero, _CMP_EQ_OQ)));
-    for (int lane = 0; lane < 4; ++lane) r.still[i + lane] = (still >> lane) & 1;
+    store(i, _mm256_mul_pd(ox, k), _mm256_mul_pd(vOy, k));
   }
 #endif
   for (; i < n; ++i) {
     const double k = r.b / (0.0001 * (r.ox2[i] + oy2) + 1);
-    const double dx = r.ox[i] * k;
-    const double dy = r.oy * k;
-    r.px[i] = (r.gx[i] + dx - r.originX) * r.toPhotoX + r.offsetX;
-    r.py[i] = (r.gy + dy - r.originY) * r.toPhotoY + r.offsetY;
-    r.still[i] = dx == 0.0 && dy == 0.0;
+    StorePlace(r.row, i, r.ox[i] * k, r.oy * k);
   }
 }
 
@@ -367,30 +390,25 @@ inline void FieldPlaces(const FieldRow& r, int n) {
 #if defined(__AVX2__)
   const __m256d one = _mm256_set1_pd(1.0), zero = _mm256_setzero_pd();
   const __m256d fy = _mm256_set1_pd(r.fy), gy1 = _mm256_set1_pd(1 - r.fy);
-  const __m256d vS = _mm256_set1_pd(r.s), vGy = _mm256_set1_pd(r.gy);
-  const __m256d oX = _mm256_set1_pd(r.originX), tX = _mm256_set1_pd(r.toPhotoX),
-                fX = _mm256_set1_pd(r.offsetX);
-  const __m256d oY = _mm256_set1_pd(r.originY), tY = _mm256_set1_pd(r.toPhotoY),
-                fY = _mm256_set1_pd(r.offsetY);
+  const __m256d vS = _mm256_set1_pd(r.s);
   const bool fyZero = r.fy == 0.0;
+  const StorePlaces store(r.row);
   for (; i + 4 <= n; i += 4) {
     const __m256d fx = _mm256_loadu_pd(r.fx + i);
     const __m256d gx1 = _mm256_sub_pd(one, fx);
-    // The four nodes around each place, by plain loads.
-    auto corners = [&](const double* f, __m256d& a, __m256d& b, __m256d& c, __m256d& d) {
-      const int* nd = r.node + i;
-      const int* rt = r.right + i;
-      a = _mm256_setr_pd(f[nd[0]], f[nd[1]], f[nd[2]], f[nd[3]]);
-      b = _mm256_setr_pd(f[nd[0] + rt[0]], f[nd[1] + rt[1]], f[nd[2] + rt[2]], f[nd[3] + rt[3]]);
-      c = _mm256_setr_pd(f[nd[0] + down], f[nd[1] + down], f[nd[2] + down], f[nd[3] + down]);
-      d = _mm256_setr_pd(f[nd[0] + down + rt[0]], f[nd[1] + down + rt[1]], f[nd[2] + down + rt[2]],
-                         f[nd[3] + down + rt[3]]);
-    };
     // At a node (both fractions zero) the node itself, as FieldBetween.
     const __m256d atNode = fyZero ? _mm256_cmp_pd(fx, zero, _CMP_EQ_OQ) : _mm256_setzero_pd();
+    // The field between the four nodes around each place, fetched by plain loads.
     auto between = [&](const double* f) {
-      __m256d a, b, c, d;
-      corners(f, a, b, c, d);
+      const int* nd = r.node + i;
+      const int* rt = r.right + i;
+      const __m256d a = _mm256_setr_pd(f[nd[0]], f[nd[1]], f[nd[2]], f[nd[3]]);
+      const __m256d b =
+          _mm256_setr_pd(f[nd[0] + rt[0]], f[nd[1] + rt[1]], f[nd[2] + rt[2]], f[nd[3] + rt[3]]);
+      const __m256d c =
+          _mm256_setr_pd(f[nd[0] + down], f[nd[1] + down], f[nd[2] + down], f[nd[3] + down]);
+      const __m256d d = _mm256_setr_pd(f[nd[0] + down + rt[0]], f[nd[1] + down + rt[1]],
+                                       f[nd[2] + down + rt[2]], f[nd[3] + down + rt[3]]);
       const __m256d top = _mm256_add_pd(_mm256_mul_pd(a, gx1), _mm256_mul_pd(b, fx));
       const __m256d bottom = _mm256_add_pd(_mm256_mul_pd(c, gx1), _mm256_mul_pd(d, fx));
       const __m256d v = _mm256_add_pd(_mm256_mul_pd(top, gy1), _mm256_mul_pd(bottom, fy));
@@ -401,15 +419,7 @@ inline void FieldPlaces(const FieldRow& r, int n) {
       dx = _mm256_mul_pd(dx, vS);
       dy = _mm256_mul_pd(dy, vS);
     }
-    const __m256d px = _mm256_add_pd(
-        _mm256_mul_pd(_mm256_sub_pd(_mm256_add_pd(_mm256_loadu_pd(r.gx + i), dx), oX), tX), fX);
-    const __m256d py =
-        _mm256_add_pd(_mm256_mul_pd(_mm256_sub_pd(_mm256_add_pd(vGy, dy), oY), tY), fY);
-    _mm256_storeu_pd(r.px + i, px);
-    _mm256_storeu_pd(r.py + i, py);
-    const int still = _mm256_movemask_pd(
-        _mm256_and_pd(_mm256_cmp_pd(dx, zero, _CMP_EQ_OQ), _mm256_cmp_pd(dy, zero, _CMP_EQ_OQ)));
-    for (int lane = 0; lane < 4; ++lane) r.still[i + lane] = (still >> lane) & 1;
+    store(i, dx, dy);
   }
 #endif
   for (; i < n; ++i) {
@@ -419,9 +429,7 @@ inline void FieldPlaces(const FieldRow& r, int n) {
       dx *= r.s;
       dy *= r.s;
     }
-    r.px[i] = (r.gx[i] + dx - r.originX) * r.toPhotoX + r.offsetX;
-    r.py[i] = (r.gy + dy - r.originY) * r.toPhotoY + r.offsetY;
-    r.still[i] = dx == 0.0 && dy == 0.0;
+    StorePlace(r.row, i, dx, dy);
   }
 }
 

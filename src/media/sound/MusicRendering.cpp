@@ -37,11 +37,6 @@ void Mix(std::uint64_t& hash, const std::string& text) {
   Mix(hash, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size() + 1));
 }
 
-bool IsFile(const std::string& path) {
-  std::error_code ignored;
-  return !path.empty() && std::filesystem::is_regular_file(path, ignored);
-}
-
 // The child's work: the synthesiser module renders the file. Exit status 0 when
 // the file was written.
 int RenderInChild(const std::string& midi, const std::string& soundfont, const std::string& out) {
@@ -72,13 +67,13 @@ std::string MusicSoundfont() {
     for (;;) {
       const std::size_t end = list.find_first_of(";:", at);
       const std::string path = list.substr(at, end == std::string::npos ? end : end - at);
-      if (IsFile(path)) return path;
+      if (IsRegularFile(path)) return path;
       if (end == std::string::npos) break;
       at = end + 1;
     }
   }
   for (const char* path : kSystemSoundfonts)
-    if (IsFile(path)) return path;
+    if (IsRegularFile(path)) return path;
   return {};
 }
 
@@ -109,14 +104,14 @@ std::string RenderedMusic(const std::string& midiPath, const std::string& cacheF
   const std::string soundfont = MusicSoundfont();
   if (soundfont.empty()) return {};
   const std::string wave = cacheFolder + "/" + RenderedMusicName(midi, soundfont);
-  if (IsFile(wave)) return wave;
+  if (IsRegularFile(wave)) return wave;
   std::error_code error;
   std::filesystem::create_directories(cacheFolder, error);
   if (error) return {};
   const pid_t child = fork();
   if (child < 0) return {};
   if (child == 0) _exit(RenderInChild(midiPath, soundfont, wave));
-  if (AwaitChild(child, kRenderTimeLimit).exitCode != 0 || !IsFile(wave)) return {};
+  if (AwaitChild(child, kRenderTimeLimit).exitCode != 0 || !IsRegularFile(wave)) return {};
   ForgetOtherRenderings(cacheFolder, wave);
   return wave;
 }

@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 #include <alsa/asoundlib.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstring>
@@ -10,6 +9,8 @@
 
 #include "MusicRendering.h"
 #include "SynthTable.h"
+#include "base/ByteCursor.h"
+#include "base/FileBytes.h"
 #include "media/core/SampleMixing.h"
 
 namespace quillo::sound {
@@ -23,22 +24,13 @@ constexpr std::size_t kWaveHeaderBytes = 44;
 // Quillo stays quiet about sound, so they go nowhere.
 void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
-bool IsFile(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-std::uint32_t Le32(const std::uint8_t* p) {
-  return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
 // Whether the header is that of a rendering: PCM, 16-bit stereo at 44.1 kHz,
 // its samples from byte 44 on.
 bool IsRendering(const std::uint8_t (&h)[kWaveHeaderBytes]) {
   return std::memcmp(h, "RIFF", 4) == 0 && std::memcmp(h + 8, "WAVEfmt ", 8) == 0 &&
-         Le32(h + 16) == 16 && (Le32(h + 20) & 0xffff) == 1 &&
-         (Le32(h + 20) >> 16) == kMusicChannels && Le32(h + 24) == kMusicRate &&
-         (Le32(h + 32) >> 16) == 16 && std::memcmp(h + 36, "data", 4) == 0;
+         LoadU32(h + 16) == 16 && LoadU16(h + 20) == 1 && LoadU16(h + 22) == kMusicChannels &&
+         LoadU32(h + 24) == kMusicRate && LoadU16(h + 34) == 16 &&
+         std::memcmp(h + 36, "data", 4) == 0;
 }
 
 // The cue's samples as the mixer plays them; empty when SDL cannot read or
@@ -124,7 +116,7 @@ void SdlDevice::Fill(void* self, std::uint8_t* stream, int len) {
 }
 
 void SdlDevice::PlayCue(const std::string& path) {
-  if (!IsFile(path)) return;
+  if (!IsRegularFile(path)) return;
   std::vector<std::int16_t> samples = ReadCue(path);
   if (samples.empty()) return;
   // The new cue cuts off the old one.
@@ -135,7 +127,7 @@ void SdlDevice::PlayCue(const std::string& path) {
 }
 
 void SdlDevice::PlayMusic(const std::string& path, const std::string& cacheFolder) {
-  if (!IsFile(path)) return;
+  if (!IsRegularFile(path)) return;
   const std::string wave = RenderedMusic(path, cacheFolder);
   if (wave.empty()) return;
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(wave.c_str(), "rb"));

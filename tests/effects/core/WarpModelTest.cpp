@@ -306,6 +306,19 @@ TEST(RenderKernels, SamplingAtPlacesAgreesBitForBit) {
   EXPECT_EQ(scalar, vector);
 }
 
+// Where one run of a places kernel writes, and the row of the full-size
+// render that points there.
+struct Places {
+  explicit Places(int n) : px(n), py(n), still(n) {}
+  render::PhotoRow Row(const double* gx, double gy, double originX, double toPhotoX, double offsetX,
+                       double originY, double toPhotoY, double offsetY) {
+    return {gx,       gy,      originX,   toPhotoX,  offsetX,     originY,
+            toPhotoY, offsetY, px.data(), py.data(), still.data()};
+  }
+  std::vector<double> px, py;
+  std::vector<unsigned char> still;
+};
+
 // The radial mirror's places for the full-size render: the vector kernel
 // gives the scalar one's places and still flags, the centre included.
 TEST(RenderKernels, RadialPlacesAgreeBitForBit) {
@@ -321,21 +334,17 @@ TEST(RenderKernels, RadialPlacesAgreeBitForBit) {
   ox[500] = 0.0;
   ox2[500] = 0.0;
   for (const double oy : {0.0, 12.25, -170.0}) {
-    std::vector<double> px1(n), py1(n), px2(n), py2(n);
-    std::vector<unsigned char> s1(n), s2(n);
-    const render::RadialRow base{gx.data(), ox.data(), ox2.data(), 170.0 - oy, oy,
-                                 0.83,      1.0,       12.5,       0.4,        40.0,
-                                 12.5,      0.4,       px1.data(), py1.data(), s1.data()};
-    render::RadialRow vector = base;
-    vector.px = px2.data();
-    vector.py = py2.data();
-    vector.still = s2.data();
-    render::RadialPlacesBaseline(base, n);
-    render::RadialPlacesAvx2(vector, n);
-    EXPECT_EQ(px1, px2) << oy;
-    EXPECT_EQ(py1, py2) << oy;
-    EXPECT_EQ(s1, s2) << oy;
-    EXPECT_EQ(s1[500], oy == 0.0);
+    Places scalar(n), vector(n);
+    auto row = [&](Places& p) {
+      return render::RadialRow{p.Row(gx.data(), 170.0 - oy, 1.0, 12.5, 0.4, 40.0, 12.5, 0.4),
+                               ox.data(), ox2.data(), oy, 0.83};
+    };
+    render::RadialPlacesBaseline(row(scalar), n);
+    render::RadialPlacesAvx2(row(vector), n);
+    EXPECT_EQ(scalar.px, vector.px) << oy;
+    EXPECT_EQ(scalar.py, vector.py) << oy;
+    EXPECT_EQ(scalar.still, vector.still) << oy;
+    EXPECT_EQ(scalar.still[500], oy == 0.0);
   }
 }
 
@@ -371,38 +380,29 @@ TEST(RenderKernels, FieldPlacesAgreeBitForBit) {
   for (const int rowNode : {0, 1, 200, kFaceSize - 1})
     for (const double rowFraction : {0.0, 0.37})
       for (const double scale : {1.0, 0.7}) {
-        std::vector<double> px1(n), py1(n), px2(n), py2(n);
-        std::vector<unsigned char> s1(n), s2(n);
-        const render::FieldRow base{.gx = gx.data(),
-                                    .node = node.data(),
-                                    .right = right.data(),
-                                    .fx = fraction.data(),
-                                    .shiftX = fx.data(),
-                                    .shiftY = fy.data(),
-                                    .width = kFaceSize,
-                                    .rowNode = rowNode,
-                                    .down = rowNode < kFaceSize - 1 ? 1 : 0,
-                                    .fy = rowFraction,
-                                    .gy = rowNode + rowFraction,
-                                    .s = scale,
-                                    .originX = 1.0,
-                                    .toPhotoX = 12.5,
-                                    .offsetX = 5.75,
-                                    .originY = 40.0,
-                                    .toPhotoY = 12.5,
-                                    .offsetY = 5.75,
-                                    .px = px1.data(),
-                                    .py = py1.data(),
-                                    .still = s1.data()};
-        render::FieldRow vector = base;
-        vector.px = px2.data();
-        vector.py = py2.data();
-        vector.still = s2.data();
-        render::FieldPlacesBaseline(base, n);
-        render::FieldPlacesAvx2(vector, n);
-        EXPECT_EQ(bits(px1), bits(px2)) << rowNode << " " << rowFraction << " " << scale;
-        EXPECT_EQ(bits(py1), bits(py2)) << rowNode << " " << rowFraction << " " << scale;
-        EXPECT_EQ(s1, s2) << rowNode << " " << rowFraction << " " << scale;
+        Places scalar(n), vector(n);
+        auto row = [&](Places& p) {
+          return render::FieldRow{
+              p.Row(gx.data(), rowNode + rowFraction, 1.0, 12.5, 5.75, 40.0, 12.5, 5.75),
+              node.data(),
+              right.data(),
+              fraction.data(),
+              fx.data(),
+              fy.data(),
+              kFaceSize,
+              rowNode,
+              rowNode < kFaceSize - 1 ? 1 : 0,
+              rowFraction,
+              scale};
+        };
+        render::FieldPlacesBaseline(row(scalar), n);
+        render::FieldPlacesAvx2(row(vector), n);
+        const auto at = [&] {
+          return ::testing::Message() << rowNode << " " << rowFraction << " " << scale;
+        };
+        EXPECT_EQ(bits(scalar.px), bits(vector.px)) << at();
+        EXPECT_EQ(bits(scalar.py), bits(vector.py)) << at();
+        EXPECT_EQ(scalar.still, vector.still) << at();
       }
 }
 
