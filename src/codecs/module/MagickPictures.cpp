@@ -144,7 +144,9 @@ int WebpExifOrientation(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < kRiffHeader ||
       std::string_view(reinterpret_cast<const char*>(bytes.data()) + 8, 4) != "WEBP")
     return 0;
-  for (std::size_t at = kRiffHeader; bytes.size() - at >= kChunkHeader;) {
+  // A chunk of odd length is followed by a padding byte, which a damaged file
+  // may leave out: its next chunk would start past the end.
+  for (std::size_t at = kRiffHeader; bytes.size() >= at + kChunkHeader;) {
     const std::uint8_t* chunk = bytes.data() + at;
     const std::size_t length =
         std::size_t{chunk[4]} | chunk[5] << 8 | chunk[6] << 16 | std::size_t{chunk[7]} << 24;
