@@ -57,23 +57,42 @@ WarpModel Mirror(int tag, bool smooth) {
   return m;
 }
 
-// The places the renderer samples, (x + dx, y + dy), as OpenCV's float maps.
+// The places the renderer samples, (x + dx, y + dy), as OpenCV's float maps:
+// each mirror's own displacement, so that both sides sample the same places.
+constexpr int kSquare = kFaceSize * kFaceSize;
 void BuildMap(const WarpModel& m, double s, double b, Rect r, cv::Mat& mapX, cv::Mat& mapY) {
   mapX.create(r.Height(), r.Width(), CV_32FC1);
   mapY.create(r.Height(), r.Width(), CV_32FC1);
   const int cx = m.CenterX(), cy = m.CenterY();
+  constexpr int kQuarter = kFaceSize * kFaceSize / 4;
   for (int y = r.top; y < r.bottom; ++y) {
     auto* outX = mapX.ptr<float>(y - r.top);
     auto* outY = mapY.ptr<float>(y - r.top);
+    const double row = static_cast<double>((y - cy) * (y - cy) - kQuarter) / kSquare * b;
     for (int x = r.left; x < r.right; ++x) {
+      const double column =
+          static_cast<double>((x - cx) * (x - cx) - kQuarter) / kFaceSize / kFaceSize * b;
       double dx = 0, dy = 0;
-      if (m.Tag() == WarpField) {
-        dx = m.ShiftX()[y * kFaceSize + x] * s;
-        dy = m.ShiftY()[y * kFaceSize + x] * s;
-      } else {
-        const double k = b / (0.0001 * ((cx - x) * (cx - x) + (cy - y) * (cy - y)) + 1);
-        dx = (cx - x) * k;
-        dy = (cy - y) * k;
+      switch (m.Tag()) {
+        case WarpField:
+          dx = m.ShiftX()[y * kFaceSize + x] * s;
+          dy = m.ShiftY()[y * kFaceSize + x] * s;
+          break;
+        case Horizontal:
+          dx = (x - cx) * row;
+          break;
+        case Vertical:
+          dy = (y - cy) * column;
+          break;
+        case Squeeze:
+          dx = (cx - x) * row;
+          dy = (cy - y) * column;
+          break;
+        default: {
+          const double k = b / (0.0001 * ((cx - x) * (cx - x) + (cy - y) * (cy - y)) + 1);
+          dx = (cx - x) * k;
+          dy = (cy - y) * k;
+        }
       }
       outX[x - r.left] = static_cast<float>(x + dx);
       outY[x - r.left] = static_cast<float>(y + dy);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <exception>
@@ -94,7 +95,7 @@ class Pool {
     {
       const std::lock_guard lock(mutex_);
       job_ = job;
-      ++generation_;
+      generation_.fetch_add(1, std::memory_order_release);
     }
     wake_.notify_all();
     job->Take();
@@ -110,24 +111,33 @@ class Pool {
   void Serve() {
     unsigned long long seen = 0;
     for (;;) {
+      // While a person drags, frames follow each other closely: a helper
+      // that has just finished looks out for the next call a little while
+      // before it sleeps, since waking it takes longer than a band.
+      const auto until = std::chrono::steady_clock::now() + kLookOut;
+      while (generation_.load(std::memory_order_acquire) == seen &&
+             std::chrono::steady_clock::now() < until)
+        std::this_thread::yield();
       std::shared_ptr<Job> job;
       {
         std::unique_lock lock(mutex_);
-        wake_.wait(lock, [&] { return stop_ || generation_ != seen; });
+        wake_.wait(lock, [&] { return stop_ || generation_.load() != seen; });
         if (stop_) return;
-        seen = generation_;
+        seen = generation_.load();
         job = job_;
       }
       if (job) job->Take();
     }
   }
 
+  static constexpr std::chrono::microseconds kLookOut{200};
+
   std::vector<std::thread> threads_;
   std::mutex calling_;  // one caller's bands at a time
   std::mutex mutex_;
   std::condition_variable wake_;
   std::shared_ptr<Job> job_;
-  unsigned long long generation_ = 0;
+  std::atomic<unsigned long long> generation_{0};
   bool stop_ = false;
 };
 

@@ -93,10 +93,18 @@ inline void LoadFourPairs(const int* face, __m128i index, __m128i& left, __m128i
 // fetched (one pixel each for the nearest pixel, the four corners for the
 // bilinear blend), the blend's weights, and which lanes sample and which
 // copy their own pixel (the others show white).
+// Where every lane that samples has fy = 0 (a row that is not displaced
+// up or down, as through the horizontal mirror) the blend is its upper half
+// alone, and where every such lane has fx = 0 its left half alone: the terms
+// left out are products with zero and additions of them, which change no bit
+// of the result (every term is a finite number of at least zero).
+enum class Blend { Full, UpperRow, LeftColumn };
+
 struct FourFetched {
   __m128i p00, p10, p01, p11;
   __m256d fx, fy;
   __m128i sampleMask, stillMask;
+  Blend blend;
 };
 
 // 64-bit lane masks narrowed to 32-bit lanes.
@@ -145,6 +153,16 @@ inline void LoadAtPlaces(const Frame& f, __m256d px, __m256d py, FourFetched& s)
   s.fy = _mm256_andnot_pd(_mm256_castsi256_pd(_mm256_cvtepi32_epi64(clampY)), fy);
   const __m128i i00 = _mm_and_si128(_mm_add_epi32(_mm_mullo_epi32(iy, width), ix), s.sampleMask);
   LoadFourPairs(face, i00, s.p00, s.p10);
+  // The lanes that do not sample count as zero: their blend is thrown away.
+  const int others = ~_mm_movemask_ps(_mm_castsi128_ps(s.sampleMask)) & 0xF;
+  const __m256d zero = _mm256_setzero_pd();
+  if ((_mm256_movemask_pd(_mm256_cmp_pd(s.fy, zero, _CMP_EQ_OQ)) | others) == 0xF) {
+    s.blend = Blend::UpperRow;
+    return;
+  }
+  s.blend = (_mm256_movemask_pd(_mm256_cmp_pd(s.fx, zero, _CMP_EQ_OQ)) | others) == 0xF
+                ? Blend::LeftColumn
+                : Blend::Full;
   LoadFourPairs(face, _mm_add_epi32(i00, width), s.p01, s.p11);
 }
 
@@ -186,21 +204,34 @@ inline void FinishFour(const Frame& f, int x, int y, const FourFetched& s, Pixel
                          -1, -1, -1, -1, -1, 14, -1, -1, -1, -1, -1, -1, -1)};
     const __m256i exponent = _mm256_set1_epi64x(0x4330000000000000);
     const __m256d twoTo52 = _mm256_set1_pd(4503599627370496.0);
-    const __m256i q00 = _mm256_broadcastsi128_si256(s.p00);
-    const __m256i q10 = _mm256_broadcastsi128_si256(s.p10);
-    const __m256i q01 = _mm256_broadcastsi128_si256(s.p01);
-    const __m256i q11 = _mm256_broadcastsi128_si256(s.p11);
+    // The corners as the blend needs them, each in both halves.
+    auto both = [](__m128i p) { return _mm256_broadcastsi128_si256(p); };
+    const __m256i q00 = both(s.p00);
+    const __m256i q10 = s.blend == Blend::LeftColumn ? q00 : both(s.p10);
+    const __m256i q01 = s.blend == Blend::UpperRow ? q00 : both(s.p01);
+    const __m256i q11 = s.blend == Blend::Full ? both(s.p11) : q00;
     __m128i c[3];
     for (int k = 0; k < 3; ++k) {
       auto channel = [&](__m256i q) {
         const __m256i biased = _mm256_or_si256(_mm256_shuffle_epi8(q, channelBytes[k]), exponent);
         return _mm256_sub_pd(_mm256_castsi256_pd(biased), twoTo52);
       };
-      const __m256d top =
-          _mm256_add_pd(_mm256_mul_pd(channel(q00), gx), _mm256_mul_pd(channel(q10), s.fx));
-      const __m256d bottom =
-          _mm256_add_pd(_mm256_mul_pd(channel(q01), gx), _mm256_mul_pd(channel(q11), s.fx));
-      const __m256d v = _mm256_add_pd(_mm256_mul_pd(top, gy), _mm256_mul_pd(bottom, s.fy));
+      __m256d v;
+      switch (s.blend) {
+        case Blend::UpperRow:
+          v = _mm256_add_pd(_mm256_mul_pd(channel(q00), gx), _mm256_mul_pd(channel(q10), s.fx));
+          break;
+        case Blend::LeftColumn:
+          v = _mm256_add_pd(_mm256_mul_pd(channel(q00), gy), _mm256_mul_pd(channel(q01), s.fy));
+          break;
+        default: {
+          const __m256d top =
+              _mm256_add_pd(_mm256_mul_pd(channel(q00), gx), _mm256_mul_pd(channel(q10), s.fx));
+          const __m256d bottom =
+              _mm256_add_pd(_mm256_mul_pd(channel(q01), gx), _mm256_mul_pd(channel(q11), s.fx));
+          v = _mm256_add_pd(_mm256_mul_pd(top, gy), _mm256_mul_pd(bottom, s.fy));
+        }
+      }
       c[k] = _mm256_cvttpd_epi32(v);
     }
     // Every channel lies in 0..255 (a mix of bytes with weights adding up to
@@ -216,6 +247,27 @@ inline void FinishFour(const Frame& f, int x, int y, const FourFetched& s, Pixel
   result = _mm_blendv_epi8(result, copied, s.stillMask);
   _mm_storeu_si128(reinterpret_cast<__m128i*>(out), result);
 }
+#endif
+
+#if defined(__AVX2__)
+// The radial mirror's displacement of four columns, given ox = cx - x and
+// its square: k = b / (0.0001 (ox^2 + oy^2) + 1), then (ox k, oy k).
+class RadialFour {
+ public:
+  RadialFour(double oy, double b)
+      : oy_(_mm256_set1_pd(oy)), oy2_(_mm256_set1_pd(oy * oy)), b_(_mm256_set1_pd(b)) {}
+
+  void operator()(__m256d ox, __m256d ox2, __m256d& dx, __m256d& dy) const {
+    const __m256d sum = _mm256_add_pd(ox2, oy2_);
+    const __m256d k = _mm256_div_pd(
+        b_, _mm256_add_pd(_mm256_mul_pd(_mm256_set1_pd(0.0001), sum), _mm256_set1_pd(1.0)));
+    dx = _mm256_mul_pd(ox, k);
+    dy = _mm256_mul_pd(oy_, k);
+  }
+
+ private:
+  __m256d oy_, oy2_, b_;
+};
 #endif
 
 // Samples one row from the displacements of its columns left..right-1. The
@@ -292,13 +344,26 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
           dy[x] = (y - cy) * column[x];
         }
         break;
-      case Radial:
-        for (int x = r.left; x < r.right; ++x) {
+      case Radial: {
+        int x = r.left;
+#if defined(__AVX2__)
+        // The squares and sums are of whole numbers, exact in doubles as in ints.
+        const RadialFour radial(cy - y, b);
+        for (; x + 4 <= r.right; x += 4) {
+          const __m256d ox = _mm256_sub_pd(_mm256_set1_pd(cx - x), _mm256_set_pd(3, 2, 1, 0));
+          __m256d shiftX, shiftY;
+          radial(ox, _mm256_mul_pd(ox, ox), shiftX, shiftY);
+          _mm256_storeu_pd(dx.data() + x, shiftX);
+          _mm256_storeu_pd(dy.data() + x, shiftY);
+        }
+#endif
+        for (; x < r.right; ++x) {
           const double k = b / (0.0001 * ((cx - x) * (cx - x) + (cy - y) * (cy - y)) + 1);
           dx[x] = (cx - x) * k;
           dy[x] = (cy - y) * k;
         }
         break;
+      }
       case Squeeze:
         for (int x = r.left; x < r.right; ++x) {
           dx[x] = (cx - x) * row;
@@ -358,14 +423,12 @@ inline void RadialPlaces(const RadialRow& r, int n) {
   const double oy2 = r.oy * r.oy;
   int i = 0;
 #if defined(__AVX2__)
-  const __m256d vOy2 = _mm256_set1_pd(oy2), vOy = _mm256_set1_pd(r.oy), vB = _mm256_set1_pd(r.b);
-  const __m256d tenThousandth = _mm256_set1_pd(0.0001), one = _mm256_set1_pd(1.0);
+  const RadialFour radial(r.oy, r.b);
   const StorePlaces store(r.row);
   for (; i + 4 <= n; i += 4) {
-    const __m256d ox = _mm256_loadu_pd(r.ox + i);
-    const __m256d sum = _mm256_add_pd(_mm256_loadu_pd(r.ox2 + i), vOy2);
-    const __m256d k = _mm256_div_pd(vB, _mm256_add_pd(_mm256_mul_pd(tenThousandth, sum), one));
-    store(i, _mm256_mul_pd(ox, k), _mm256_mul_pd(vOy, k));
+    __m256d dx, dy;
+    radial(_mm256_loadu_pd(r.ox + i), _mm256_loadu_pd(r.ox2 + i), dx, dy);
+    store(i, dx, dy);
   }
 #endif
   for (; i < n; ++i) {

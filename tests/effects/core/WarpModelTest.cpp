@@ -304,6 +304,17 @@ TEST(RenderKernels, SamplingAtPlacesAgreesBitForBit) {
   render::SamplePlacesAvx2(picture, px.data(), py.data(), static_cast<int>(px.size()),
                            vector.data());
   EXPECT_EQ(scalar, vector);
+  // Runs of places on whole rows or whole columns, which the vector kernel
+  // blends by halves, next to runs that are neither.
+  for (std::size_t i = 0; i < px.size(); ++i) {
+    if (i % 12 < 4) py[i] = std::floor(py[i]);
+    if (i % 12 >= 4 && i % 12 < 8) px[i] = std::floor(px[i]);
+  }
+  render::SamplePlacesBaseline(picture, px.data(), py.data(), static_cast<int>(px.size()),
+                               scalar.data());
+  render::SamplePlacesAvx2(picture, px.data(), py.data(), static_cast<int>(px.size()),
+                           vector.data());
+  EXPECT_EQ(scalar, vector);
 }
 
 // Where one run of a places kernel writes, and the row of the full-size
