@@ -249,18 +249,22 @@ TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
     sx[i] = pick < 10 ? specials[pick] : spread(random);
     sy[i] = random() % 3 == 0 ? 0.0 : spread(random);
   }
-  for (int tag = 0; tag <= Squeeze; ++tag)
-    for (bool smooth : {true, false})
-      for (double strength : {1.0, -1.0, 0.37}) {
-        Bitmap scalarView(kFaceSize, kFaceSize), vectorView(kFaceSize, kFaceSize);
-        const render::Frame a{face, scalarView, kFaceSize, kFaceSize, smooth,   90,
-                              200,  strength,   strength,  sx.data(), sy.data()};
-        const render::Frame b{face, vectorView, kFaceSize, kFaceSize, smooth,   90,
-                              200,  strength,   strength,  sx.data(), sy.data()};
-        render::RenderRectBaseline(a, tag, {3, 1, 317, 320});
-        render::RenderRectAvx2(b, tag, {3, 1, 317, 320});
-        ASSERT_EQ(scalarView, vectorView) << "tag " << tag << " smooth " << smooth;
-      }
+  // Centres inside the picture and beyond either side of it.
+  const int centres[][2] = {{90, 200}, {-37, 350}, {330, -5}};
+  for (const auto& [cx, cy] : centres)
+    for (int tag = 0; tag <= Squeeze; ++tag)
+      for (bool smooth : {true, false})
+        for (double strength : {1.0, -1.0, 0.37}) {
+          Bitmap scalarView(kFaceSize, kFaceSize), vectorView(kFaceSize, kFaceSize);
+          const render::Frame a{face, scalarView, kFaceSize, kFaceSize, smooth,   cx,
+                                cy,   strength,   strength,  sx.data(), sy.data()};
+          const render::Frame b{face, vectorView, kFaceSize, kFaceSize, smooth,   cx,
+                                cy,   strength,   strength,  sx.data(), sy.data()};
+          render::RenderRectBaseline(a, tag, {3, 1, 317, 320});
+          render::RenderRectAvx2(b, tag, {3, 1, 317, 320});
+          ASSERT_EQ(scalarView, vectorView)
+              << "tag " << tag << " smooth " << smooth << " centre " << cx << ", " << cy;
+        }
   // At a scale of one the field is sampled as it stands; doubled and scaled
   // by a half it must show exactly the same pixels.
   std::vector<double> sx2 = sx, sy2 = sy;
