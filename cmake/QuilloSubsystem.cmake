@@ -67,7 +67,7 @@ endfunction()
 # A vector kernel's two builds in target, chosen at run time (base/Cpu.h): the
 # baseline source, and the AVX2 source, compiled with -mavx2 on x86-64 and as
 # another baseline build elsewhere. Both optimised fully whatever the build
-# type. The AVX2 object is listed in QUILLO_AVX2_OBJECTS (one generator
+# type. The vector objects are listed in QUILLO_AVX2_OBJECTS (one generator
 # expression each), whose symbols the lint test checks (tests/lint).
 function(quillo_kernel_pair target baseline avx2)
   set_source_files_properties(${baseline} PROPERTIES COMPILE_OPTIONS "-O3")
@@ -76,7 +76,29 @@ function(quillo_kernel_pair target baseline avx2)
   else()
     set_source_files_properties(${avx2} PROPERTIES COMPILE_OPTIONS "-O3")
   endif()
-  get_filename_component(name ${avx2} NAME)
+  quillo_list_vector_object(${target} ${avx2})
+endfunction()
+
+# A third build of some kernels for AVX-512, with the extensions base/Cpu.h
+# checks for (which bring FMA: the project's -ffp-contract=off keeps products
+# and sums apart, as the other builds round them). GCC 12 warns of the
+# "undefined" vectors inside its own AVX-512 headers as maybe uninitialised.
+function(quillo_kernel_avx512 target source)
+  if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
+    set(options -mavx2 -mavx512f -mavx512bw -mavx512dq -mavx512vl -mavx512vbmi -O3)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+      list(APPEND options -Wno-maybe-uninitialized)
+    endif()
+    set_source_files_properties(${source} PROPERTIES COMPILE_OPTIONS "${options}")
+  else()
+    set_source_files_properties(${source} PROPERTIES COMPILE_OPTIONS "-O3")
+  endif()
+  quillo_list_vector_object(${target} ${source})
+endfunction()
+
+# Lists a vector build's object for the lint test of its symbols.
+function(quillo_list_vector_object target source)
+  get_filename_component(name ${source} NAME)
   string(REPLACE "." "[.]" pattern "/${name}")
   set_property(GLOBAL APPEND PROPERTY QUILLO_AVX2_OBJECTS
                "$<FILTER:$<TARGET_OBJECTS:${target}>,INCLUDE,${pattern}[.]o(bj)?$>")

@@ -1,12 +1,13 @@
 #!/bin/bash
 # tests/lint/kernel_symbols.sh OBJECT...
-# The objects of the AVX2 kernels (the *Avx2.cpp of quillo_kernel_pair) may
-# define, beyond their local symbols, only their entry points (functions whose
-# names end in Avx2) and weak data (the reference to the C++ personality
-# routine; a header's inline constant, which unoptimised builds emit). A weak
-# function there is library or header code instantiated out of line: the
-# linker keeps one copy for the whole program, which may be the AVX2 one, and
-# a baseline caller then runs AVX2 instructions. Any other global definition
+# The objects of the vector kernels (the *Avx2.cpp of quillo_kernel_pair, the
+# *Avx512.cpp of quillo_kernel_avx512) may define, beyond their local symbols,
+# only their entry points (functions whose names end in Avx2 or Avx512) and
+# weak data (the reference to the C++ personality routine; a header's inline
+# constant, which unoptimised builds emit). A weak function there is library
+# or header code instantiated out of line: the linker keeps one copy for the
+# whole program, which may be the vector one, and a baseline caller then runs
+# vector instructions. Any other global definition
 # would be shared with the baseline build in the same way.
 set -euo pipefail
 if [ $# -eq 0 ]; then
@@ -27,15 +28,15 @@ for object in "$@"; do
         what="a weak function"
         ;;
       T | i)
-        [[ "$name" =~ ^[^\(]*Avx2\( ]] && continue
-        what="a global function that is not a kernel entry point (named ...Avx2)"
+        [[ "$name" =~ ^[^\(]*Avx(2|512)\( ]] && continue
+        what="a global function that is not a kernel entry point (named ...Avx2 or ...Avx512)"
         ;;
       [A-Z])
         what="a global definition"
         ;;
       *) continue ;;
     esac
-    echo "$object: $what in an AVX2 kernel's object: $type $name"
+    echo "$object: $what in a vector kernel's object: $type $name"
     status=1
   done < <(nm -C --defined-only "$object")
 done

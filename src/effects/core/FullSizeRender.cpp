@@ -74,7 +74,8 @@ void RenderFullSizeInto(const WarpModel& model, const Bitmap& photo, double s, d
     return ((gx - cx) * (gx - cx) - kQuarter) / kFaceSize / kFaceSize * b;
   };
 
-  const auto sample = ForThisProcessor(render::SamplePlacesBaseline, render::SamplePlacesAvx2);
+  const auto sample = ForThisProcessor(render::SamplePlacesBaseline, render::SamplePlacesAvx2,
+                                       render::SamplePlacesAvx512);
   const auto radial = ForThisProcessor(render::RadialPlacesBaseline, render::RadialPlacesAvx2);
   const auto field = ForThisProcessor(render::FieldPlacesBaseline, render::FieldPlacesAvx2);
   // The grid's columns, the same for every row.

@@ -1,9 +1,9 @@
 #pragma once
 // The per-row kernels of the mirror window: the renderer and the warp
 // brush, each built for the baseline instruction set and for AVX2 and chosen
-// at run time (base/Cpu.h). Both give bit-identical pixels: every lane of a
-// vector performs the same IEEE operations, in the same order, as the scalar
-// code.
+// at run time (base/Cpu.h); the two that sample pictures are built for
+// AVX-512 too. All give bit-identical pixels: every lane of a vector performs
+// the same IEEE operations, in the same order, as the scalar code.
 #include <vector>
 
 #include "base/Bitmap.h"
@@ -27,6 +27,7 @@ struct Frame {
 // Renders rows top..bottom-1, columns left..right-1 (inside the picture).
 void RenderRectBaseline(const Frame& f, int tag, Rect r);
 void RenderRectAvx2(const Frame& f, int tag, Rect r);
+void RenderRectAvx512(const Frame& f, int tag, Rect r);
 
 // One row of the full-size render (FullSizeRender.h), as both places
 // kernels take it: the grid row gy and the grid columns gx[i], and how the
@@ -83,6 +84,8 @@ void FieldPlacesAvx2(const FieldRow& row, int n);
 void SamplePlacesBaseline(const Bitmap& picture, const double* px, const double* py, int n,
                           Pixel* out);
 void SamplePlacesAvx2(const Bitmap& picture, const double* px, const double* py, int n, Pixel* out);
+void SamplePlacesAvx512(const Bitmap& picture, const double* px, const double* py, int n,
+                        Pixel* out);
 
 // One step of the warp brush: within distance r of (x, y) the field moves by
 // -step x (1 - distance / r) x strength. cone holds 1 - distance / r for

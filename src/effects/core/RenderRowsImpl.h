@@ -2,6 +2,7 @@
 // Body of the row kernels, included by one source file per instruction set.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "MirrorKind.h"
@@ -270,6 +271,157 @@ class RadialFour {
 };
 #endif
 
+#if defined(__AVX512F__) && defined(__AVX512BW__) && defined(__AVX512DQ__) && \
+    defined(__AVX512VL__) && defined(__AVX512VBMI__)
+#define QUILLO_RENDER_EIGHT 1
+// The same two stages for eight pixels at a time, on processors with
+// AVX-512: the lanes perform the four-pixel kernel's operations, so the
+// pixels are the same.
+struct EightFetched {
+  __m256i p00, p10, p01, p11;
+  __m512d fx, fy;
+  __mmask8 sample, still;
+  Blend blend;
+};
+
+// Whether the lanes of mask cover all eight.
+inline bool AllEight(unsigned mask) {
+  return (mask & 0xFFu) == 0xFFu;
+}
+
+// The pixel at each lane's index, and (LoadEightPairs) also its right-hand
+// neighbour: plain loads, as LoadFour.
+inline __m256i LoadEight(const int* face, __m256i index) {
+  alignas(32) int i[8];
+  _mm256_store_si256(reinterpret_cast<__m256i*>(i), index);
+  return _mm256_setr_epi32(face[i[0]], face[i[1]], face[i[2]], face[i[3]], face[i[4]], face[i[5]],
+                           face[i[6]], face[i[7]]);
+}
+
+inline void LoadEightPairs(const int* face, __m256i index, __m256i& left, __m256i& right) {
+  alignas(32) int i[8];
+  _mm256_store_si256(reinterpret_cast<__m256i*>(i), index);
+  auto pair = [face](int at) {
+    long long both;
+    std::memcpy(&both, face + at, sizeof both);
+    return both;
+  };
+  const __m512i pairs = _mm512_setr_epi64(pair(i[0]), pair(i[1]), pair(i[2]), pair(i[3]),
+                                          pair(i[4]), pair(i[5]), pair(i[6]), pair(i[7]));
+  left = _mm512_cvtepi64_epi32(pairs);
+  right = _mm512_cvtepi64_epi32(_mm512_srli_epi64(pairs, 32));
+}
+
+// Which places lie inside the picture, as Inside.
+inline __mmask8 InsideEight(const Frame& f, __m512d px, __m512d py) {
+  const __m512d zero = _mm512_setzero_pd();
+  __mmask8 m = _mm512_cmp_pd_mask(px, zero, _CMP_GE_OQ);
+  m = _mm512_mask_cmp_pd_mask(m, px, _mm512_set1_pd(f.w - 1), _CMP_LE_OQ);
+  m = _mm512_mask_cmp_pd_mask(m, py, zero, _CMP_GE_OQ);
+  return _mm512_mask_cmp_pd_mask(m, py, _mm512_set1_pd(f.h - 1), _CMP_LE_OQ);
+}
+
+// The loads for eight places once s.sample is known, as LoadAtPlaces.
+inline void LoadAtPlacesEight(const Frame& f, __m512d px, __m512d py, EightFetched& s) {
+  const auto* face = reinterpret_cast<const int*>(f.face.Data());
+  const __m256i width = _mm256_set1_epi32(f.w);
+  if (!f.smooth) {
+    const __m512d half = _mm512_set1_pd(0.499);
+    const __m256i ix = _mm512_cvttpd_epi32(_mm512_add_pd(px, half));
+    const __m256i iy = _mm512_cvttpd_epi32(_mm512_add_pd(py, half));
+    s.p00 = LoadEight(face, _mm256_maskz_mov_epi32(
+                                s.sample, _mm256_add_epi32(_mm256_mullo_epi32(iy, width), ix)));
+    return;
+  }
+  __m256i ix = _mm512_cvttpd_epi32(px);
+  __m256i iy = _mm512_cvttpd_epi32(py);
+  const __m512d zero = _mm512_setzero_pd();
+  const __m512d fx = _mm512_sub_pd(px, _mm512_cvtepi32_pd(ix));
+  const __m512d fy = _mm512_sub_pd(py, _mm512_cvtepi32_pd(iy));
+  const __m256i lastX = _mm256_set1_epi32(f.w - 2);
+  const __m256i lastY = _mm256_set1_epi32(f.h - 2);
+  const __mmask8 clampX = _mm256_cmpge_epi32_mask(ix, lastX);
+  const __mmask8 clampY = _mm256_cmpge_epi32_mask(iy, lastY);
+  ix = _mm256_mask_mov_epi32(ix, clampX, lastX);
+  iy = _mm256_mask_mov_epi32(iy, clampY, lastY);
+  s.fx = _mm512_mask_mov_pd(fx, clampX, zero);
+  s.fy = _mm512_mask_mov_pd(fy, clampY, zero);
+  const __m256i i00 =
+      _mm256_maskz_mov_epi32(s.sample, _mm256_add_epi32(_mm256_mullo_epi32(iy, width), ix));
+  LoadEightPairs(face, i00, s.p00, s.p10);
+  // The lanes that do not sample count as zero: their blend is thrown away.
+  const unsigned others = ~static_cast<unsigned>(s.sample);
+  if (AllEight(_mm512_cmp_pd_mask(s.fy, zero, _CMP_EQ_OQ) | others)) {
+    s.blend = Blend::UpperRow;
+    return;
+  }
+  s.blend = AllEight(_mm512_cmp_pd_mask(s.fx, zero, _CMP_EQ_OQ) | others) ? Blend::LeftColumn
+                                                                           : Blend::Full;
+  LoadEightPairs(face, _mm256_add_epi32(i00, width), s.p01, s.p11);
+}
+
+// The first stage for eight pixels from column x, as FetchFour.
+inline void FetchEight(const Frame& f, int x, int y, const double* dxs, const double* dys,
+                       EightFetched& s) {
+  const __m512d dx = _mm512_loadu_pd(dxs);
+  const __m512d dy = _mm512_loadu_pd(dys);
+  const __m512d zero = _mm512_setzero_pd();
+  const __m512d xs = _mm512_add_pd(_mm512_set1_pd(x), _mm512_setr_pd(0, 1, 2, 3, 4, 5, 6, 7));
+  const __m512d px = _mm512_add_pd(xs, dx);
+  const __m512d py = _mm512_add_pd(_mm512_set1_pd(y), dy);
+  s.still = _mm512_mask_cmp_pd_mask(_mm512_cmp_pd_mask(dx, zero, _CMP_EQ_OQ), dy, zero,
+                                    _CMP_EQ_OQ);
+  s.sample = static_cast<__mmask8>(InsideEight(f, px, py) & ~s.still);
+  LoadAtPlacesEight(f, px, py, s);
+}
+
+// The second stage, as FinishFour. A channel's bytes go straight into the
+// low ends of 64-bit lanes by one byte permutation, whose integers convert
+// to doubles exactly.
+inline void FinishEight(const Frame& f, int x, int y, const EightFetched& s, Pixel* out) {
+  __m256i result = s.p00;
+  if (f.smooth) {
+    const __m512d one = _mm512_set1_pd(1.0);
+    const __m512d gx = _mm512_sub_pd(one, s.fx);
+    const __m512d gy = _mm512_sub_pd(one, s.fy);
+    constexpr __mmask64 kLowBytes = 0x0101010101010101ull;
+    const __m512i firstBytes = _mm512_setr_epi64(0, 4, 8, 12, 16, 20, 24, 28);
+    __m256i c[3];
+    for (int k = 0; k < 3; ++k) {
+      const __m512i bytes = _mm512_add_epi64(firstBytes, _mm512_set1_epi64(k));
+      auto channel = [&](__m256i p) {
+        return _mm512_cvtepi64_pd(
+            _mm512_maskz_permutexvar_epi8(kLowBytes, bytes, _mm512_castsi256_si512(p)));
+      };
+      __m512d v;
+      switch (s.blend) {
+        case Blend::UpperRow:
+          v = _mm512_add_pd(_mm512_mul_pd(channel(s.p00), gx), _mm512_mul_pd(channel(s.p10), s.fx));
+          break;
+        case Blend::LeftColumn:
+          v = _mm512_add_pd(_mm512_mul_pd(channel(s.p00), gy), _mm512_mul_pd(channel(s.p01), s.fy));
+          break;
+        default: {
+          const __m512d top =
+              _mm512_add_pd(_mm512_mul_pd(channel(s.p00), gx), _mm512_mul_pd(channel(s.p10), s.fx));
+          const __m512d bottom =
+              _mm512_add_pd(_mm512_mul_pd(channel(s.p01), gx), _mm512_mul_pd(channel(s.p11), s.fx));
+          v = _mm512_add_pd(_mm512_mul_pd(top, gy), _mm512_mul_pd(bottom, s.fy));
+        }
+      }
+      c[k] = _mm512_cvttpd_epi32(v);
+    }
+    // Every channel lies in 0..255, as in FinishFour.
+    result = _mm256_or_si256(_mm256_or_si256(c[0], _mm256_slli_epi32(c[1], 8)),
+                             _mm256_slli_epi32(c[2], 16));
+  }
+  result = _mm256_mask_mov_epi32(_mm256_set1_epi32(-1), s.sample, result);
+  const auto* face = reinterpret_cast<const int*>(f.face.Data());
+  result = _mm256_mask_loadu_epi32(result, s.still, face + (y * f.w + x));
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), result);
+}
+#endif
+
 // Samples one row from the displacements of its columns left..right-1. The
 // vector kernel works in chunks: first every place and load of the chunk,
 // then every blend, so that the blends' long chains of dependent operations
@@ -278,6 +430,21 @@ inline void SampleRow(const Frame& f, int y, int left, int right, const double* 
                       const double* dy) {
   Pixel* out = f.view.Row(y);
   int x = left;
+#if defined(QUILLO_RENDER_EIGHT)
+  {
+    constexpr int kChunk = 8;  // groups of eight pixels
+    EightFetched fetched[kChunk];
+    while (x + 8 <= right) {
+      const int groups = std::min(kChunk, (right - x) / 8);
+      for (int g = 0; g < groups; ++g) {
+        const int at = x + 8 * g;
+        FetchEight(f, at, y, dx + at, dy + at, fetched[g]);
+      }
+      for (int g = 0; g < groups; ++g) FinishEight(f, x + 8 * g, y, fetched[g], out + x + 8 * g);
+      x += 8 * groups;
+    }
+  }
+#endif
 #if defined(__AVX2__)
   constexpr int kChunk = 16;  // groups of four pixels
   FourFetched fetched[kChunk];
@@ -509,6 +676,24 @@ inline void SamplePlaces(const Bitmap& picture, const double* pxs, const double*
     Bitmap unused;
     const Frame f{picture, unused, w, h, true, 0, 0, 0, 0, nullptr, nullptr};
     // In chunks, as SampleRow: the loads of a chunk first, then its blends.
+#if defined(QUILLO_RENDER_EIGHT)
+    {
+      constexpr int kChunk = 8;  // groups of eight pixels
+      EightFetched fetched[kChunk];
+      while (i + 8 <= n) {
+        const int groups = std::min(kChunk, (n - i) / 8);
+        for (int g = 0; g < groups; ++g) {
+          const __m512d px = _mm512_loadu_pd(pxs + i + 8 * g);
+          const __m512d py = _mm512_loadu_pd(pys + i + 8 * g);
+          fetched[g].sample = InsideEight(f, px, py);
+          fetched[g].still = 0;
+          LoadAtPlacesEight(f, px, py, fetched[g]);
+        }
+        for (int g = 0; g < groups; ++g) FinishEight(f, 0, 0, fetched[g], out + i + 8 * g);
+        i += 8 * groups;
+      }
+    }
+#endif
     constexpr int kChunk = 16;  // groups of four pixels
     FourFetched fetched[kChunk];
     while (i + 4 <= n) {

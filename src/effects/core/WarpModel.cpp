@@ -75,7 +75,8 @@ void WarpModel::RenderDistorted(Rect rect, SliderOrValue warpScale, SliderOrValu
 
   const render::Frame frame{face_,          view_,         w, h, smooth_, centerX_, centerY_, s, b,
                             shiftX_.data(), shiftY_.data()};
-  const auto kernel = ForThisProcessor(render::RenderRectBaseline, render::RenderRectAvx2);
+  const auto kernel = ForThisProcessor(render::RenderRectBaseline, render::RenderRectAvx2,
+                                       render::RenderRectAvx512);
   // A whole view is shared out in bands of rows; a small rectangle, such as
   // the brush's square, is quicker done here than handed over.
   if (static_cast<long long>(r.Width()) * r.Height() < kBandedArea) {

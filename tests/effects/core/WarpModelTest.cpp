@@ -7,6 +7,8 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "base/Cpu.h"
 #include "base/Error.h"
@@ -234,9 +236,19 @@ TEST(SetFacePicture, LeavesNothingOfThePreviousFaceBelowTheWindow) {
 namespace quillo {
 namespace {
 
+// The vector builds of the renderer this processor runs, by name.
+template <class Kernel>
+std::vector<std::pair<const char*, Kernel>> VectorBuilds(Kernel avx2, Kernel avx512) {
+  std::vector<std::pair<const char*, Kernel>> builds;
+  if (HasAvx2()) builds.emplace_back("AVX2", avx2);
+  if (HasAvx512()) builds.emplace_back("AVX-512", avx512);
+  return builds;
+}
+
 // The vector kernels must give exactly the pixels of the scalar ones.
 TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
   if (!HasAvx2()) GTEST_SKIP() << "no AVX2 on this processor";
+  const auto builds = VectorBuilds(render::RenderRectAvx2, render::RenderRectAvx512);
   std::mt19937 random(7);
   const Bitmap face = Pattern();
   std::vector<double> sx(kFaceSize * kFaceSize), sy(sx.size());
@@ -261,9 +273,11 @@ TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
           const render::Frame b{face, vectorView, kFaceSize, kFaceSize, smooth,   cx,
                                 cy,   strength,   strength,  sx.data(), sy.data()};
           render::RenderRectBaseline(a, tag, {3, 1, 317, 320});
-          render::RenderRectAvx2(b, tag, {3, 1, 317, 320});
-          ASSERT_EQ(scalarView, vectorView)
-              << "tag " << tag << " smooth " << smooth << " centre " << cx << ", " << cy;
+          for (const auto& [name, kernel] : builds) {
+            kernel(b, tag, {3, 1, 317, 320});
+            ASSERT_EQ(scalarView, vectorView) << name << " tag " << tag << " smooth " << smooth
+                                              << " centre " << cx << ", " << cy;
+          }
         }
   // At a scale of one the field is sampled as it stands; doubled and scaled
   // by a half it must show exactly the same pixels.
@@ -302,23 +316,26 @@ TEST(RenderKernels, SamplingAtPlacesAgreesBitForBit) {
     px[i] = random() % 6 == 0 ? specials[random() % 10] : spread(random);
     py[i] = random() % 6 == 0 ? specials[random() % 10] : spread(random) * 0.6;
   }
-  std::vector<Pixel> scalar(px.size()), vector(px.size());
-  render::SamplePlacesBaseline(picture, px.data(), py.data(), static_cast<int>(px.size()),
-                               scalar.data());
-  render::SamplePlacesAvx2(picture, px.data(), py.data(), static_cast<int>(px.size()),
-                           vector.data());
-  EXPECT_EQ(scalar, vector);
-  // Runs of places on whole rows or whole columns, which the vector kernel
-  // blends by halves, next to runs that are neither.
+  const int n = static_cast<int>(px.size());
+  auto agree = [&](const char* what) {
+    std::vector<Pixel> scalar(px.size());
+    render::SamplePlacesBaseline(picture, px.data(), py.data(), n, scalar.data());
+    for (const auto& [name, kernel] :
+         VectorBuilds(render::SamplePlacesAvx2, render::SamplePlacesAvx512)) {
+      std::vector<Pixel> vector(px.size());
+      kernel(picture, px.data(), py.data(), n, vector.data());
+      EXPECT_EQ(scalar, vector) << name << ", " << what;
+    }
+  };
+  agree("places anywhere");
+  // Runs of places on whole rows or whole columns, which the vector kernels
+  // blend by halves, next to runs that are neither, in groups of four and
+  // of eight.
   for (std::size_t i = 0; i < px.size(); ++i) {
-    if (i % 12 < 4) py[i] = std::floor(py[i]);
+    if (i % 12 < 4 || i % 24 >= 16) py[i] = std::floor(py[i]);
     if (i % 12 >= 4 && i % 12 < 8) px[i] = std::floor(px[i]);
   }
-  render::SamplePlacesBaseline(picture, px.data(), py.data(), static_cast<int>(px.size()),
-                               scalar.data());
-  render::SamplePlacesAvx2(picture, px.data(), py.data(), static_cast<int>(px.size()),
-                           vector.data());
-  EXPECT_EQ(scalar, vector);
+  agree("places on whole rows or columns");
 }
 
 // Where one run of a places kernel writes, and the row of the full-size
