@@ -356,7 +356,7 @@ inline void LoadAtPlacesEight(const Frame& f, __m512d px, __m512d py, EightFetch
     return;
   }
   s.blend = AllEight(_mm512_cmp_pd_mask(s.fx, zero, _CMP_EQ_OQ) | others) ? Blend::LeftColumn
-                                                                           : Blend::Full;
+                                                                          : Blend::Full;
   LoadEightPairs(face, _mm256_add_epi32(i00, width), s.p01, s.p11);
 }
 
@@ -369,8 +369,7 @@ inline void FetchEight(const Frame& f, int x, int y, const double* dxs, const do
   const __m512d xs = _mm512_add_pd(_mm512_set1_pd(x), _mm512_setr_pd(0, 1, 2, 3, 4, 5, 6, 7));
   const __m512d px = _mm512_add_pd(xs, dx);
   const __m512d py = _mm512_add_pd(_mm512_set1_pd(y), dy);
-  s.still = _mm512_mask_cmp_pd_mask(_mm512_cmp_pd_mask(dx, zero, _CMP_EQ_OQ), dy, zero,
-                                    _CMP_EQ_OQ);
+  s.still = _mm512_mask_cmp_pd_mask(_mm512_cmp_pd_mask(dx, zero, _CMP_EQ_OQ), dy, zero, _CMP_EQ_OQ);
   s.sample = static_cast<__mmask8>(InsideEight(f, px, py) & ~s.still);
   LoadAtPlacesEight(f, px, py, s);
 }

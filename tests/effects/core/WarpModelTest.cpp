@@ -275,8 +275,8 @@ TEST(RenderKernels, VectorAndScalarAgreeBitForBit) {
           render::RenderRectBaseline(a, tag, {3, 1, 317, 320});
           for (const auto& [name, kernel] : builds) {
             kernel(b, tag, {3, 1, 317, 320});
-            ASSERT_EQ(scalarView, vectorView) << name << " tag " << tag << " smooth " << smooth
-                                              << " centre " << cx << ", " << cy;
+            ASSERT_EQ(scalarView, vectorView)
+                << name << " tag " << tag << " smooth " << smooth << " centre " << cx << ", " << cy;
           }
         }
   // At a scale of one the field is sampled as it stands; doubled and scaled
