@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "RenderRows.h"
@@ -46,6 +47,50 @@ Between On(double g) {
   const int node = static_cast<int>(g);
   return {node, node < last ? 1 : 0, g - node};
 }
+
+// The rows of nodes blended across the photo's columns that the current
+// photo row lies between, kept while the next rows lie between them too.
+class AcrossRows {
+ public:
+  AcrossRows(const double* shiftX, const double* shiftY, const std::vector<int>& nodes,
+             const std::vector<int>& rights, const std::vector<double>& fractions)
+      : shiftX_(shiftX), shiftY_(shiftY), nodes_(nodes), rights_(rights), fractions_(fractions) {}
+
+  // The rows of nodes above and below (which may be the same row).
+  std::pair<const render::FieldAcross*, const render::FieldAcross*> Between(int above, int below) {
+    Slot* a = Find(above);
+    if (!a) a = Fill(Other(Find(below)), above);
+    Slot* b = Find(below);
+    if (!b) b = Fill(Other(a), below);
+    return {&a->across, &b->across};
+  }
+
+ private:
+  struct Slot {
+    int row = -1;
+    render::FieldAcross across;
+  };
+
+  Slot* Find(int row) {
+    for (Slot& slot : slots_)
+      if (slot.row == row) return &slot;
+    return nullptr;
+  }
+  Slot* Other(const Slot* keep) { return keep == &slots_[0] ? &slots_[1] : &slots_[0]; }
+  Slot* Fill(Slot* slot, int row) {
+    render::BlendFieldAcross(shiftX_, shiftY_, kFaceSize, row, nodes_.data(), rights_.data(),
+                             fractions_.data(), static_cast<int>(nodes_.size()), slot->across);
+    slot->row = row;
+    return slot;
+  }
+
+  const double* shiftX_;
+  const double* shiftY_;
+  const std::vector<int>& nodes_;
+  const std::vector<int>& rights_;
+  const std::vector<double>& fractions_;
+  Slot slots_[2];
+};
 
 }  // namespace
 
@@ -100,6 +145,7 @@ void RenderFullSizeInto(const WarpModel& model, const Bitmap& photo, double s, d
     // The places of one row in the photo, and which of its pixels stay put.
     std::vector<double> pxs(static_cast<std::size_t>(W)), pys(pxs.size());
     std::vector<unsigned char> still(pxs.size());
+    AcrossRows across(shiftX, shiftY, nodes, rights, fractions);
     for (int Y = top; Y < bottom; ++Y) {
       const double gy = ay.Grid(Y);
       const double row = ((gy - cy) * (gy - cy) - kQuarter) / kSquare * b;
@@ -118,9 +164,8 @@ void RenderFullSizeInto(const WarpModel& model, const Bitmap& photo, double s, d
       if (tag == Radial) {
         radial({places, oxs.data(), ox2s.data(), cy - gy, b}, W);
       } else if (tag == WarpField) {
-        field({places, nodes.data(), rights.data(), fractions.data(), shiftX, shiftY, kFaceSize,
-               fieldRow.node, fieldRow.next, fieldRow.fraction, s},
-              W);
+        const auto [above, below] = across.Between(fieldRow.node, fieldRow.node + fieldRow.next);
+        field({places, *above, *below, fractions.data(), fieldRow.fraction, s}, W);
       }
       for (int X = 0; X < W && tag != Radial && tag != WarpField; ++X) {
         const double gx = gxs[static_cast<std::size_t>(X)];

@@ -59,21 +59,29 @@ void RadialPlacesBaseline(const RadialRow& row, int n);
 void RadialPlacesAvx2(const RadialRow& row, int n);
 
 // The warp field's places: for each column i the field between its nodes,
-// at the node node[i] of the row of nodes rowNode (the next node right[i] =
-// 0 or 1 columns on, the next row down = 0 or 1 rows on) and the fractions
+// at the node n = node[i] of the row of nodes r (the next node right[i] = 0
+// or 1 columns on, the next row of nodes 0 or 1 rows on) and the fractions
 // fx[i] and fy,
 //   v = (f[n] (1 - fx) + f[n + right] fx) (1 - fy) + (f[n + down] (1 - fx) + ...) fy,
 // or f[n] itself where fx = fy = 0; the displacement is that of shiftX and
-// shiftY times s (unless s is 1).
+// shiftY times s (unless s is 1). A row of nodes blended across the columns
+// (FieldAcross: its first product and sum for row r, its second for the row
+// below) serves every photo row between the two rows of nodes, so a row's
+// kernel takes the two rows blended, and the nodes themselves for fy = 0.
+struct FieldAcross {
+  std::vector<double> x, y;          // shiftX and shiftY blended across
+  std::vector<double> nodeX, nodeY;  // f[node[i]] of each
+};
+
+// The row of nodes r of both fields blended across n columns, into across.
+void BlendFieldAcross(const double* shiftX, const double* shiftY, int width, int r, const int* node,
+                      const int* right, const double* fx, int n, FieldAcross& across);
+
 struct FieldRow {
   PhotoRow row;
-  const int* node;
-  const int* right;
+  const FieldAcross& above;
+  const FieldAcross& below;
   const double* fx;
-  const double* shiftX;
-  const double* shiftY;
-  int width;  // nodes a row
-  int rowNode, down;
   double fy, s;
 };
 

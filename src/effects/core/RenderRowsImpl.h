@@ -603,47 +603,30 @@ inline void RadialPlaces(const RadialRow& r, int n) {
   }
 }
 
-// The field between its nodes at one place (FieldRow).
-inline double FieldBetween(const double* at, int right, int down, double fx, double fy) {
-  if (fx == 0.0 && fy == 0.0) return at[0];
-  return (at[0] * (1 - fx) + at[right] * fx) * (1 - fy) +
-         (at[down] * (1 - fx) + at[down + right] * fx) * fy;
-}
-
 inline void FieldPlaces(const FieldRow& r, int n) {
-  const std::size_t rowStart = static_cast<std::size_t>(r.rowNode) * r.width;
-  const double* sx = r.shiftX + rowStart;
-  const double* sy = r.shiftY + rowStart;
-  const int down = r.down * r.width;
+  const double* aboveX = r.above.x.data();
+  const double* aboveY = r.above.y.data();
+  const double* belowX = r.below.x.data();
+  const double* belowY = r.below.y.data();
+  const double gy1 = 1 - r.fy;
+  const bool fyZero = r.fy == 0.0;
   int i = 0;
 #if defined(__AVX2__)
-  const __m256d one = _mm256_set1_pd(1.0), zero = _mm256_setzero_pd();
-  const __m256d fy = _mm256_set1_pd(r.fy), gy1 = _mm256_set1_pd(1 - r.fy);
+  const __m256d zero = _mm256_setzero_pd();
+  const __m256d fy = _mm256_set1_pd(r.fy), vGy1 = _mm256_set1_pd(gy1);
   const __m256d vS = _mm256_set1_pd(r.s);
-  const bool fyZero = r.fy == 0.0;
   const StorePlaces store(r.row);
   for (; i + 4 <= n; i += 4) {
-    const __m256d fx = _mm256_loadu_pd(r.fx + i);
-    const __m256d gx1 = _mm256_sub_pd(one, fx);
-    // At a node (both fractions zero) the node itself, as FieldBetween.
-    const __m256d atNode = fyZero ? _mm256_cmp_pd(fx, zero, _CMP_EQ_OQ) : _mm256_setzero_pd();
-    // The field between the four nodes around each place, fetched by plain loads.
-    auto between = [&](const double* f) {
-      const int* nd = r.node + i;
-      const int* rt = r.right + i;
-      const __m256d a = _mm256_setr_pd(f[nd[0]], f[nd[1]], f[nd[2]], f[nd[3]]);
-      const __m256d b =
-          _mm256_setr_pd(f[nd[0] + rt[0]], f[nd[1] + rt[1]], f[nd[2] + rt[2]], f[nd[3] + rt[3]]);
-      const __m256d c =
-          _mm256_setr_pd(f[nd[0] + down], f[nd[1] + down], f[nd[2] + down], f[nd[3] + down]);
-      const __m256d d = _mm256_setr_pd(f[nd[0] + down + rt[0]], f[nd[1] + down + rt[1]],
-                                       f[nd[2] + down + rt[2]], f[nd[3] + down + rt[3]]);
-      const __m256d top = _mm256_add_pd(_mm256_mul_pd(a, gx1), _mm256_mul_pd(b, fx));
-      const __m256d bottom = _mm256_add_pd(_mm256_mul_pd(c, gx1), _mm256_mul_pd(d, fx));
-      const __m256d v = _mm256_add_pd(_mm256_mul_pd(top, gy1), _mm256_mul_pd(bottom, fy));
-      return _mm256_blendv_pd(v, a, atNode);
+    auto between = [&](const double* above, const double* below, const double* nodes) {
+      const __m256d v = _mm256_add_pd(_mm256_mul_pd(_mm256_loadu_pd(above + i), vGy1),
+                                      _mm256_mul_pd(_mm256_loadu_pd(below + i), fy));
+      if (!fyZero) return v;
+      // At a node (both fractions zero) the node itself.
+      const __m256d atNode = _mm256_cmp_pd(_mm256_loadu_pd(r.fx + i), zero, _CMP_EQ_OQ);
+      return _mm256_blendv_pd(v, _mm256_loadu_pd(nodes + i), atNode);
     };
-    __m256d dx = between(sx), dy = between(sy);
+    __m256d dx = between(aboveX, belowX, r.above.nodeX.data());
+    __m256d dy = between(aboveY, belowY, r.above.nodeY.data());
     if (r.s != 1.0) {
       dx = _mm256_mul_pd(dx, vS);
       dy = _mm256_mul_pd(dy, vS);
@@ -652,8 +635,9 @@ inline void FieldPlaces(const FieldRow& r, int n) {
   }
 #endif
   for (; i < n; ++i) {
-    double dx = FieldBetween(sx + r.node[i], r.right[i], down, r.fx[i], r.fy);
-    double dy = FieldBetween(sy + r.node[i], r.right[i], down, r.fx[i], r.fy);
+    const bool atNode = fyZero && r.fx[i] == 0.0;
+    double dx = atNode ? r.above.nodeX[i] : aboveX[i] * gy1 + belowX[i] * r.fy;
+    double dy = atNode ? r.above.nodeY[i] : aboveY[i] * gy1 + belowY[i] * r.fy;
     if (r.s != 1.0) {
       dx *= r.s;
       dy *= r.s;
