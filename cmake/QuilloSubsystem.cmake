@@ -65,18 +65,10 @@ function(quillo_link target)
 endfunction()
 
 # A vector kernel's two builds in target, chosen at run time (base/Cpu.h): the
-# baseline source, and the AVX2 source, compiled with -mavx2 on x86-64 and as
-# another baseline build elsewhere. Both optimised fully whatever the build
-# type. The vector objects are listed in QUILLO_AVX2_OBJECTS (one generator
-# expression each), whose symbols the lint test checks (tests/lint).
+# baseline source, and the AVX2 source (quillo_vector_source).
 function(quillo_kernel_pair target baseline avx2)
   set_source_files_properties(${baseline} PROPERTIES COMPILE_OPTIONS "-O3")
-  if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
-    set_source_files_properties(${avx2} PROPERTIES COMPILE_OPTIONS "-mavx2;-O3")
-  else()
-    set_source_files_properties(${avx2} PROPERTIES COMPILE_OPTIONS "-O3")
-  endif()
-  quillo_list_vector_object(${target} ${avx2})
+  quillo_vector_source(${target} ${avx2} -mavx2)
 endfunction()
 
 # A third build of some kernels for AVX-512, with the extensions base/Cpu.h
@@ -84,23 +76,26 @@ endfunction()
 # and sums apart, as the other builds round them). GCC 12 warns of the
 # "undefined" vectors inside its own AVX-512 headers as maybe uninitialised.
 function(quillo_kernel_avx512 target source)
+  set(options -mavx2 -mavx512f -mavx512bw -mavx512dq -mavx512vl -mavx512vbmi)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    list(APPEND options -Wno-maybe-uninitialized)
+  endif()
+  quillo_vector_source(${target} ${source} ${options})
+endfunction()
+
+# A vector build's source in target: compiled with the options after it on
+# x86-64 and as another baseline build elsewhere, optimised fully whatever the
+# build type, and its object listed in QUILLO_VECTOR_OBJECTS (one generator
+# expression each), whose symbols the lint test checks (tests/lint).
+function(quillo_vector_source target source)
   if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
-    set(options -mavx2 -mavx512f -mavx512bw -mavx512dq -mavx512vl -mavx512vbmi -O3)
-    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-      list(APPEND options -Wno-maybe-uninitialized)
-    endif()
-    set_source_files_properties(${source} PROPERTIES COMPILE_OPTIONS "${options}")
+    set_source_files_properties(${source} PROPERTIES COMPILE_OPTIONS "${ARGN};-O3")
   else()
     set_source_files_properties(${source} PROPERTIES COMPILE_OPTIONS "-O3")
   endif()
-  quillo_list_vector_object(${target} ${source})
-endfunction()
-
-# Lists a vector build's object for the lint test of its symbols.
-function(quillo_list_vector_object target source)
   get_filename_component(name ${source} NAME)
   string(REPLACE "." "[.]" pattern "/${name}")
-  set_property(GLOBAL APPEND PROPERTY QUILLO_AVX2_OBJECTS
+  set_property(GLOBAL APPEND PROPERTY QUILLO_VECTOR_OBJECTS
                "$<FILTER:$<TARGET_OBJECTS:${target}>,INCLUDE,${pattern}[.]o(bj)?$>")
 endfunction()
 

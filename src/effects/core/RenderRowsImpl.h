@@ -421,6 +421,25 @@ inline void FinishEight(const Frame& f, int x, int y, const EightFetched& s, Pix
 }
 #endif
 
+#if defined(__AVX2__)
+// Runs the two stages over the groups of width pixels from i on while whole
+// groups fit before end, a chunk of 64 pixels at a time: fetch(at, fetched)
+// for every group of the chunk, then finish(at, fetched) for each. Returns
+// where it stopped.
+template <int width, class Fetched, class Fetch, class Finish>
+inline int InChunks(int i, int end, const Fetch& fetch, const Finish& finish) {
+  constexpr int kGroups = 64 / width;
+  Fetched fetched[kGroups];
+  while (i + width <= end) {
+    const int groups = std::min(kGroups, (end - i) / width);
+    for (int g = 0; g < groups; ++g) fetch(i + width * g, fetched[g]);
+    for (int g = 0; g < groups; ++g) finish(i + width * g, fetched[g]);
+    i += width * groups;
+  }
+  return i;
+}
+#endif
+
 // Samples one row from the displacements of its columns left..right-1. The
 // vector kernel works in chunks: first every place and load of the chunk,
 // then every blend, so that the blends' long chains of dependent operations
@@ -430,32 +449,14 @@ inline void SampleRow(const Frame& f, int y, int left, int right, const double* 
   Pixel* out = f.view.Row(y);
   int x = left;
 #if defined(QUILLO_RENDER_EIGHT)
-  {
-    constexpr int kChunk = 8;  // groups of eight pixels
-    EightFetched fetched[kChunk];
-    while (x + 8 <= right) {
-      const int groups = std::min(kChunk, (right - x) / 8);
-      for (int g = 0; g < groups; ++g) {
-        const int at = x + 8 * g;
-        FetchEight(f, at, y, dx + at, dy + at, fetched[g]);
-      }
-      for (int g = 0; g < groups; ++g) FinishEight(f, x + 8 * g, y, fetched[g], out + x + 8 * g);
-      x += 8 * groups;
-    }
-  }
+  x = InChunks<8, EightFetched>(
+      x, right, [&](int at, EightFetched& s) { FetchEight(f, at, y, dx + at, dy + at, s); },
+      [&](int at, const EightFetched& s) { FinishEight(f, at, y, s, out + at); });
 #endif
 #if defined(__AVX2__)
-  constexpr int kChunk = 16;  // groups of four pixels
-  FourFetched fetched[kChunk];
-  while (x + 4 <= right) {
-    const int groups = std::min(kChunk, (right - x) / 4);
-    for (int g = 0; g < groups; ++g) {
-      const int at = x + 4 * g;
-      FetchFour(f, at, y, dx + at, dy + at, fetched[g]);
-    }
-    for (int g = 0; g < groups; ++g) FinishFour(f, x + 4 * g, y, fetched[g], out + x + 4 * g);
-    x += 4 * groups;
-  }
+  x = InChunks<4, FourFetched>(
+      x, right, [&](int at, FourFetched& s) { FetchFour(f, at, y, dx + at, dy + at, s); },
+      [&](int at, const FourFetched& s) { FinishFour(f, at, y, s, out + at); });
 #endif
   for (; x < right; ++x) out[x] = SamplePixel(f, x, y, dx[x], dy[x]);
 }
@@ -660,37 +661,27 @@ inline void SamplePlaces(const Bitmap& picture, const double* pxs, const double*
     const Frame f{picture, unused, w, h, true, 0, 0, 0, 0, nullptr, nullptr};
     // In chunks, as SampleRow: the loads of a chunk first, then its blends.
 #if defined(QUILLO_RENDER_EIGHT)
-    {
-      constexpr int kChunk = 8;  // groups of eight pixels
-      EightFetched fetched[kChunk];
-      while (i + 8 <= n) {
-        const int groups = std::min(kChunk, (n - i) / 8);
-        for (int g = 0; g < groups; ++g) {
-          const __m512d px = _mm512_loadu_pd(pxs + i + 8 * g);
-          const __m512d py = _mm512_loadu_pd(pys + i + 8 * g);
-          fetched[g].sample = InsideEight(f, px, py);
-          fetched[g].still = 0;
-          LoadAtPlacesEight(f, px, py, fetched[g]);
-        }
-        for (int g = 0; g < groups; ++g) FinishEight(f, 0, 0, fetched[g], out + i + 8 * g);
-        i += 8 * groups;
-      }
-    }
+    i = InChunks<8, EightFetched>(
+        i, n,
+        [&](int at, EightFetched& s) {
+          const __m512d px = _mm512_loadu_pd(pxs + at);
+          const __m512d py = _mm512_loadu_pd(pys + at);
+          s.sample = InsideEight(f, px, py);
+          s.still = 0;
+          LoadAtPlacesEight(f, px, py, s);
+        },
+        [&](int at, const EightFetched& s) { FinishEight(f, 0, 0, s, out + at); });
 #endif
-    constexpr int kChunk = 16;  // groups of four pixels
-    FourFetched fetched[kChunk];
-    while (i + 4 <= n) {
-      const int groups = std::min(kChunk, (n - i) / 4);
-      for (int g = 0; g < groups; ++g) {
-        const __m256d px = _mm256_loadu_pd(pxs + i + 4 * g);
-        const __m256d py = _mm256_loadu_pd(pys + i + 4 * g);
-        fetched[g].sampleMask = Narrow(Inside(f, px, py));
-        fetched[g].stillMask = _mm_setzero_si128();
-        LoadAtPlaces(f, px, py, fetched[g]);
-      }
-      for (int g = 0; g < groups; ++g) FinishFour(f, 0, 0, fetched[g], out + i + 4 * g);
-      i += 4 * groups;
-    }
+    i = InChunks<4, FourFetched>(
+        i, n,
+        [&](int at, FourFetched& s) {
+          const __m256d px = _mm256_loadu_pd(pxs + at);
+          const __m256d py = _mm256_loadu_pd(pys + at);
+          s.sampleMask = Narrow(Inside(f, px, py));
+          s.stillMask = _mm_setzero_si128();
+          LoadAtPlaces(f, px, py, s);
+        },
+        [&](int at, const FourFetched& s) { FinishFour(f, 0, 0, s, out + at); });
   }
 #endif
   for (; i < n; ++i) out[i] = SampleAt(picture, w, h, true, pxs[i], pys[i]);
