@@ -350,11 +350,10 @@ inline int LoadAtPlacesEight(const Frame& f, __m512d px, __m512d py, EightFetche
   return _mm256_cvtsi256_si32(i00);
 }
 
-// The first stage for eight pixels from column x, as FetchFour.
-inline void FetchEight(const Frame& f, int x, int y, const double* dxs, const double* dys,
-                       EightFetched& s) {
-  const __m512d dx = _mm512_loadu_pd(dxs);
-  const __m512d dy = _mm512_loadu_pd(dys);
+// The first stage for eight pixels from column x displaced by (dx, dy), as
+// FetchFour.
+inline void FetchEightShifted(const Frame& f, int x, int y, __m512d dx, __m512d dy,
+                              EightFetched& s) {
   const __m512d zero = _mm512_setzero_pd();
   const __m512d xs = _mm512_add_pd(_mm512_set1_pd(x), _mm512_setr_pd(0, 1, 2, 3, 4, 5, 6, 7));
   const __m512d px = _mm512_add_pd(xs, dx);
@@ -363,6 +362,37 @@ inline void FetchEight(const Frame& f, int x, int y, const double* dxs, const do
   s.sample = static_cast<__mmask8>(InsideEight(f, px, py) & ~s.still);
   LoadAtPlacesEight(f, px, py, s);
 }
+
+// The same with the displacements of the columns given.
+inline void FetchEight(const Frame& f, int x, int y, const double* dxs, const double* dys,
+                       EightFetched& s) {
+  FetchEightShifted(f, x, y, _mm512_loadu_pd(dxs), _mm512_loadu_pd(dys), s);
+}
+
+// The radial mirror's displacement of the eight columns from x of row y, as
+// RadialFour computes it for four.
+class RadialEight {
+ public:
+  RadialEight(int cx, int cy, int y, double b)
+      : cx_(cx),
+        oy_(_mm512_set1_pd(cy - y)),
+        oy2_(_mm512_set1_pd((cy - y) * (cy - y))),
+        b_(_mm512_set1_pd(b)) {}
+
+  void operator()(int x, __m512d& dx, __m512d& dy) const {
+    const __m512d ox =
+        _mm512_sub_pd(_mm512_set1_pd(cx_ - x), _mm512_setr_pd(0, 1, 2, 3, 4, 5, 6, 7));
+    const __m512d sum = _mm512_add_pd(_mm512_mul_pd(ox, ox), oy2_);
+    const __m512d k = _mm512_div_pd(
+        b_, _mm512_add_pd(_mm512_mul_pd(_mm512_set1_pd(0.0001), sum), _mm512_set1_pd(1.0)));
+    dx = _mm512_mul_pd(ox, k);
+    dy = _mm512_mul_pd(oy_, k);
+  }
+
+ private:
+  int cx_;
+  __m512d oy_, oy2_, b_;
+};
 
 // The second stage, as FinishFour. A channel's bytes go straight from the
 // pairs into the low ends of 64-bit lanes by one byte permutation, whose
@@ -377,7 +407,7 @@ inline void FinishEight(const Frame& f, int x, int y, const EightFetched& s, Pix
     const __m512d gy = _mm512_sub_pd(one, s.fy);
     constexpr __mmask64 kLowBytes = 0x0101010101010101ull;
     const __m512i firstBytes = _mm512_setr_epi64(0, 8, 16, 24, 32, 40, 48, 56);
-    __m256i c[3];
+    __m512i c[3];
     for (int k = 0; k < 3; ++k) {
       const __m512i left = _mm512_add_epi64(firstBytes, _mm512_set1_epi64(k));
       const __m512i right = _mm512_add_epi64(firstBytes, _mm512_set1_epi64(k + 4));
@@ -402,11 +432,11 @@ inline void FinishEight(const Frame& f, int x, int y, const EightFetched& s, Pix
           v = _mm512_add_pd(_mm512_mul_pd(top, gy), _mm512_mul_pd(bottom, s.fy));
         }
       }
-      c[k] = _mm512_cvttpd_epi32(v);
+      c[k] = _mm512_cvttpd_epi64(v);
     }
     // Every channel lies in 0..255, as in FinishFour.
-    result = _mm256_or_si256(_mm256_or_si256(c[0], _mm256_slli_epi32(c[1], 8)),
-                             _mm256_slli_epi32(c[2], 16));
+    result = _mm512_cvtepi64_epi32(_mm512_ternarylogic_epi64(c[0], _mm512_slli_epi64(c[1], 8),
+                                                             _mm512_slli_epi64(c[2], 16), 0xFE));
   }
   result = _mm256_mask_mov_epi32(_mm256_set1_epi32(-1), s.sample, result);
   const auto* face = reinterpret_cast<const int*>(f.face.Data());
@@ -418,19 +448,26 @@ inline void FinishEight(const Frame& f, int x, int y, const EightFetched& s, Pix
 #if defined(__AVX2__)
 // Runs the two stages over the groups of width pixels from i on while whole
 // groups fit before end, a chunk of 64 pixels at a time: fetch(at, fetched)
-// for every group of the chunk, then finish(at, fetched) for each. Returns
-// where it stopped.
-template <int width, class Fetched, class Fetch, class Finish>
-inline int InChunks(int i, int end, const Fetch& fetch, const Finish& finish) {
+// for every group of the chunk, then between(start of the next chunk), then
+// finish(at, fetched) for each. Returns where it stopped.
+template <int width, class Fetched, class Fetch, class Finish, class Between>
+inline int InChunks(int i, int end, const Fetch& fetch, const Finish& finish,
+                    const Between& between) {
   constexpr int kGroups = 64 / width;
   Fetched fetched[kGroups];
   while (i + width <= end) {
     const int groups = std::min(kGroups, (end - i) / width);
     for (int g = 0; g < groups; ++g) fetch(i + width * g, fetched[g]);
+    between(i + width * groups);
     for (int g = 0; g < groups; ++g) finish(i + width * g, fetched[g]);
     i += width * groups;
   }
   return i;
+}
+
+template <int width, class Fetched, class Fetch, class Finish>
+inline int InChunks(int i, int end, const Fetch& fetch, const Finish& finish) {
+  return InChunks<width, Fetched>(i, end, fetch, finish, [](int) {});
 }
 #endif
 
@@ -507,6 +544,36 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
         break;
       case Radial: {
         int x = r.left;
+#if defined(QUILLO_RENDER_EIGHT)
+        // The displacements of a chunk are computed while the chunk before
+        // is blended, so that the divisions overlap the blends.
+        const RadialEight eight(cx, cy, y, b);
+        auto shifts = [&](int from) {
+          const int to = std::min(from + 64, r.right);
+          int at = from;
+          for (; at + 8 <= to; at += 8) {
+            __m512d shiftX, shiftY;
+            eight(at, shiftX, shiftY);
+            _mm512_storeu_pd(dx.data() + at, shiftX);
+            _mm512_storeu_pd(dy.data() + at, shiftY);
+          }
+          for (; at < to; ++at) {
+            const double k = b / (0.0001 * ((cx - at) * (cx - at) + (cy - y) * (cy - y)) + 1);
+            dx[at] = (cx - at) * k;
+            dy[at] = (cy - y) * k;
+          }
+        };
+        shifts(x);
+        Pixel* out = f.view.Row(y);
+        x = InChunks<8, EightFetched>(
+            x, r.right,
+            [&](int at, EightFetched& s) {
+              FetchEight(f, at, y, dx.data() + at, dy.data() + at, s);
+            },
+            [&](int at, const EightFetched& s) { FinishEight(f, at, y, s, out + at); }, shifts);
+        SampleRow(f, y, x, r.right, dx.data(), dy.data());
+        continue;
+#endif
 #if defined(__AVX2__)
         // The squares and sums are of whole numbers, exact in doubles as in ints.
         const RadialFour radial(cy - y, b);
