@@ -27,14 +27,30 @@ struct Job {
   int end = 0;
   int bandSize = 1;
   int bands = 0;
-  std::atomic<int> next{0};
+  // How many bands were taken from the front (the low half) and from the
+  // back (the high half). The caller takes them from the front and the
+  // helpers from the back, so that from one call to the next each thread
+  // mostly gets the same rows, whose pixels its core's cache still holds.
+  std::atomic<unsigned long long> taken{0};
   std::atomic<int> done{0};
   std::mutex failureMutex;
   std::exception_ptr failure;  // the first band's exception, rethrown by the caller
 
+  // The next band from the front or the back, or bands when none is left.
+  int Next(bool fromBack) {
+    unsigned long long was = taken.load();
+    for (;;) {
+      const auto front = static_cast<int>(was & 0xFFFFFFFFu);
+      const auto back = static_cast<int>(was >> 32);
+      if (front + back >= bands) return bands;
+      if (taken.compare_exchange_weak(was, was + (fromBack ? 1ull << 32 : 1ull)))
+        return fromBack ? bands - 1 - back : front;
+    }
+  }
+
   // Runs bands until none is left.
-  void Take() {
-    for (int band = next.fetch_add(1); band < bands; band = next.fetch_add(1)) {
+  void Take(bool fromBack) {
+    for (int band = Next(fromBack); band < bands; band = Next(fromBack)) {
       const int first = begin + band * bandSize;
       inBand = true;
       try {
@@ -98,7 +114,10 @@ class Pool {
       generation_.fetch_add(1, std::memory_order_release);
     }
     wake_.notify_all();
-    job->Take();
+    job->Take(false);
+    // The helpers' last bands end soon after the caller's: it looks out for
+    // them before it sleeps, as a sleeper woken late would hold up the frame.
+    LookOut([&] { return job->done.load() == bands; });
     for (int done = job->done.load(); done != bands; done = job->done.load()) job->done.wait(done);
     {
       const std::lock_guard lock(mutex_);
@@ -114,10 +133,7 @@ class Pool {
       // While a person drags, frames follow each other closely: a helper
       // that has just finished looks out for the next call a little while
       // before it sleeps, since waking it takes longer than a band.
-      const auto until = std::chrono::steady_clock::now() + kLookOut;
-      while (generation_.load(std::memory_order_acquire) == seen &&
-             std::chrono::steady_clock::now() < until)
-        std::this_thread::yield();
+      LookOut([&] { return generation_.load(std::memory_order_acquire) != seen; });
       std::shared_ptr<Job> job;
       {
         std::unique_lock lock(mutex_);
@@ -126,8 +142,15 @@ class Pool {
         seen = generation_.load();
         job = job_;
       }
-      if (job) job->Take();
+      if (job) job->Take(true);
     }
+  }
+
+  // Waits, yielding, until ready() or for kLookOut at most.
+  template <class Ready>
+  static void LookOut(const Ready& ready) {
+    const auto until = std::chrono::steady_clock::now() + kLookOut;
+    while (!ready() && std::chrono::steady_clock::now() < until) std::this_thread::yield();
   }
 
   static constexpr std::chrono::microseconds kLookOut{200};
