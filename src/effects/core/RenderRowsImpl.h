@@ -128,8 +128,9 @@ inline __m256d Inside(const Frame& f, __m256d px, __m256d py) {
 // The loads for four places, once s.sampleMask tells the lanes that sample:
 // one pixel each for the nearest pixel, the four corners and the weights for
 // the bilinear blend. The other lanes read pixel 0. Returns the index of the
-// first lane's (upper left) pixel.
-inline int LoadAtPlaces(const Frame& f, __m256d px, __m256d py, FourFetched& s) {
+// first lane's (upper left) pixel. With halves, a blend of one row or one
+// column alone is looked for (Blend).
+inline int LoadAtPlaces(const Frame& f, __m256d px, __m256d py, FourFetched& s, bool halves) {
   const auto* face = reinterpret_cast<const int*>(f.face.Data());
   const __m128i width = _mm_set1_epi32(f.w);
   if (!f.smooth) {
@@ -158,20 +159,20 @@ inline int LoadAtPlaces(const Frame& f, __m256d px, __m256d py, FourFetched& s) 
   // The lanes that do not sample count as zero: their blend is thrown away.
   const int others = ~_mm_movemask_ps(_mm_castsi128_ps(s.sampleMask)) & 0xF;
   const __m256d zero = _mm256_setzero_pd();
-  if ((_mm256_movemask_pd(_mm256_cmp_pd(s.fy, zero, _CMP_EQ_OQ)) | others) == 0xF) {
+  s.blend = Blend::Full;
+  if (halves && (_mm256_movemask_pd(_mm256_cmp_pd(s.fy, zero, _CMP_EQ_OQ)) | others) == 0xF) {
     s.blend = Blend::UpperRow;
     return _mm_cvtsi128_si32(i00);
   }
-  s.blend = (_mm256_movemask_pd(_mm256_cmp_pd(s.fx, zero, _CMP_EQ_OQ)) | others) == 0xF
-                ? Blend::LeftColumn
-                : Blend::Full;
+  if (halves && (_mm256_movemask_pd(_mm256_cmp_pd(s.fx, zero, _CMP_EQ_OQ)) | others) == 0xF)
+    s.blend = Blend::LeftColumn;
   LoadFourPairs(face, _mm_add_epi32(i00, width), s.p01, s.p11);
   return _mm_cvtsi128_si32(i00);
 }
 
 // The first stage for four pixels from column x: places, masks and loads.
 inline void FetchFour(const Frame& f, int x, int y, const double* dxs, const double* dys,
-                      FourFetched& s) {
+                      FourFetched& s, bool halves) {
   const __m256d dx = _mm256_loadu_pd(dxs);
   const __m256d dy = _mm256_loadu_pd(dys);
   const __m256d zero = _mm256_setzero_pd();
@@ -182,7 +183,7 @@ inline void FetchFour(const Frame& f, int x, int y, const double* dxs, const dou
       _mm256_and_pd(_mm256_cmp_pd(dx, zero, _CMP_EQ_OQ), _mm256_cmp_pd(dy, zero, _CMP_EQ_OQ));
   s.stillMask = Narrow(still);
   s.sampleMask = _mm_andnot_si128(s.stillMask, Narrow(Inside(f, px, py)));
-  LoadAtPlaces(f, px, py, s);
+  LoadAtPlaces(f, px, py, s, halves);
 }
 
 // The second stage: the bilinear blend (or the nearest pixel as fetched),
@@ -311,7 +312,7 @@ inline __mmask8 InsideEight(const Frame& f, __m512d px, __m512d py) {
 // The loads for eight places once s.sample is known, as LoadAtPlaces; the
 // index of the first lane's upper left corner is returned (0 when it does
 // not sample).
-inline int LoadAtPlacesEight(const Frame& f, __m512d px, __m512d py, EightFetched& s) {
+inline int LoadAtPlacesEight(const Frame& f, __m512d px, __m512d py, EightFetched& s, bool halves) {
   const auto* face = reinterpret_cast<const int*>(f.face.Data());
   const __m256i width = _mm256_set1_epi32(f.w);
   if (!f.smooth) {
@@ -342,9 +343,9 @@ inline int LoadAtPlacesEight(const Frame& f, __m512d px, __m512d py, EightFetche
   // The lanes that do not sample count as zero: their blend is thrown away.
   const unsigned others = ~static_cast<unsigned>(s.sample);
   s.blend = Blend::Full;
-  if (AllEight(_mm512_cmp_pd_mask(s.fy, zero, _CMP_EQ_OQ) | others))
+  if (halves && AllEight(_mm512_cmp_pd_mask(s.fy, zero, _CMP_EQ_OQ) | others))
     s.blend = Blend::UpperRow;
-  else if (AllEight(_mm512_cmp_pd_mask(s.fx, zero, _CMP_EQ_OQ) | others))
+  else if (halves && AllEight(_mm512_cmp_pd_mask(s.fx, zero, _CMP_EQ_OQ) | others))
     s.blend = Blend::LeftColumn;
   if (s.blend != Blend::UpperRow) s.lower = GatherPairs(face + f.w, i00);
   return _mm256_cvtsi256_si32(i00);
@@ -352,21 +353,21 @@ inline int LoadAtPlacesEight(const Frame& f, __m512d px, __m512d py, EightFetche
 
 // The first stage for eight pixels from column x displaced by (dx, dy), as
 // FetchFour.
-inline void FetchEightShifted(const Frame& f, int x, int y, __m512d dx, __m512d dy,
-                              EightFetched& s) {
+inline void FetchEightShifted(const Frame& f, int x, int y, __m512d dx, __m512d dy, EightFetched& s,
+                              bool halves) {
   const __m512d zero = _mm512_setzero_pd();
   const __m512d xs = _mm512_add_pd(_mm512_set1_pd(x), _mm512_setr_pd(0, 1, 2, 3, 4, 5, 6, 7));
   const __m512d px = _mm512_add_pd(xs, dx);
   const __m512d py = _mm512_add_pd(_mm512_set1_pd(y), dy);
   s.still = _mm512_mask_cmp_pd_mask(_mm512_cmp_pd_mask(dx, zero, _CMP_EQ_OQ), dy, zero, _CMP_EQ_OQ);
   s.sample = static_cast<__mmask8>(InsideEight(f, px, py) & ~s.still);
-  LoadAtPlacesEight(f, px, py, s);
+  LoadAtPlacesEight(f, px, py, s, halves);
 }
 
 // The same with the displacements of the columns given.
 inline void FetchEight(const Frame& f, int x, int y, const double* dxs, const double* dys,
-                       EightFetched& s) {
-  FetchEightShifted(f, x, y, _mm512_loadu_pd(dxs), _mm512_loadu_pd(dys), s);
+                       EightFetched& s, bool halves) {
+  FetchEightShifted(f, x, y, _mm512_loadu_pd(dxs), _mm512_loadu_pd(dys), s, halves);
 }
 
 // The radial mirror's displacement of the eight columns from x of row y, as
@@ -476,17 +477,17 @@ inline int InChunks(int i, int end, const Fetch& fetch, const Finish& finish) {
 // then every blend, so that the blends' long chains of dependent operations
 // need not wait for the loads and many of them run at once.
 inline void SampleRow(const Frame& f, int y, int left, int right, const double* dx,
-                      const double* dy) {
+                      const double* dy, [[maybe_unused]] bool halves) {
   Pixel* out = f.view.Row(y);
   int x = left;
 #if defined(QUILLO_RENDER_EIGHT)
   x = InChunks<8, EightFetched>(
-      x, right, [&](int at, EightFetched& s) { FetchEight(f, at, y, dx + at, dy + at, s); },
+      x, right, [&](int at, EightFetched& s) { FetchEight(f, at, y, dx + at, dy + at, s, halves); },
       [&](int at, const EightFetched& s) { FinishEight(f, at, y, s, out + at); });
 #endif
 #if defined(__AVX2__)
   x = InChunks<4, FourFetched>(
-      x, right, [&](int at, FourFetched& s) { FetchFour(f, at, y, dx + at, dy + at, s); },
+      x, right, [&](int at, FourFetched& s) { FetchFour(f, at, y, dx + at, dy + at, s, halves); },
       [&](int at, const FourFetched& s) { FinishFour(f, at, y, s, out + at); });
 #endif
   for (; x < right; ++x) out[x] = SamplePixel(f, x, y, dx[x], dy[x]);
@@ -499,6 +500,10 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
   const double s = f.s;
   const int qw = f.w * f.w / 4;
   const int qh = f.h * f.h / 4;
+  // Only the horizontal and the vertical mirror move pixels along their own
+  // rows or columns, where half of the blend's corners go unused; elsewhere
+  // looking for such groups costs more than it saves.
+  const bool halves = tag == Horizontal || tag == Vertical;
   // Buffers only where they are used: the brush's square at scale one needs
   // none, and it is rendered on every move of a stroke.
   std::vector<double> column, dx, dy;
@@ -521,7 +526,7 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
         // At the usual scale of one the field is its own displacement
         // (v x 1 is v), so the row is sampled straight from it.
         if (s == 1.0) {
-          SampleRow(f, y, r.left, r.right, sx, sy);
+          SampleRow(f, y, r.left, r.right, sx, sy, halves);
           continue;
         }
         for (int x = r.left; x < r.right; ++x) {
@@ -568,10 +573,10 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
         x = InChunks<8, EightFetched>(
             x, r.right,
             [&](int at, EightFetched& s) {
-              FetchEight(f, at, y, dx.data() + at, dy.data() + at, s);
+              FetchEight(f, at, y, dx.data() + at, dy.data() + at, s, halves);
             },
             [&](int at, const EightFetched& s) { FinishEight(f, at, y, s, out + at); }, shifts);
-        SampleRow(f, y, x, r.right, dx.data(), dy.data());
+        SampleRow(f, y, x, r.right, dx.data(), dy.data(), halves);
         continue;
 #endif
 #if defined(__AVX2__)
@@ -601,7 +606,7 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
       default:
         return;
     }
-    SampleRow(f, y, r.left, r.right, dx.data(), dy.data());
+    SampleRow(f, y, r.left, r.right, dx.data(), dy.data(), halves);
   }
 }
 
@@ -743,7 +748,7 @@ inline void SamplePlaces(const Bitmap& picture, const double* pxs, const double*
           const __m512d py = _mm512_loadu_pd(pys + at);
           s.sample = InsideEight(f, px, py);
           s.still = 0;
-          PrefetchBelow(picture, LoadAtPlacesEight(f, px, py, s));
+          PrefetchBelow(picture, LoadAtPlacesEight(f, px, py, s, true));
         },
         [&](int at, const EightFetched& s) { FinishEight(f, 0, 0, s, out + at); });
 #endif
@@ -754,7 +759,7 @@ inline void SamplePlaces(const Bitmap& picture, const double* pxs, const double*
           const __m256d py = _mm256_loadu_pd(pys + at);
           s.sampleMask = Narrow(Inside(f, px, py));
           s.stillMask = _mm_setzero_si128();
-          PrefetchBelow(picture, LoadAtPlaces(f, px, py, s));
+          PrefetchBelow(picture, LoadAtPlaces(f, px, py, s, true));
         },
         [&](int at, const FourFetched& s) { FinishFour(f, 0, 0, s, out + at); });
   }
