@@ -351,10 +351,11 @@ inline int LoadAtPlacesEight(const Frame& f, __m512d px, __m512d py, EightFetche
   return _mm256_cvtsi256_si32(i00);
 }
 
-// The first stage for eight pixels from column x displaced by (dx, dy), as
-// FetchFour.
-inline void FetchEightShifted(const Frame& f, int x, int y, __m512d dx, __m512d dy, EightFetched& s,
-                              bool halves) {
+// The first stage for eight pixels from column x, as FetchFour.
+inline void FetchEight(const Frame& f, int x, int y, const double* dxs, const double* dys,
+                       EightFetched& s, bool halves) {
+  const __m512d dx = _mm512_loadu_pd(dxs);
+  const __m512d dy = _mm512_loadu_pd(dys);
   const __m512d zero = _mm512_setzero_pd();
   const __m512d xs = _mm512_add_pd(_mm512_set1_pd(x), _mm512_setr_pd(0, 1, 2, 3, 4, 5, 6, 7));
   const __m512d px = _mm512_add_pd(xs, dx);
@@ -362,12 +363,6 @@ inline void FetchEightShifted(const Frame& f, int x, int y, __m512d dx, __m512d 
   s.still = _mm512_mask_cmp_pd_mask(_mm512_cmp_pd_mask(dx, zero, _CMP_EQ_OQ), dy, zero, _CMP_EQ_OQ);
   s.sample = static_cast<__mmask8>(InsideEight(f, px, py) & ~s.still);
   LoadAtPlacesEight(f, px, py, s, halves);
-}
-
-// The same with the displacements of the columns given.
-inline void FetchEight(const Frame& f, int x, int y, const double* dxs, const double* dys,
-                       EightFetched& s, bool halves) {
-  FetchEightShifted(f, x, y, _mm512_loadu_pd(dxs), _mm512_loadu_pd(dys), s, halves);
 }
 
 // The radial mirror's displacement of the eight columns from x of row y, as
