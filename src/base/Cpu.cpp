@@ -5,6 +5,7 @@
 
 namespace quillo {
 
+#if defined(__x86_64__)
 namespace {
 
 // QUILLO_VECTORS=avx2 or =baseline holds the kernels to that build, so that a
@@ -17,6 +18,7 @@ bool Allowed(const char* build) {
 }
 
 }  // namespace
+#endif
 
 bool HasAvx2() {
 #if defined(__x86_64__)
