@@ -27,7 +27,7 @@ quillo=$usr/bin/quillo
 
 # The files in their places.
 for file in bin/quillo lib/quillo/libquillo_codecs.so lib/quillo/libquillo_sound.so \
-  lib/quillo/libquillo_synth.so share/quillo/Resource/main.bmp share/quillo/Clipart \
+  lib/quillo/libquillo_synth.so lib/quillo/quillo-synth share/quillo/Resource/main.bmp share/quillo/Clipart \
   share/applications/"$app_id".desktop \
   share/metainfo/"$app_id".metainfo.xml share/man/man1/quillo.1.gz \
   share/bash-completion/completions/quillo; do

@@ -1,5 +1,7 @@
 #include "MusicRendering.h"
 
+#include <dlfcn.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,7 +14,6 @@
 #include "base/ChildProcess.h"
 #include "base/Error.h"
 #include "base/FileBytes.h"
-#include "base/Module.h"
 
 namespace quillo::sound {
 
@@ -26,9 +27,6 @@ constexpr const char* kSystemSoundfonts[] = {"/usr/share/sounds/sf2/default-GM.s
                                              "/usr/share/sounds/sf2/FluidR3_GM.sf2",
                                              "/usr/share/sounds/sf2/TimGM6mb.sf2"};
 
-constexpr ModuleKind kSynthModule{"synthesiser module", kSynthModuleFile, "QUILLO_SYNTH_MODULE",
-                                  kSynthTableEntry, kSynthTableVersion};
-
 // FNV-1a, 64 bits: a name for the inputs, not a guard against anyone.
 void Mix(std::uint64_t& hash, std::span<const std::uint8_t> bytes) {
   for (std::uint8_t b : bytes) hash = (hash ^ b) * 0x100000001b3ull;
@@ -37,15 +35,32 @@ void Mix(std::uint64_t& hash, const std::string& text) {
   Mix(hash, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size() + 1));
 }
 
-// The child's work: the synthesiser module renders the file. Exit status 0 when
-// the file was written.
-int RenderInChild(const std::string& midi, const std::string& soundfont, const std::string& out) {
-  try {
-    const auto* music = static_cast<const SynthTable*>(FindModule(kSynthModule));
-    return music->render(midi, soundfont, out) ? 0 : 1;
-  } catch (const Error&) {
-    return 1;
-  }
+// The program that renders (quillo-synth), beside this module; empty when
+// there is none.
+std::string SynthProgram() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&SynthProgram), &info) == 0 || !info.dli_fname) return {};
+  std::error_code error;
+  const std::filesystem::path own = std::filesystem::canonical(info.dli_fname, error);
+  if (error) return {};
+  const std::string program = own.parent_path() / kSynthProgramFile;
+  return access(program.c_str(), X_OK) == 0 ? program : std::string();
+}
+
+// Runs the program on the MIDI file, and waits for it within the time limit.
+// A new program, not a fork of this one: a fork of the threaded program
+// holds whatever locks its other threads held at that moment, and the
+// synthesiser starts threads and allocates in it (a child that hung so,
+// under the sanitizers' allocator, is what moved this into a program).
+bool RunSynthProgram(const std::string& midi, const std::string& soundfont,
+                     const std::string& out) {
+  std::string program = SynthProgram();
+  if (program.empty()) return false;
+  std::string args[] = {midi, soundfont, out};
+  char* argv[] = {program.data(), args[0].data(), args[1].data(), args[2].data(), nullptr};
+  pid_t child = 0;
+  if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ) != 0) return false;
+  return AwaitChild(child, kRenderTimeLimit).exitCode == 0;
 }
 
 // Removes the renderings of other tunes or soundfonts, so that the cache
@@ -108,10 +123,7 @@ std::string RenderedMusic(const std::string& midiPath, const std::string& cacheF
   std::error_code error;
   std::filesystem::create_directories(cacheFolder, error);
   if (error) return {};
-  const pid_t child = fork();
-  if (child < 0) return {};
-  if (child == 0) _exit(RenderInChild(midiPath, soundfont, wave));
-  if (AwaitChild(child, kRenderTimeLimit).exitCode != 0 || !IsRegularFile(wave)) return {};
+  if (!RunSynthProgram(midiPath, soundfont, wave) || !IsRegularFile(wave)) return {};
   ForgetOtherRenderings(cacheFolder, wave);
   return wave;
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The synthesiser module (libquillo_synth.so): FluidSynth rendering a MIDI file
-// into a wave file. Only the child process that renders loads it (see
+// into a wave file. Only the program quillo-synth loads it (see
 // MusicRendering.h), so the synthesiser and its libraries are never mapped
-// in the program. To change the table, raise kSynthTableVersion.
+// in Quillo. To change the table, raise kSynthTableVersion.
 #include <string>
+
+#include "base/Module.h"
 
 namespace quillo::sound {
 
@@ -12,6 +14,11 @@ inline constexpr const char* kSynthModuleFile = "libquillo_synth.so";
 // The module's one exported symbol, extern "C" const void* quillo_synth_table(),
 // gives its table (every module's entry has that type: base/Module.h).
 inline constexpr const char* kSynthTableEntry = "quillo_synth_table";
+inline constexpr ModuleKind kSynthModule{"synthesiser module", kSynthModuleFile,
+                                         "QUILLO_SYNTH_MODULE", kSynthTableEntry,
+                                         kSynthTableVersion};
+// The program that renders, beside the modules.
+inline constexpr const char* kSynthProgramFile = "quillo-synth";
 
 // The rendering: 16-bit stereo at 44.1 kHz, as loud as SDL_mixer would play
 // the MIDI file at full volume, ending a moment after the last note has died
