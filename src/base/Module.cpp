@@ -23,17 +23,6 @@ struct ModuleCloser {
   void operator()(void* handle) const { dlclose(handle); }
 };
 
-// The folder of the object this code is linked into: the program, or the
-// module that loads another (the sound module loads the synthesiser module,
-// which lies beside it).
-std::filesystem::path OwnFolder() {
-  Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&OwnFolder), &info) == 0 || !info.dli_fname) return {};
-  std::error_code error;
-  const std::filesystem::path own = std::filesystem::canonical(info.dli_fname, error);
-  return error ? std::filesystem::path() : own.parent_path();
-}
-
 // The places to try, best first; the last is the bare name, for the dynamic
 // loader's own search.
 std::vector<std::string> Candidates(const ModuleKind& kind) {
@@ -55,6 +44,16 @@ std::vector<std::string> Candidates(const ModuleKind& kind) {
 }
 
 }  // namespace
+
+// Also the place where a module that loads another (the sound module loads
+// the synthesiser module) looks first after the program's folder.
+std::filesystem::path OwnFolder() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&OwnFolder), &info) == 0 || !info.dli_fname) return {};
+  std::error_code error;
+  const std::filesystem::path own = std::filesystem::canonical(info.dli_fname, error);
+  return error ? std::filesystem::path() : own.parent_path();
+}
 
 const void* LoadModuleAt(const ModuleKind& kind, const std::string& path) {
   std::unique_ptr<void, ModuleCloser> module(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL));

@@ -5,6 +5,7 @@
 // they are needed. A module exports one function, extern "C" const void*
 // entry(), that returns its table of functions; the table's first member is
 // its version (an int), which must be the program's.
+#include <filesystem>
 #include <string>
 #include <type_traits>
 
@@ -32,6 +33,10 @@ const void* LoadModuleAt(const ModuleKind& kind, const std::string& path);
 // through their RUNPATH). Throws quillo::Error with the reason of the
 // first place that has a file that does not load, or of the last.
 const void* FindModule(const ModuleKind& kind);
+
+// The folder of the program or module this code is compiled into (a module
+// compiles the base's module code itself); empty when it cannot be told.
+std::filesystem::path OwnFolder();
 
 // FindModule's table, or why there is none.
 struct FoundModule {

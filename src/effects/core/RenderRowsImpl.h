@@ -488,6 +488,13 @@ inline void SampleRow(const Frame& f, int y, int left, int right, const double* 
   for (; x < right; ++x) out[x] = SamplePixel(f, x, y, dx[x], dy[x]);
 }
 
+// The radial mirror's displacement of view pixel (x, y), one at a time.
+inline void RadialShift(int cx, int cy, int x, int y, double b, double& dx, double& dy) {
+  const double k = b / (0.0001 * ((cx - x) * (cx - x) + (cy - y) * (cy - y)) + 1);
+  dx = (cx - x) * k;
+  dy = (cy - y) * k;
+}
+
 inline void RenderRect(const Frame& f, int tag, Rect r) {
   const int cx = f.cx;
   const int cy = f.cy;
@@ -558,9 +565,7 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
             _mm512_storeu_pd(dy.data() + at, shiftY);
           }
           for (; at < to; ++at) {
-            const double k = b / (0.0001 * ((cx - at) * (cx - at) + (cy - y) * (cy - y)) + 1);
-            dx[at] = (cx - at) * k;
-            dy[at] = (cy - y) * k;
+            RadialShift(cx, cy, at, y, b, dx[at], dy[at]);
           }
         };
         shifts(x);
@@ -573,7 +578,7 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
             [&](int at, const EightFetched& s) { FinishEight(f, at, y, s, out + at); }, shifts);
         SampleRow(f, y, x, r.right, dx.data(), dy.data(), halves);
         continue;
-#endif
+#else
 #if defined(__AVX2__)
         // The squares and sums are of whole numbers, exact in doubles as in ints.
         const RadialFour radial(cy - y, b);
@@ -585,12 +590,9 @@ inline void RenderRect(const Frame& f, int tag, Rect r) {
           _mm256_storeu_pd(dy.data() + x, shiftY);
         }
 #endif
-        for (; x < r.right; ++x) {
-          const double k = b / (0.0001 * ((cx - x) * (cx - x) + (cy - y) * (cy - y)) + 1);
-          dx[x] = (cx - x) * k;
-          dy[x] = (cy - y) * k;
-        }
+        for (; x < r.right; ++x) RadialShift(cx, cy, x, y, b, dx[x], dy[x]);
         break;
+#endif
       }
       case Squeeze:
         for (int x = r.left; x < r.right; ++x) {

@@ -1,6 +1,5 @@
 #include "MusicRendering.h"
 
-#include <dlfcn.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +13,7 @@
 #include "base/ChildProcess.h"
 #include "base/Error.h"
 #include "base/FileBytes.h"
+#include "base/Module.h"
 
 namespace quillo::sound {
 
@@ -38,12 +38,9 @@ void Mix(std::uint64_t& hash, const std::string& text) {
 // The program that renders (quillo-synth), beside this module; empty when
 // there is none.
 std::string SynthProgram() {
-  Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&SynthProgram), &info) == 0 || !info.dli_fname) return {};
-  std::error_code error;
-  const std::filesystem::path own = std::filesystem::canonical(info.dli_fname, error);
-  if (error) return {};
-  const std::string program = own.parent_path() / kSynthProgramFile;
+  const std::filesystem::path own = OwnFolder();
+  if (own.empty()) return {};
+  const std::string program = own / kSynthProgramFile;
   return access(program.c_str(), X_OK) == 0 ? program : std::string();
 }
 
